@@ -1,0 +1,26 @@
+// The asynchronous key poll: a key is reported down when it is down now or
+// was pressed since the previous poll of that key.
+#pragma once
+
+#include <array>
+
+namespace raketa {
+
+class KeyPoll {
+ public:
+  // True when the key is down or was pressed since its last poll; the poll
+  // uses up the press.
+  bool KeyDown(int code);
+
+  // Fed by the backends.
+  void Press(int code);
+  void Release(int code);
+  void ReleaseAll();
+  bool IsDown(int code) const;
+
+ private:
+  std::array<bool, 256> down_{};
+  std::array<bool, 256> pressed_{};
+};
+
+}  // namespace raketa

@@ -1,0 +1,51 @@
+// The world: its record and files, the narration, the panels, moving items,
+// entering a room and starting a new game.
+#pragma once
+
+#include <string>
+
+#include "world/cp1250.h"
+#include "world/files.h"
+#include "world/game.h"
+#include "world/world_record.h"
+
+namespace raketa {
+
+// --- world record and its files ---
+// Reads the first record of `path` into the world (checked; the world stays
+// as it was on any failure).  The world file stays open: the caller closes it.
+void ReadWorld(Game& g, const std::string& path);
+// Writes the world as the file's only record, keeping the old file on failure.
+void WriteWorld(Game& g, const std::string& path);
+void CloseWorldFile(Game& g);
+
+// --- narration ---
+// "texty\m" + N + TextExt, with the "x" variants after repairs.
+std::string RoomTextPath(const Game& g, int room);
+void OpenRoomText(Game& g, const std::string& path);
+// Closes the room text if one is open (a text that failed to open leaves
+// none, and the next transition must still work).
+void CloseRoomText(Game& g);
+void TypeNextCharacter(Game& g);
+void ShowWholeText(Game& g);
+void RedrawBackground(Game& g);
+// One narration cell: black shadow, then the green glyph.
+void DrawNarrationCharacter(Game& g, Canvas& canvas, unsigned char c);
+
+// --- panels ---
+void DrawInventoryPanel(Game& g);
+void DrawRoomContentsPanel(Game& g);
+
+// --- item transfer ---
+bool DropItem(Game& g, int k);
+bool TakeItemFromRoom(Game& g, int i);
+bool TakeItemFromFixture(Game& g, int f, int j);
+
+// --- room transition and new game ---
+void GoToRoom(Game& g, int n);
+void NewGame(Game& g);
+
+// Stops the looped room cues and the hurried footsteps.
+void StopStateCues(Game& g);
+
+}  // namespace raketa

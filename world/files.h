@@ -1,0 +1,97 @@
+// The game's files: the world record file (mistnosti.dat and save games) and
+// the room text file read by the narration.  Every failure raises IoError with
+// the runtime's code and message; the frame reports it and carries on.
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace raketa {
+
+struct TWorld;
+
+namespace io {
+constexpr int FileNotFound = 2;
+constexpr int InvalidFilename = 3;
+constexpr int TooManyOpenFiles = 4;
+constexpr int AccessDenied = 5;
+constexpr int ReadBeyondEnd = 100;
+constexpr int DiskFull = 101;
+constexpr int FileNotOpen = 103;
+constexpr int FileNotOpenForInput = 104;
+constexpr int InvalidRecord = 200;  // a record that breaks the world's invariants
+}  // namespace io
+
+// The runtime's standard text for an I/O error code.
+std::string IoMessage(int code);
+
+class IoError : public std::runtime_error {
+ public:
+  IoError(int code, std::string path, std::string detail = {});
+  int code() const { return code_; }
+  const std::string& path() const { return path_; }
+  // What the error box shows, without the full stop it appends.
+  std::string Report() const;
+
+ private:
+  int code_;
+  std::string path_;
+  std::string detail_;
+};
+
+// The game's paths use a backslash ("texty\m1.dat"); the host gets its own
+// separator, relative to the working directory.
+std::string HostPath(const std::string& gamePath);
+
+// WorldFile: the record file of 56512-byte records.
+class RecordFile {
+ public:
+  bool IsOpen() const { return open_; }
+  // Reads the first record of `path` into `world`.  The file is opened for
+  // reading only; the record is checked before it replaces the world, so a
+  // short or broken file leaves the world as it was.
+  void Read(const std::string& path, TWorld& world);
+  // Writes `world` as the file's only record, safely: a temporary file beside
+  // the target is written, flushed and renamed over it, so a failed save
+  // never destroys the previous one.
+  void Write(const std::string& path, const TWorld& world);
+  // Closing a file that is not open raises code 103.
+  void Close();
+
+ private:
+  bool open_ = false;
+  std::string path_;
+};
+
+// RoomTextFile: a text file read character by character.  It ends at its
+// physical end or at the first Ctrl-Z; a line break is recognised at a CR.
+class TextFile {
+ public:
+  // Binds and opens for reading from the start (reading only).
+  void Open(const std::string& path);
+  // Opens the bound file again from its start.
+  void Reset();
+  void Close();
+  bool IsOpen() const { return open_; }
+  const std::string& Path() const { return path_; }
+
+  bool Eof() const;
+  // At a CR (or at the end).
+  bool Eoln() const;
+  // The next byte; reading past the end yields Ctrl-Z.
+  unsigned char ReadChar();
+  // Consumes everything up to and including the next LF.
+  void ReadLn();
+
+ private:
+  void RequireOpen() const;
+
+  bool open_ = false;
+  std::string path_;
+  std::vector<unsigned char> data_;
+  std::size_t pos_ = 0;
+};
+
+}  // namespace raketa

@@ -1,0 +1,67 @@
+// The whole game: the world record, the run-time state that is never saved,
+// the two file variables and the services through which the game reaches the
+// machine.  Every procedure of the game works on one Game.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "presentation/command_line.h"
+#include "presentation/key_poll.h"
+#include "presentation/services.h"
+#include "world/files.h"
+#include "world/world_record.h"
+
+namespace raketa {
+
+struct Game {
+  explicit Game(Services& services) : io(services) {}
+
+  Services& io;
+
+  TWorld World{};
+  RecordFile WorldFile;
+  TextFile RoomTextFile;
+
+  // Screens, in the precedence of the frame procedure.
+  bool IntroScreen = false;
+  bool DepartureScreen = false;
+  bool LandingScreen = false;
+  bool Paused = false;
+  bool GameOver = false;
+
+  std::uint8_t LandingCountdown = 0;
+  std::uint8_t InputCooldown = 0;
+  std::uint8_t QuickFileCooldown = 0;
+  std::uint8_t StepCountdown = 0;
+
+  bool SoundOn = false;
+  bool CommandHandled = false;
+  bool NarrationPending = false;
+  bool ClearInputOnKey = false;
+  bool BackgroundPending = false;
+
+  std::string TextExt;       // ".dat" outbound, ".zpt" on the way back
+  std::string SaveFileName;  // file of the quick save and quick load
+
+  std::int32_t TextCursorX = 0;
+  std::int32_t TextCursorY = 0;
+
+  // Refill requests, applied by the next panel tick.
+  bool HealthRefill = false;
+  bool NourishmentRefill = false;
+  bool SuitOxygenRefill = false;
+  bool CellChargeClamp = false;
+
+  // --- shortcuts the procedures use everywhere ---
+  CommandLine& Edit1() { return io.edit; }
+  const std::string& Line() const { return io.edit.GetText(); }
+  void Answer(const std::string& cp1250) { io.edit.SetText(cp1250); }
+  // Plays a cue only while sound is on.
+  void Cue(raketa::Cue c) {
+    if (SoundOn) io.sound.Play(c);
+  }
+  bool ReturnPhase() const { return TextExt == ".zpt"; }
+};
+
+}  // namespace raketa
