@@ -1,0 +1,62 @@
+// The main window Tform1: start-up, the frame procedure with its game states,
+// the panel procedure, the key-press event of the command line, the screens,
+// the function keys and the life-support meters.
+#pragma once
+
+#include "world/data.h"
+
+namespace raketa {
+
+class Tform1 {
+ public:
+  explicit Tform1(Services& services);
+
+  Game game;
+
+  // Start-up: intro state, command line hidden below the screen, intro text.
+  void FormCreate();
+  // The frame procedure, at most once per 40 ms while the window has focus.
+  // A failed file operation is reported through the error box and the next
+  // frame runs as usual.
+  void DXTimerTimer();
+  // The panel procedure, every 10 ms.
+  void Timer1Timer();
+  // Raised by the command line before each typed character is inserted.
+  void keypress(char key);
+  // The drawing surface is gone: no frame may run any more.
+  void DXDrawFinalize();
+  bool FrameTimerEnabled() const { return frameTimerEnabled_; }
+
+ private:
+  void RunFrame();
+  bool frameTimerEnabled_ = true;
+};
+
+// Which step the frame procedure would run now, by the flags' precedence.
+enum class GameStep { Intro, Departure, Landing, Pause, GameOver, Play };
+GameStep CurrentStep(const Game& g);
+const char* StepName(GameStep s);
+
+// --- the steps ---
+void PlayStep(Game& g);
+void IntroStep(Game& g);
+void LandingStep(Game& g);
+void PauseStep(Game& g);
+void GameOverStep(Game& g);
+void DepartureStep(Game& g);
+
+// --- play ---
+void DispatchCommand(Game& g);
+// True when the frame ends here.
+bool FunctionKeys(Game& g);
+void LoadGameDialog(Game& g);
+void SaveGameDialog(Game& g);
+void ToggleSound(Game& g);
+bool QuickSave(Game& g);
+bool QuickLoad(Game& g);
+
+// --- life support ---
+void LifeSupportTick(Game& g);
+void Timer1Timer(Game& g);
+
+}  // namespace raketa
