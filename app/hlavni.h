@@ -51,7 +51,8 @@ void DispatchCommand(Game& g);
 bool FunctionKeys(Game& g);
 void LoadGameDialog(Game& g);
 void SaveGameDialog(Game& g);
-void ToggleSound(Game& g);
+// True when it turned the sound off (the frame ends).
+bool ToggleSound(Game& g);
 bool QuickSave(Game& g);
 bool QuickLoad(Game& g);
 

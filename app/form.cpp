@@ -1,0 +1,87 @@
+// The main window: start-up, the frame procedure that picks one game state
+// per frame, and the key-press event of the command line.
+#include "app/hlavni.h"
+
+namespace raketa {
+
+Tform1::Tform1(Services& services) : game(services) {}
+
+void Tform1::FormCreate() {
+  Game& g = game;
+  g.IntroScreen = true;
+  g.Edit1().SetTop(1500);
+  // The pointer is hidden by the backends over the whole window.
+  try {
+    OpenRoomText(g, "texty\\m0.dat");
+  } catch (const IoError& e) {
+    // Without its text the intro simply ends at once.
+    g.io.app.ShowError(e.Report() + ".");
+  }
+  g.TextCursorX = 10;
+  g.TextCursorY = 400;
+}
+
+GameStep CurrentStep(const Game& g) {
+  if (g.IntroScreen) return GameStep::Intro;
+  if (g.DepartureScreen) return GameStep::Departure;
+  if (g.LandingScreen) return GameStep::Landing;
+  if (g.Paused) return GameStep::Pause;
+  if (g.GameOver) return GameStep::GameOver;
+  return GameStep::Play;
+}
+
+const char* StepName(GameStep s) {
+  switch (s) {
+    case GameStep::Intro: return "intro";
+    case GameStep::Departure: return "departure";
+    case GameStep::Landing: return "landing";
+    case GameStep::Pause: return "pause";
+    case GameStep::GameOver: return "gameover";
+    case GameStep::Play: return "play";
+  }
+  return "play";
+}
+
+void Tform1::RunFrame() {
+  Game& g = game;
+  if (!g.io.display.CanDraw()) return;
+  switch (CurrentStep(g)) {
+    case GameStep::Intro: IntroStep(g); break;
+    case GameStep::Departure: DepartureStep(g); break;
+    case GameStep::Landing: LandingStep(g); break;
+    case GameStep::Pause: PauseStep(g); break;
+    case GameStep::GameOver: GameOverStep(g); break;
+    case GameStep::Play: PlayStep(g); break;
+  }
+}
+
+void Tform1::DXTimerTimer() {
+  if (!frameTimerEnabled_) return;
+  // A failed file operation ends the step where it happened; the player is
+  // told, and the next frame runs as usual.
+  try {
+    RunFrame();
+  } catch (const IoError& e) {
+    game.io.app.ShowError(e.Report() + ".");
+  }
+}
+
+void Tform1::Timer1Timer() { raketa::Timer1Timer(game); }
+
+void Tform1::keypress(char /*key*/) {
+  Game& g = game;
+  if (g.Paused) {
+    g.Answer(W("PAUSE  ESC=POKRAČUJ"));
+    return;
+  }
+  if (g.ClearInputOnKey) {
+    g.Edit1().SetFontColour(colour::Aqua);
+    g.Answer("");
+    g.ClearInputOnKey = false;
+  }
+  g.Cue(Cue::klik);
+}
+
+void Tform1::DXDrawFinalize() { frameTimerEnabled_ = false; }
+
+}  // namespace raketa

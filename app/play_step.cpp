@@ -1,0 +1,110 @@
+// One frame of play: function keys, typed commands, the phase switch, the
+// background, footsteps, life support and narration, then the present.
+#include "app/hlavni.h"
+#include "commands/commands.h"
+
+namespace raketa {
+
+namespace {
+
+bool EnterAccepted(Game& g) {
+  // Tested in this order, so Enter is polled only when no text is pending.
+  return !g.NarrationPending && g.io.keys.KeyDown(vk::Enter) && g.InputCooldown == 0;
+}
+
+void AnswerNotUnderstood(Game& g, const char* utf8) {
+  g.Edit1().SetFontColour(colour::Red);
+  g.Answer(W(utf8));
+  g.Cue(Cue::chyba);
+}
+
+void ReturnCommand(Game& g) {
+  MoveCommand(g);
+  g.InputCooldown = 5;
+  DrawInventoryPanel(g);
+  if (!g.CommandHandled) AnswerNotUnderstood(g, "sakra spěchej do kabiny...");
+  g.ClearInputOnKey = true;
+  g.CommandHandled = false;
+}
+
+// Without a sound world (mistnosti.dat could not be read before any game
+// was played) there is no room to play in: the player may only start again
+// or leave.
+void NoWorldStep(Game& g) {
+  g.Edit1().SetTop(715);
+  g.Edit1().SetLeft(20);
+  if (g.io.keys.KeyDown(vk::F1)) {
+    g.LandingCountdown = 100;
+    g.LandingScreen = true;
+    return;
+  }
+  if (g.io.keys.KeyDown(vk::F10)) g.io.app.Close();
+  g.Edit1().SetFontColour(colour::Red);
+  g.Answer(W("Hra nemá svět (mistnosti.dat)  F1=znovu  F10=konec"));
+}
+
+}  // namespace
+
+void DispatchCommand(Game& g) {
+  using Handler = void (*)(Game&);
+  static constexpr Handler kHandlers[] = {
+      SearchRoomCommand, ExamineFixtureCommand, TakeFromFloorCommand, TakeFromFixtureCommand,
+      DropCommand,       MoveCommand,           ValveAndUseCommand,   UseFromFloorCommand,
+  };
+  for (Handler h : kHandlers) {
+    if (!g.CommandHandled) h(g);
+  }
+  for (int k = 1; k <= kFixtures; ++k) {
+    if (!g.CommandHandled) UseFromFixtureCommand(g, k);
+  }
+  g.InputCooldown = 5;
+  DrawInventoryPanel(g);
+  if (!g.CommandHandled) AnswerNotUnderstood(g, "nechápu co mám dělat ...");
+  g.ClearInputOnKey = true;
+  g.CommandHandled = false;
+}
+
+void PlayStep(Game& g) {
+  if (g.World.CurrentRoom < 1 || g.World.CurrentRoom > kRoomCount) {
+    NoWorldStep(g);
+    return;
+  }
+  g.Edit1().SetTop(715);
+  g.Edit1().SetLeft(20);
+  if (FunctionKeys(g)) return;
+  if (g.InputCooldown > 0) --g.InputCooldown;
+  if (g.QuickFileCooldown > 0) --g.QuickFileCooldown;
+
+  if (g.TextExt == ".dat" && EnterAccepted(g)) DispatchCommand(g);
+  if (g.ReturnPhase() && g.World.CurrentRoom == 1) {
+    g.Cue(Cue::logo);
+    g.DepartureScreen = true;
+    return;
+  }
+  if (g.ReturnPhase() && EnterAccepted(g)) ReturnCommand(g);
+
+  // Exact equality of the stored values: both meters snap to 100 when full.
+  if (g.World.CellCharge == 100.0f && g.World.Fuel == 100.0f && g.World.CurrentRoom != 33) g.TextExt = ".zpt";
+
+  Display& d = g.io.display;
+  if (g.BackgroundPending) d.DrawPicture(Picture::pozadi, 0, 0);
+  if (g.World.SuitWorn) d.DrawPicture(Picture::kyslik, 520, 660);
+
+  if (g.StepCountdown > 0) --g.StepCountdown;
+  if (g.StepCountdown == 28 && g.SoundOn) g.io.sound.Play(g.World.CablesRepaired ? Cue::rychle : Cue::kroky);
+  if (g.StepCountdown == 1) g.NarrationPending = true;
+
+  LifeSupportTick(g);
+
+  if (g.NarrationPending) {
+    if (g.ReturnPhase() || g.World.Current().FirstVisit == 1) {
+      TypeNextCharacter(g);
+    } else {
+      ShowWholeText(g);
+    }
+  }
+  d.Present();
+  g.BackgroundPending = false;
+}
+
+}  // namespace raketa

@@ -1,0 +1,152 @@
+// The screens besides play: the intro, the landing picture before every new
+// game, the pause, the game-over screen and the departure.
+#include "app/hlavni.h"
+
+namespace raketa {
+
+namespace {
+
+void EndIntro(Game& g) {
+  CloseRoomText(g);
+  g.IntroScreen = false;
+  g.LandingScreen = true;
+  g.LandingCountdown = 100;
+  NewGame(g);  // only prepares: the landing screen is now on
+}
+
+void HidePictureCommandLine(Game& g) {
+  g.Answer("");
+  g.ClearInputOnKey = true;
+  g.GameOver = false;
+  g.Edit1().SetTop(1500);
+  g.Edit1().SetLeft(20);
+}
+
+// Loads a game on the game-over screen; the room is entered as on arrival.
+void LoadAndEnter(Game& g, const std::string& path) {
+  ReadWorld(g, path);
+  g.GameOver = false;
+  g.DepartureScreen = false;
+  GoToRoom(g, g.World.CurrentRoom);
+}
+
+}  // namespace
+
+void IntroStep(Game& g) {
+  TextFile& text = g.RoomTextFile;
+  if (g.io.keys.KeyDown(vk::Esc)) {
+    EndIntro(g);
+    return;
+  }
+  // A missing intro text has nothing to type: the intro ends.
+  if (!text.IsOpen() || text.Eof()) {
+    EndIntro(g);
+    return;
+  }
+  Display& d = g.io.display;
+  Canvas& canvas = d.GetCanvas();
+  canvas.SetBrushStyle(BrushStyle::Clear);
+  canvas.SetFontName("comic sans ms");
+  canvas.SetFontSize(12);
+  if (text.Eoln()) {
+    g.TextCursorY += 18;
+    g.TextCursorX = 10;
+    text.ReadLn();
+    if (text.Eof()) {
+      d.ReleaseCanvas();
+      return;
+    }
+  }
+  g.TextCursorX += 10;
+  unsigned char c = text.ReadChar();
+  canvas.SetFontColour(colour::Red);
+  canvas.TextOut(g.TextCursorX, g.TextCursorY, std::string(1, static_cast<char>(c)));
+  d.ReleaseCanvas();
+  d.Present();
+}
+
+void LandingStep(Game& g) {
+  HidePictureCommandLine(g);
+  g.DepartureScreen = false;
+  --g.LandingCountdown;
+  if (g.LandingCountdown == 0) g.LandingScreen = false;
+  // The jingle plays even with sound switched off.
+  if (g.LandingCountdown == 98) g.io.sound.Play(Cue::logo);
+  Display& d = g.io.display;
+  d.DrawPicture(Picture::dosedka, 0, 0);
+  Canvas& canvas = d.GetCanvas();
+  canvas.SetBrushStyle(BrushStyle::Clear);
+  canvas.SetFontName("comic sans ms");
+  canvas.SetFontSize(16);
+  if (g.LandingCountdown < 80) {
+    canvas.SetFontColour(colour::Black);
+    canvas.TextOut(400, 30, W("Prosím čekej....."));
+    canvas.SetFontColour(colour::Red);
+    canvas.TextOut(402, 32, W("Prosím čekej....."));
+  }
+  d.ReleaseCanvas();
+  StopStateCues(g);
+  NewGame(g);
+  d.Present();
+}
+
+void PauseStep(Game& g) {
+  if (g.io.keys.KeyDown(vk::Esc)) {
+    g.Answer("");
+    g.ClearInputOnKey = true;
+    g.Paused = false;
+  } else {
+    g.Answer(W("PAUSE  ESC=POKRAČUJ"));
+  }
+}
+
+void GameOverStep(Game& g) {
+  KeyPoll& keys = g.io.keys;
+  StopStateCues(g);
+  if (keys.KeyDown(vk::F1)) {
+    g.GameOver = false;
+    g.LandingCountdown = 100;
+    g.LandingScreen = true;
+    return;
+  }
+  if (keys.KeyDown(vk::F2)) {
+    std::string path;
+    if (g.io.dialogs.ExecuteLoad(path)) {
+      g.GameOver = false;
+      ReadWorld(g, path);
+      GoToRoom(g, g.World.CurrentRoom);
+      CloseWorldFile(g);
+    }
+  }
+  // Polled only to use up a press made on this screen.
+  keys.KeyDown(vk::F3);
+  keys.KeyDown(vk::F4);
+  keys.KeyDown(vk::F5);
+  if (keys.KeyDown(vk::F6) && keys.KeyDown(vk::F7)) {
+    if (g.SaveFileName.empty()) {
+      g.InputCooldown = 5;
+      g.Answer(W("Neni zadané žádné jméno souboru.."));
+      g.Cue(Cue::chyba);
+      return;
+    }
+    LoadAndEnter(g, g.SaveFileName);
+    g.InputCooldown = 5;
+    CloseWorldFile(g);
+    g.CommandHandled = false;
+    g.NarrationPending = true;
+  }
+  if (keys.KeyDown(vk::F10)) g.io.app.Close();
+  if (g.World.MinutesLeft < 1) g.Answer(W("Bohužel raketa se zřítila ze srázu..."));
+  if (g.World.Health < 1) g.Answer(W("Bohužel jsi mrtvý.."));
+}
+
+void DepartureStep(Game& g) {
+  HidePictureCommandLine(g);
+  Display& d = g.io.display;
+  d.DrawPicture(Picture::odlet, 0, 0);
+  StopStateCues(g);
+  if (g.io.keys.KeyDown(vk::Esc)) g.io.app.Close();
+  d.Present();
+}
+
+}  // namespace raketa

@@ -1,0 +1,267 @@
+#include "world/files.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+
+#include "world/world_record.h"
+
+namespace raketa {
+
+std::string IoMessage(int code) {
+  switch (code) {
+    case io::FileNotFound: return "File not found";
+    case io::InvalidFilename: return "Invalid filename";
+    case io::TooManyOpenFiles: return "Too many open files";
+    case io::AccessDenied: return "File access denied";
+    case io::ReadBeyondEnd: return "Read beyond end of file";
+    case io::DiskFull: return "Disk full";
+    case io::InvalidRecord: return "Invalid world record";
+    default: return "I/O error " + std::to_string(code);
+  }
+}
+
+IoError::IoError(int code, std::string path, std::string detail)
+    : std::runtime_error(IoMessage(code)), code_(code), path_(std::move(path)), detail_(std::move(detail)) {}
+
+std::string IoError::Report() const {
+  std::string r = IoMessage(code_);
+  if (!path_.empty()) r += " (" + path_ + ")";
+  if (!detail_.empty()) r += ": " + detail_;
+  return r;
+}
+
+std::string HostPath(const std::string& gamePath) {
+  std::string p = gamePath;
+  for (char& c : p) {
+    if (c == '\\') c = '/';
+  }
+  return p;
+}
+
+namespace {
+
+int CodeFromErrno(int err) {
+  switch (err) {
+    case ENOENT: return io::FileNotFound;
+    case ENOTDIR:
+    case ENAMETOOLONG:
+    case EINVAL: return io::InvalidFilename;
+    case EMFILE:
+    case ENFILE: return io::TooManyOpenFiles;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EISDIR:
+    case ETXTBSY: return io::AccessDenied;
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG: return io::DiskFull;
+    default: return err > 0 ? err : 5;
+  }
+}
+
+// Reads up to `size` bytes; returns how many were read, or -1 with errno.
+long ReadFully(int fd, void* buf, std::size_t size) {
+  std::size_t done = 0;
+  auto* p = static_cast<char*>(buf);
+  while (done < size) {
+    ssize_t n = ::read(fd, p + done, size - done);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return -1;
+    }
+    if (n == 0) break;
+    done += static_cast<std::size_t>(n);
+  }
+  return static_cast<long>(done);
+}
+
+bool WriteFully(int fd, const void* buf, std::size_t size) {
+  std::size_t done = 0;
+  const auto* p = static_cast<const char*>(buf);
+  while (done < size) {
+    ssize_t n = ::write(fd, p + done, size - done);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    if (n == 0) {
+      errno = ENOSPC;
+      return false;
+    }
+    done += static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+std::string DirectoryOf(const std::string& path) {
+  auto slash = path.find_last_of('/');
+  if (slash == std::string::npos) return ".";
+  if (slash == 0) return "/";
+  return path.substr(0, slash);
+}
+
+}  // namespace
+
+void RecordFile::Read(const std::string& path, TWorld& world) {
+  std::string host = HostPath(path);
+  if (host.empty()) throw IoError(io::InvalidFilename, path);
+  int fd = ::open(host.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) throw IoError(CodeFromErrno(errno), path);
+  struct stat st {};
+  if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+    ::close(fd);
+    throw IoError(io::AccessDenied, path);
+  }
+  // The record goes into a buffer first: the world is replaced only by a
+  // whole, sound record.
+  TWorld buffer;
+  long n = ReadFully(fd, &buffer, sizeof buffer);
+  int err = errno;
+  ::close(fd);
+  if (n < 0) throw IoError(CodeFromErrno(err), path);
+  if (static_cast<std::size_t>(n) < sizeof buffer) throw IoError(io::ReadBeyondEnd, path);
+  std::string fault = CheckWorldRecord(buffer);
+  if (!fault.empty()) throw IoError(io::InvalidRecord, path, fault);
+  std::memcpy(static_cast<void*>(&world), &buffer, sizeof buffer);
+  open_ = true;
+  path_ = path;
+}
+
+void RecordFile::Write(const std::string& path, const TWorld& world) {
+  std::string host = HostPath(path);
+  if (host.empty() || host.back() == '/') throw IoError(io::InvalidFilename, path);
+  std::string dir = DirectoryOf(host);
+  struct stat st {};
+  if (::stat(dir.c_str(), &st) != 0) throw IoError(io::InvalidFilename, path);
+  if (!S_ISDIR(st.st_mode)) throw IoError(io::InvalidFilename, path);
+  if (::stat(host.c_str(), &st) == 0) {
+    if (S_ISDIR(st.st_mode)) throw IoError(io::AccessDenied, path);
+    // A write-protected save stays protected, even for a user whom the
+    // system would let replace it.
+    if ((st.st_mode & 0222) == 0) throw IoError(io::AccessDenied, path);
+  }
+
+  // A file-size limit must give an error, not kill the game.
+  std::signal(SIGXFSZ, SIG_IGN);
+
+  std::string tmp = host + ".tmp-XXXXXX";
+  std::vector<char> name(tmp.begin(), tmp.end());
+  name.push_back('\0');
+  int fd = ::mkstemp(name.data());
+  if (fd < 0) throw IoError(CodeFromErrno(errno), path);
+  ::fchmod(fd, 0644);
+  bool ok = WriteFully(fd, &world, sizeof world) && ::fsync(fd) == 0;
+  int err = errno;
+  if (::close(fd) != 0 && ok) {
+    ok = false;
+    err = errno;
+  }
+  if (ok && ::rename(name.data(), host.c_str()) != 0) {
+    ok = false;
+    err = errno;
+  }
+  if (!ok) {
+    ::unlink(name.data());
+    throw IoError(CodeFromErrno(err), path);
+  }
+  // The rename itself must reach the disk too.
+  int dfd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dfd >= 0) {
+    ::fsync(dfd);
+    ::close(dfd);
+  }
+}
+
+void RecordFile::Close() {
+  if (!open_) throw IoError(io::FileNotOpen, path_);
+  open_ = false;
+}
+
+void TextFile::Open(const std::string& path) {
+  open_ = false;
+  path_ = path;
+  data_.clear();
+  pos_ = 0;
+  std::string host = HostPath(path);
+  if (host.empty()) throw IoError(io::InvalidFilename, path);
+  int fd = ::open(host.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) throw IoError(CodeFromErrno(errno), path);
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+    ::close(fd);
+    throw IoError(io::AccessDenied, path);
+  }
+  std::vector<unsigned char> data;
+  unsigned char chunk[4096];
+  for (;;) {
+    long n = ReadFully(fd, chunk, sizeof chunk);
+    if (n < 0) {
+      int err = errno;
+      ::close(fd);
+      throw IoError(CodeFromErrno(err), path);
+    }
+    data.insert(data.end(), chunk, chunk + n);
+    if (static_cast<std::size_t>(n) < sizeof chunk) break;
+  }
+  ::close(fd);
+  // The text ends at the first Ctrl-Z.
+  for (std::size_t i = 0; i < data.size(); ++i) {
+    if (data[i] == 26) {
+      data.resize(i);
+      break;
+    }
+  }
+  data_ = std::move(data);
+  open_ = true;
+}
+
+void TextFile::Reset() {
+  if (open_) {
+    pos_ = 0;
+    return;
+  }
+  Open(path_);
+}
+
+void TextFile::Close() {
+  if (!open_) throw IoError(io::FileNotOpen, path_);
+  open_ = false;
+  data_.clear();
+  pos_ = 0;
+}
+
+void TextFile::RequireOpen() const {
+  if (!open_) throw IoError(io::FileNotOpenForInput, path_);
+}
+
+bool TextFile::Eof() const {
+  RequireOpen();
+  return pos_ >= data_.size();
+}
+
+bool TextFile::Eoln() const {
+  RequireOpen();
+  return pos_ >= data_.size() || data_[pos_] == 13;
+}
+
+unsigned char TextFile::ReadChar() {
+  RequireOpen();
+  if (pos_ >= data_.size()) return 26;
+  return data_[pos_++];
+}
+
+void TextFile::ReadLn() {
+  RequireOpen();
+  while (pos_ < data_.size()) {
+    if (data_[pos_++] == 10) break;
+  }
+}
+
+}  // namespace raketa

@@ -1,0 +1,114 @@
+// The room text typed onto the screen like a typewriter, or drawn at once.
+#include "world/data.h"
+
+namespace raketa {
+
+namespace {
+constexpr int kNarrationFontSize = 13;
+constexpr int kCellWidth = 10;
+constexpr int kRowHeight = 18;
+
+void PrepareNarrationCanvas(Canvas& canvas) {
+  canvas.SetBrushStyle(BrushStyle::Clear);
+  canvas.SetFontSize(kNarrationFontSize);
+  canvas.SetFontName("comic sans ms");
+}
+
+// A CR starts the next row; the CR and everything through the next LF are
+// consumed without being drawn.
+void NextRow(Game& g) {
+  g.TextCursorY += kRowHeight;
+  g.TextCursorX = 10;
+  g.RoomTextFile.ReadLn();
+}
+}  // namespace
+
+std::string RoomTextPath(const Game& g, int room) {
+  std::string path = "texty\\m" + std::to_string(room);
+  const TWorld& w = g.World;
+  if ((w.GaugeReplaced && room == 7) || (w.CablesRepaired && (room == 29 || room == 33))) path += "x";
+  return path + g.TextExt;
+}
+
+void OpenRoomText(Game& g, const std::string& path) { g.RoomTextFile.Open(path); }
+
+void CloseRoomText(Game& g) {
+  if (g.RoomTextFile.IsOpen()) g.RoomTextFile.Close();
+}
+
+void DrawNarrationCharacter(Game& g, Canvas& canvas, unsigned char c) {
+  const std::string glyph(1, static_cast<char>(c));
+  canvas.SetFontColour(colour::Black);
+  canvas.TextOut(g.TextCursorX + 2, g.TextCursorY + 2, glyph);
+  canvas.SetFontColour(colour::Green);
+  canvas.TextOut(g.TextCursorX, g.TextCursorY, glyph);
+}
+
+void TypeNextCharacter(Game& g) {
+  TextFile& text = g.RoomTextFile;
+  // A room text that could not be opened has nothing to show: the narration
+  // ends quietly instead of failing on every frame.
+  if (!text.IsOpen()) {
+    g.NarrationPending = false;
+    DrawInventoryPanel(g);
+    return;
+  }
+  if (text.Eof()) {
+    g.NarrationPending = false;
+    g.World.Current().FirstVisit = 0;
+    DrawInventoryPanel(g);
+    return;
+  }
+  Display& d = g.io.display;
+  Canvas& canvas = d.GetCanvas();
+  PrepareNarrationCanvas(canvas);
+  if (text.Eoln()) {
+    NextRow(g);
+    if (text.Eof()) {
+      d.ReleaseCanvas();
+      return;
+    }
+  }
+  g.TextCursorX += kCellWidth;
+  unsigned char c = text.ReadChar();
+  if (c != ' ') g.Cue(Cue::klik);
+  DrawNarrationCharacter(g, canvas, c);
+  d.ReleaseCanvas();
+}
+
+void ShowWholeText(Game& g) {
+  TextFile& text = g.RoomTextFile;
+  bool haveText = text.IsOpen();
+  if (haveText) text.Reset();
+  g.TextCursorX = 10;
+  g.TextCursorY = 10;
+  RedrawBackground(g);
+  Display& d = g.io.display;
+  while (haveText && !text.Eof()) {
+    Canvas& canvas = d.GetCanvas();
+    PrepareNarrationCanvas(canvas);
+    canvas.SetFontColour(colour::Green);
+    if (text.Eoln()) {
+      NextRow(g);
+      if (text.Eof()) {
+        d.ReleaseCanvas();
+        break;
+      }
+    }
+    g.TextCursorX += kCellWidth;
+    DrawNarrationCharacter(g, canvas, text.ReadChar());
+    d.ReleaseCanvas();
+  }
+  g.NarrationPending = false;
+  DrawInventoryPanel(g);
+  if (g.World.Current().Searched) DrawRoomContentsPanel(g);
+}
+
+void RedrawBackground(Game& g) {
+  g.TextCursorX = 10;
+  g.TextCursorY = 10;
+  g.io.display.DrawPicture(Picture::pozadi, 0, 0);
+  g.io.display.Present();
+}
+
+}  // namespace raketa

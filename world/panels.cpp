@@ -1,0 +1,59 @@
+// The inventory panel near the bottom and the room contents panel in the
+// middle of the screen.  Drawing the contents panel is also what makes a room
+// searched and opens every fixture whose key the player carries.
+#include "world/data.h"
+
+namespace raketa {
+
+namespace {
+constexpr int kPanelFontSize = 12;
+
+Canvas& PanelCanvas(Game& g) {
+  Canvas& canvas = g.io.display.GetCanvas();
+  canvas.SetBrushStyle(BrushStyle::Clear);
+  canvas.SetFontName("comic sans ms");
+  canvas.SetFontSize(kPanelFontSize);
+  return canvas;
+}
+}  // namespace
+
+void DrawInventoryPanel(Game& g) {
+  Canvas& canvas = PanelCanvas(g);
+  canvas.SetFontColour(colour::Yellow);
+  canvas.TextOut(10, 630, W("Sebou neseš..:"));
+  for (int k = 1; k <= kInventorySlots; ++k) {
+    canvas.TextOut(10 + (k - 1) * 130, 660, std::to_string(k) + ") " + g.World.Slot(k).Name.str() + " ");
+  }
+  g.io.display.ReleaseCanvas();
+}
+
+void DrawRoomContentsPanel(Game& g) {
+  Canvas& canvas = PanelCanvas(g);
+  g.Cue(Cue::ok);
+  canvas.SetFontColour(colour::Green);
+  canvas.TextOut(10, 350, W("V místnosti se nachází:"));
+  TRoom& room = g.World.Current();
+  room.Searched = 1;
+  for (int f = 0; f < kFixtures; ++f) {
+    TFixture& fx = room.Fixtures[f];
+    int y = 380 + f * 30;
+    canvas.SetFontColour(colour::Red);
+    // An empty key name equals an empty slot: such a fixture opens as soon
+    // as the player has a free hand.
+    for (int k = 1; k <= kInventorySlots; ++k) {
+      if (SameName(fx.KeyName, g.World.Slot(k).Name)) fx.Opened = 1;
+    }
+    canvas.TextOut(10, y, fx.Name.str());
+    if (fx.Opened != 0) {
+      canvas.SetFontColour(colour::NearWhite);
+      for (int j = 0; j < kFixtureItemSlots; ++j) canvas.TextOut(140 + j * 130, y, fx.Items[j].Name.str());
+    }
+  }
+  canvas.SetFontColour(colour::Green);
+  for (int i = 0; i < kRoomItemSlots; ++i) {
+    canvas.TextOut(10 + (i % 5) * 130, i < 5 ? 500 : 520, room.Items[i].Name.str());
+  }
+  g.io.display.ReleaseCanvas();
+}
+
+}  // namespace raketa

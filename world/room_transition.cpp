@@ -1,0 +1,55 @@
+// Entering a room: the background loops switched to fit the room and the
+// repairs, the room text opened, the screen and the command line prepared.
+// The footsteps and the narration follow from the frame loop's countdown.
+#include "world/data.h"
+
+namespace raketa {
+
+void StopStateCues(Game& g) {
+  for (Cue c : {Cue::pozadi, Cue::dychani, Cue::venku, Cue::unik_paliva, Cue::sirena, Cue::rychle}) {
+    g.io.sound.Stop(c);
+  }
+}
+
+namespace {
+void PrepareArrival(Game& g) {
+  g.TextCursorX = 10;
+  g.TextCursorY = 10;
+  g.BackgroundPending = true;
+  g.ClearInputOnKey = false;
+  g.Edit1().SetTop(715);
+  g.Edit1().SetLeft(10);
+  g.Edit1().SetText("");
+  // No later handler may see the line that caused the move.
+  g.CommandHandled = true;
+}
+}  // namespace
+
+void GoToRoom(Game& g, int n) {
+  // A text that failed to open earlier left none open; that must not block
+  // every later transition.
+  CloseRoomText(g);
+  g.StepCountdown = 30;
+  g.Cue(Cue::ok);
+  StopStateCues(g);
+  TWorld& w = g.World;
+  w.CurrentRoom = static_cast<std::uint8_t>(TWorld::ClampRoom(n));
+  n = w.CurrentRoom;
+  if (w.Room(n).Outside != 0 && n == 33) g.Cue(Cue::venku);
+  if (n != 33) g.Cue(Cue::pozadi);
+  if (w.SuitWorn) g.Cue(Cue::dychani);
+  if (w.CablesRepaired) g.Cue(Cue::sirena);
+  if (n == 7 && w.ValveClosed == 0 && w.GaugeReplaced == 0) g.Cue(Cue::unik_paliva);
+
+  // A missing room text is reported, but the arrival is completed: the new
+  // room's screen is built and the game stays playable without its text.
+  try {
+    OpenRoomText(g, RoomTextPath(g, n));
+  } catch (const IoError&) {
+    PrepareArrival(g);
+    throw;
+  }
+  PrepareArrival(g);
+}
+
+}  // namespace raketa
