@@ -1,0 +1,107 @@
+// Headless services for the replay mode and the tests: every drawing call,
+// cue, dialog and error is recorded, and optionally drawn on a real software
+// surface too.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "presentation/replay/trace.h"
+#include "presentation/services.h"
+
+namespace raketa {
+
+struct DrawOp {
+  enum Kind { Picture, Text, Rect, Present } kind = Text;
+  int x = 0, y = 0, right = 0, bottom = 0;
+  std::string text;  // code page 1250
+  std::uint32_t fontColour = 0;
+  std::uint32_t brushColour = 0;
+  BrushStyle brush = BrushStyle::Clear;
+  int fontSize = 0;
+  raketa::Picture picture = raketa::Picture::pozadi;
+};
+
+// Logs the canvas calls (while logging is on) and forwards them to an inner
+// display, if there is one.
+class RecordingDisplay : public Display, public Canvas {
+ public:
+  explicit RecordingDisplay(Display* inner = nullptr) : inner_(inner) {}
+
+  bool CanDraw() override { return canDraw; }
+  void DrawPicture(raketa::Picture index, int x, int y) override;
+  Canvas& GetCanvas() override;
+  void ReleaseCanvas() override;
+  void Present() override;
+
+  void SetBrushStyle(BrushStyle style) override;
+  void SetBrushColour(std::uint32_t bgr) override;
+  void SetFontName(std::string_view name) override;
+  void SetFontSize(int points) override;
+  void SetFontColour(std::uint32_t bgr) override;
+  void TextOut(int x, int y, std::string_view text) override;
+  void Rectangle(int left, int top, int right, int bottom) override;
+
+  bool canDraw = true;
+  bool logging = true;
+  std::vector<DrawOp> ops;
+  int canvasDepth = 0;  // obtained and not yet released
+  long presents = 0;
+
+ private:
+  Display* inner_;
+  Canvas* innerCanvas_ = nullptr;
+  BrushStyle brush_ = BrushStyle::Clear;
+  std::uint32_t brushColour_ = 0;
+  std::uint32_t fontColour_ = 0;
+  int fontSize_ = 0;
+};
+
+class RecordingSound : public SoundCues {
+ public:
+  explicit RecordingSound(Trace& trace) : trace_(trace) {}
+  void Play(Cue cue) override;
+  void Stop(Cue cue) override;
+  struct Call {
+    bool play;
+    Cue cue;
+    bool operator==(const Call&) const = default;
+  };
+  std::vector<Call> calls;
+
+ private:
+  Trace& trace_;
+};
+
+// Dialog answers prepared in advance: a path, or cancel.  A dialog with no
+// answer ready is cancelled.
+class ScriptedDialogs : public FileDialogs {
+ public:
+  explicit ScriptedDialogs(Trace& trace) : trace_(trace) {}
+  bool ExecuteLoad(std::string& path) override { return Answer("load", path); }
+  bool ExecuteSave(std::string& path) override { return Answer("save", path); }
+  std::deque<std::optional<std::string>> answers;  // paths in code page 1250
+  int opened = 0;
+
+ private:
+  bool Answer(const char* kind, std::string& path);
+  Trace& trace_;
+};
+
+class RecordingApp : public Application {
+ public:
+  explicit RecordingApp(Trace& trace) : trace_(trace) {}
+  void Close() override;
+  bool Closing() const override { return closing_; }
+  void ShowError(const std::string& message) override;
+  std::vector<std::string> errors;  // code page 1250
+
+ private:
+  Trace& trace_;
+  bool closing_ = false;
+};
+
+}  // namespace raketa
