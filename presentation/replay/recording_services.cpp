@@ -93,12 +93,12 @@ void RecordingDisplay::Rectangle(int left, int top, int right, int bottom) {
 }
 
 void RecordingSound::Play(Cue cue) {
-  calls.push_back({true, cue});
+  if (keepCalls) calls.push_back({true, cue});
   trace_.Event(std::string("play ") + CueName(cue));
 }
 
 void RecordingSound::Stop(Cue cue) {
-  calls.push_back({false, cue});
+  if (keepCalls) calls.push_back({false, cue});
   trace_.Event(std::string("stop ") + CueName(cue));
 }
 

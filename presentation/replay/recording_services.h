@@ -71,6 +71,7 @@ class RecordingSound : public SoundCues {
     bool operator==(const Call&) const = default;
   };
   std::vector<Call> calls;
+  bool keepCalls = true;
 
  private:
   Trace& trace_;

@@ -1,0 +1,193 @@
+#include "presentation/replay/replay_runner.h"
+
+#include <cstdio>
+#include <fstream>
+
+#include "app/hlavni.h"
+#include "presentation/replay/recording_services.h"
+#include "world/cp1250.h"
+
+namespace raketa {
+
+namespace {
+
+// The game and its headless services, with the trace hooks in place.
+class ReplaySession {
+ public:
+  ReplaySession(ReplayScreen* screen, std::ostream& out)
+      : screen_(screen),
+        trace_(&out),
+        display_(screen != nullptr ? &screen->display() : nullptr),
+        sound_(trace_),
+        dialogs_(trace_),
+        app_(trace_),
+        services_{display_, edit_, keys_, sound_, dialogs_, app_},
+        form_(services_) {
+    // A long replay keeps no logs; the trace says it all.
+    display_.logging = false;
+    sound_.keepCalls = false;
+    edit_.OnKeyPress = [this](char k) { form_.keypress(k); };
+    edit_.OnTextChange = [this] { trace_.Event("text " + Quoted(Cp1250ToUtf8(edit_.GetText()))); };
+    edit_.OnColourChange = [this] {
+      char buf[32];
+      std::snprintf(buf, sizeof buf, "colour %06X", edit_.FontColour() & 0xFFFFFFu);
+      trace_.Event(buf);
+    };
+    edit_.OnMove = [this] { trace_.Event("edit " + std::to_string(edit_.Top()) + " " + std::to_string(edit_.Left())); };
+  }
+
+  void Start() {
+    form_.FormCreate();
+    NoteWorld();
+  }
+
+  bool Closed() const { return app_.Closing(); }
+  long Frames() const { return frame_; }
+
+  void Wait(long periods) {
+    for (long i = 0; i < periods && !Closed(); ++i) {
+      if (focused_) {
+        ++frame_;
+        trace_.SetFrame(frame_);
+        GameStep step = CurrentStep(form_.game);
+        if (!haveStep_ || step != lastStep_) {
+          trace_.Event(std::string("state ") + StepName(step));
+          lastStep_ = step;
+          haveStep_ = true;
+        }
+        form_.DXTimerTimer();
+        NoteWorld();
+        if (Closed()) break;
+      }
+      for (int t = 0; t < 4; ++t) form_.Timer1Timer();
+    }
+  }
+
+  void Type(const std::string& utf8) {
+    for (char c : Utf8ToCp1250(utf8)) edit_.TypeChar(static_cast<unsigned char>(c));
+  }
+
+  void KeyToLine(int code) {
+    if (code == 13) edit_.Enter();
+    if (code == 27) edit_.Escape();
+    if (code == 8) edit_.Backspace();
+  }
+
+  void Key(int code) {
+    KeyToLine(code);
+    if (code == 8) return;  // Backspace edits the line; the game never polls it
+    keys_.Press(code);
+    keys_.Release(code);
+  }
+
+  void Hold(int code) {
+    KeyToLine(code);
+    if (code != 8) keys_.Press(code);
+  }
+
+  void Release(int code) { keys_.Release(code); }
+
+  void Dialog(const ReplayDirective& d) {
+    if (d.flag) {
+      dialogs_.answers.push_back(std::nullopt);
+    } else {
+      dialogs_.answers.push_back(Utf8ToCp1250(d.text));
+    }
+  }
+
+  void Focus(bool on) { focused_ = on; }
+
+  void Dump(const std::string& path) {
+    std::ofstream f(path, std::ios::binary | std::ios::trunc);
+    f.write(reinterpret_cast<const char*>(&form_.game.World), sizeof(TWorld));
+    if (!f) throw std::runtime_error("cannot write " + path);
+  }
+
+  void Screenshot(const std::string& path) {
+    if (screen_ == nullptr) throw std::runtime_error("screenshots need the rendering backend");
+    screen_->Screenshot(path, edit_);
+  }
+
+ private:
+  // Room and phase changes, noted after everything that may change them.
+  void NoteWorld() {
+    const Game& g = form_.game;
+    if (g.World.CurrentRoom != lastRoom_) {
+      lastRoom_ = g.World.CurrentRoom;
+      trace_.Event("room " + std::to_string(lastRoom_));
+    }
+    if (g.TextExt != lastExt_) {
+      lastExt_ = g.TextExt;
+      if (!lastExt_.empty()) trace_.Event("phase " + lastExt_);
+    }
+  }
+
+  ReplayScreen* screen_;
+  Trace trace_;
+  RecordingDisplay display_;
+  CommandLine edit_;
+  KeyPoll keys_;
+  RecordingSound sound_;
+  ScriptedDialogs dialogs_;
+  RecordingApp app_;
+  Services services_;
+  Tform1 form_;
+
+  long frame_ = 0;
+  bool focused_ = true;
+  bool haveStep_ = false;
+  GameStep lastStep_ = GameStep::Play;
+  int lastRoom_ = 0;
+  std::string lastExt_;
+};
+
+}  // namespace
+
+ReplayResult RunReplay(const std::vector<ReplayDirective>& script, ReplayScreen* screen, std::ostream& out,
+                       std::ostream& err) {
+  ReplayResult result;
+  ReplaySession session(screen, out);
+  session.Start();
+  for (const ReplayDirective& d : script) {
+    try {
+      bool closed = session.Closed();
+      switch (d.kind) {
+        case ReplayDirective::Wait: if (!closed) session.Wait(d.count); break;
+        case ReplayDirective::Type: if (!closed) session.Type(d.text); break;
+        case ReplayDirective::Key: if (!closed) session.Key(d.key); break;
+        case ReplayDirective::Hold: if (!closed) session.Hold(d.key); break;
+        case ReplayDirective::Release: if (!closed) session.Release(d.key); break;
+        case ReplayDirective::Dialog: if (!closed) session.Dialog(d); break;
+        case ReplayDirective::Focus: if (!closed) session.Focus(d.flag); break;
+        case ReplayDirective::Screenshot: session.Screenshot(d.text); break;
+        case ReplayDirective::Dump: session.Dump(d.text); break;
+      }
+    } catch (const std::exception& e) {
+      err << "replay: line " << d.line << ": " << e.what() << "\n";
+      result.exitCode = 1;
+      break;
+    }
+  }
+  result.frames = session.Frames();
+  result.closed = session.Closed();
+  out.flush();
+  return result;
+}
+
+int RunReplayFile(const std::string& path, ReplayScreen* screen, std::ostream& out, std::ostream& err) {
+  std::ifstream in(path);
+  if (!in) {
+    err << "replay: cannot open script " << path << "\n";
+    return 2;
+  }
+  std::vector<ReplayDirective> script;
+  try {
+    script = ParseReplayScript(in);
+  } catch (const ReplayScriptError& e) {
+    err << "replay: " << path << ": " << e.what() << "\n";
+    return 2;
+  }
+  return RunReplay(script, screen, out, err).exitCode;
+}
+
+}  // namespace raketa

@@ -1,0 +1,41 @@
+// The replay mode: the real game, headless and deterministic, driven by a
+// script on a simulated clock, printing a trace of what happens.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "presentation/replay/replay_script.h"
+
+namespace raketa {
+
+class Display;
+class CommandLine;
+
+// What the replay needs for pictures: a display to draw on and a way to save
+// what the player sees.  Without one, screenshot lines are refused.
+class ReplayScreen {
+ public:
+  virtual ~ReplayScreen() = default;
+  virtual Display& display() = 0;
+  virtual void Screenshot(const std::string& path, const CommandLine& edit) = 0;
+};
+
+struct ReplayResult {
+  int exitCode = 0;
+  long frames = 0;
+  bool closed = false;
+};
+
+// Runs the script in the working directory; the trace goes to `out`,
+// complaints to `err`.
+ReplayResult RunReplay(const std::vector<ReplayDirective>& script, ReplayScreen* screen, std::ostream& out,
+                       std::ostream& err);
+
+// Parses and runs a script file; exit code 2 for a malformed script.
+int RunReplayFile(const std::string& path, ReplayScreen* screen, std::ostream& out, std::ostream& err);
+
+}  // namespace raketa
