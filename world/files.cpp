@@ -107,6 +107,15 @@ std::string DirectoryOf(const std::string& path) {
   return path.substr(0, slash);
 }
 
+void WriteInPlace(const std::string& host, const std::string& path, const TWorld& world) {
+  int fd = ::open(host.c_str(), O_WRONLY | O_CLOEXEC);
+  if (fd < 0) throw IoError(CodeFromErrno(errno), path);
+  bool ok = WriteFully(fd, &world, sizeof world);
+  int err = errno;
+  ::close(fd);
+  if (!ok) throw IoError(CodeFromErrno(err), path);
+}
+
 }  // namespace
 
 void RecordFile::Read(const std::string& path, TWorld& world) {
@@ -146,6 +155,11 @@ void RecordFile::Write(const std::string& path, const TWorld& world) {
     // A write-protected save stays protected, even for a user whom the
     // system would let replace it.
     if ((st.st_mode & 0222) == 0) throw IoError(io::AccessDenied, path);
+    // A device or pipe is written in place; it must never be replaced.
+    if (!S_ISREG(st.st_mode)) {
+      WriteInPlace(host, path, world);
+      return;
+    }
   }
 
   // A file-size limit must give an error, not kill the game.

@@ -41,7 +41,8 @@ std::vector<ReplayDirective> ParseReplayScript(std::istream& in) {
     if (!raw.empty() && raw.back() == '\r') raw.pop_back();
     // "type" keeps every character after "type ", blanks included.
     if (raw.rfind("type ", 0) == 0) {
-      ReplayDirective d{ReplayDirective::Type};
+      ReplayDirective d;
+      d.kind = ReplayDirective::Type;
       d.line = lineNo;
       d.text = raw.substr(5);
       out.push_back(d);
@@ -51,7 +52,8 @@ std::vector<ReplayDirective> ParseReplayScript(std::istream& in) {
     if (line.empty() || line[0] == '#') continue;
     std::string word = line.substr(0, line.find(' '));
     std::string arg = line.size() > word.size() ? Trimmed(line.substr(word.size())) : "";
-    ReplayDirective d{ReplayDirective::Wait};
+    ReplayDirective d;
+    d.kind = ReplayDirective::Wait;
     d.line = lineNo;
     if (word == "wait") {
       char* end = nullptr;

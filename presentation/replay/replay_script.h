@@ -10,7 +10,7 @@
 namespace raketa {
 
 struct ReplayDirective {
-  enum Kind { Wait, Type, Key, Hold, Release, Dialog, Focus, Screenshot, Dump } kind;
+  enum Kind { Wait, Type, Key, Hold, Release, Dialog, Focus, Screenshot, Dump } kind = Wait;
   int line = 0;        // line number in the script, from 1
   long count = 0;      // wait
   int key = 0;         // key, hold, release: virtual-key code

@@ -1,0 +1,23 @@
+// A small world of the tests' own: a few connected rooms with the roles the
+// game gives rooms 7, 27, 28, 32 and 33, and a text for every room.
+#pragma once
+
+#include <string>
+
+#include "world/world_record.h"
+
+namespace raketa::test {
+
+// Room 1 (the cabin): north to 2 (open), east to 3 (locked, key "klic"),
+// west to 7 (open).  Room 2: south back to 1; a fixture "skrin" locked by
+// "karta" holding "tatranka"; "klic" and "karta" lie on its floor.  Every
+// other room has an open south door back to room 1.
+TWorld TinyWorld();
+
+// Writes `world` as mistnosti.dat and a short text "Mistnost N" for every
+// room in both phases, with the "x" variants and the intro, into the
+// working directory.
+void InstallWorld(const TWorld& world);
+std::string RoomText(int room);
+
+}  // namespace raketa::test
