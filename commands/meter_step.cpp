@@ -1,0 +1,34 @@
+// One canister of fuel or one new power cell.  The meters are singles; the
+// sum is formed in extended precision and stored back as a single, like the
+// drains.  A meter above 90 is topped up to exactly 100, which together with
+// the other meter at 100 starts the way home.
+#include "commands/use_table.h"
+#include "world/data.h"
+
+namespace raketa {
+
+namespace {
+float Get(const TWorld& w, Meter m) { return m == Meter::Fuel ? w.Fuel : w.CellCharge; }
+void Set(TWorld& w, Meter m, float v) {
+  if (m == Meter::Fuel) {
+    w.Fuel = v;
+  } else {
+    w.CellCharge = v;
+  }
+}
+}  // namespace
+
+void MeterStep(Game& g, Meter meter, const std::string& fullText) {
+  TWorld& w = g.World;
+  float raised = static_cast<float>(static_cast<long double>(Get(w, meter)) + 25);
+  // Stored before the text is switched: a missing text leaves the raise.
+  Set(w, meter, raised);
+  if (raised > 90) {
+    CloseRoomText(g);
+    OpenRoomText(g, fullText);
+    Set(w, meter, 100);
+    g.Cue(Cue::dopln);
+  }
+}
+
+}  // namespace raketa

@@ -1,0 +1,215 @@
+// The use table and how a row is carried out.  The rows of one item are
+// tested top to bottom, so their order is the order in which the refusals
+// are reported (in room 32 a missing gauge before a closed valve before a
+// full tank).
+#include "commands/use_table.h"
+
+#include <optional>
+#include <vector>
+
+#include "commands/command_kit.h"
+#include "world/data.h"
+
+namespace raketa {
+
+namespace {
+
+// Which places a row applies to.
+constexpr unsigned kCarried = 1;
+constexpr unsigned kFloor = 2;
+constexpr unsigned kFixture = 4;
+constexpr unsigned kInPlace = kFloor | kFixture;
+constexpr unsigned kEveryForm = kCarried | kInPlace;
+
+unsigned FormBit(UseForm form) {
+  switch (form) {
+    case UseForm::Carried: return kCarried;
+    case UseForm::Floor: return kFloor;
+    case UseForm::Fixture: return kFixture;
+  }
+  return 0;
+}
+
+// What becomes of the item: used up (slot emptied, screen rebuilt), kept
+// (nothing redrawn), or left where it lies with the screen rebuilt.
+enum class After { UsedUp, Kept, Rebuilt };
+
+using Condition = bool (*)(const Game&);
+using Effect = void (*)(Game&);
+
+struct UseRow {
+  std::vector<std::string> items;  // code page 1250; none = every item
+  unsigned forms;
+  Condition when;
+  Effect effect;        // before the answer
+  std::string answer;   // code page 1250
+  std::optional<Cue> cue;  // after the rebuild; the meter rows play their own
+  After after;
+  Effect afterwards;    // after the rebuild and the cue
+};
+
+UseRow Row(std::vector<const char*> items, unsigned forms, Condition when, Effect effect, const char* answer,
+           std::optional<Cue> cue, After after, Effect afterwards = nullptr) {
+  UseRow row{{}, forms, when, effect, W(answer), cue, after, afterwards};
+  for (const char* item : items) row.items.push_back(W(item));
+  return row;
+}
+
+// --- rooms with a role in the repairs ---
+constexpr int kGaugeRoom = 7;
+constexpr int kCellRoom = 28;
+constexpr int kFillerRoom = 32;
+constexpr int kCableRoom = 33;
+
+bool Always(const Game&) { return true; }
+bool SuitOn(const Game& g) { return g.World.SuitWorn != 0; }
+bool SuitOff(const Game& g) { return g.World.SuitWorn == 0; }
+bool In(const Game& g, int room) { return g.World.CurrentRoom == room; }
+
+bool CanPourFuel(const Game& g) {
+  const TWorld& w = g.World;
+  return In(g, kFillerRoom) && w.Fuel < 100 && w.GaugeReplaced != 0 && w.ValveClosed == 0;
+}
+bool FillerGaugeBroken(const Game& g) { return In(g, kFillerRoom) && g.World.GaugeReplaced == 0; }
+bool FillerValveClosed(const Game& g) { return In(g, kFillerRoom) && g.World.ValveClosed != 0; }
+bool TankFull(const Game& g) { return In(g, kFillerRoom) && g.World.Fuel >= 100; }
+bool NotAtFiller(const Game& g) { return !In(g, kFillerRoom); }
+
+bool CanExchangeCell(const Game& g) {
+  const TWorld& w = g.World;
+  return In(g, kCellRoom) && w.CellCharge < 100 && w.CablesRepaired != 0;
+}
+bool CablesStillBroken(const Game& g) { return In(g, kCellRoom) && g.World.CablesRepaired == 0; }
+bool CellsFull(const Game& g) { return In(g, kCellRoom) && g.World.CellCharge >= 100; }
+bool NotAtCells(const Game& g) { return !In(g, kCellRoom); }
+
+bool CanTapeCables(const Game& g) { return In(g, kCableRoom) && SuitOn(g); }
+bool AtCablesWithoutSuit(const Game& g) { return In(g, kCableRoom) && SuitOff(g); }
+
+bool CanReplaceGauge(const Game& g) {
+  return In(g, kGaugeRoom) && g.World.ValveClosed != 0 && g.World.GaugeReplaced == 0;
+}
+bool GaugeValveOpen(const Game& g) { return In(g, kGaugeRoom) && g.World.ValveClosed == 0; }
+bool GaugeDone(const Game& g) { return In(g, kGaugeRoom) && g.World.GaugeReplaced != 0; }
+
+// --- effects ---
+void OxygenRefill(Game& g) { g.SuitOxygenRefill = true; }
+void PutSuitOn(Game& g) { g.World.SuitWorn = 1; }
+void Eat(Game& g) { g.NourishmentRefill = true; }
+void Heal(Game& g) { g.HealthRefill = true; }
+
+// The carried canister fills from the one text the game has for the full
+// tank; the canister in place follows the phase.
+void PourCarriedFuel(Game& g) { MeterStep(g, Meter::Fuel, "texty\\m32x.txt"); }
+void PourFuelInPlace(Game& g) { MeterStep(g, Meter::Fuel, "texty\\m32x" + g.TextExt); }
+void ExchangeCell(Game& g) { MeterStep(g, Meter::CellCharge, "texty\\m28x" + g.TextExt); }
+void ClampCells(Game& g) { g.CellChargeClamp = true; }
+
+// The room's text changes at once to its repaired version.
+void SwitchNarration(Game& g, const std::string& path) {
+  CloseRoomText(g);
+  OpenRoomText(g, path);
+}
+void TapeCables(Game& g) { SwitchNarration(g, "texty\\m33x" + g.TextExt); }
+void CablesDone(Game& g) { g.World.CablesRepaired = 1; }
+void ReplaceCarriedGauge(Game& g) {
+  g.World.GaugeReplaced = 1;
+  SwitchNarration(g, "texty\\m7x" + g.TextExt);
+}
+// From a fixture the gauge goes in without a change of text; the repaired
+// room is described on the next visit.
+void ReplaceGaugeInPlace(Game& g) { g.World.GaugeReplaced = 1; }
+
+const std::vector<UseRow>& Table() {
+  static const std::vector<UseRow> kTable = {
+      Row({"kyslík"}, kEveryForm, SuitOn, OxygenRefill, "Ok doplnil jsi zásobu kyslíku...", std::nullopt,
+          After::UsedUp),
+      Row({"kyslík"}, kEveryForm, SuitOff, nullptr, "Zatím nelze použít nemáš oblečený skafandr !!", Cue::chyba,
+          After::Kept),
+      Row({"skafandr"}, kCarried, Always, PutSuitOn, "Ok jsem oblečený...", Cue::dychani, After::Kept),
+      Row({"tatranka", "špekáček", "pivo", "houska"}, kEveryForm, Always, Eat, "Mňam Mňam...", Cue::dopln,
+          After::UsedUp),
+      Row({"minerálka"}, kEveryForm, Always, Eat, "Mňam Mňam...to byla žižeň", Cue::dopln, After::UsedUp),
+      Row({"náplast", "obvaz"}, kEveryForm, Always, Heal, "to je balzám ...už to nekrvácí", Cue::dopln,
+          After::UsedUp),
+      // The medicine is spelt without the accent when carried or on the
+      // floor, and with it in a fixture.
+      Row({"penicilin"}, kCarried | kFloor, Always, Heal, "to je balzám ...už to nekrvácí", Cue::dopln,
+          After::UsedUp),
+      Row({"penicilín"}, kFixture, Always, Heal, "to je balzám ...už to nekrvácí", Cue::dopln, After::UsedUp),
+
+      // Fuel and cells used in place stay there and can be used again.
+      Row({"palivo"}, kCarried, CanPourFuel, PourCarriedFuel, "Ok..doplnil jsem ", std::nullopt, After::UsedUp),
+      Row({"palivo"}, kInPlace, CanPourFuel, PourFuelInPlace, "Ok..doplnil jsem ", std::nullopt, After::Rebuilt),
+      Row({"palivo"}, kEveryForm, FillerGaugeBroken, nullptr, "Nemá to cenu nejprve oprav tlakoměr !!", Cue::chyba,
+          After::Kept),
+      Row({"palivo"}, kEveryForm, FillerValveClosed, nullptr, "...Musíš pustit ventil !!", Cue::chyba, After::Kept),
+      Row({"palivo"}, kEveryForm, TankFull, nullptr, "Už není třeba... ", Cue::chyba, After::Kept),
+      Row({"palivo"}, kEveryForm, NotAtFiller, nullptr, "No a kde to mám nalít ty chytrý... ", Cue::chyba,
+          After::Kept),
+
+      Row({"článek"}, kCarried, CanExchangeCell, ExchangeCell, "Ok..článek vyměněn ", std::nullopt, After::UsedUp,
+          ClampCells),
+      Row({"článek"}, kInPlace, CanExchangeCell, ExchangeCell, "Ok..článek vyměněn ", std::nullopt, After::Rebuilt),
+      Row({"článek"}, kEveryForm, CablesStillBroken, nullptr, "Nejprve zaizoluj kabely ", Cue::chyba, After::Kept),
+      Row({"článek"}, kEveryForm, CellsFull, nullptr, "Už není třeba... ", Cue::chyba, After::Kept),
+      Row({"článek"}, kEveryForm, NotAtCells, nullptr, "Tu není co měnit... ", Cue::chyba, After::Kept),
+
+      // Taping the cables sets the rocket sliding: the countdown starts once
+      // the screen is rebuilt and the cue has played.
+      Row({"izolačka"}, kCarried, CanTapeCables, TapeCables, "Kable jsou opraveny mužeš měnit članky.", Cue::dopln,
+          After::UsedUp, CablesDone),
+      Row({"izolačka"}, kFixture, CanTapeCables, TapeCables, "Kabely jsou opraveny mužeš měnit članky.", Cue::dopln,
+          After::UsedUp, CablesDone),
+      Row({"izolačka"}, kCarried | kFixture, AtCablesWithoutSuit, nullptr, "Nemáš skafandr nestihneš to ",
+          Cue::chyba, After::Kept),
+
+      Row({"tlakoměr"}, kCarried, CanReplaceGauge, ReplaceCarriedGauge,
+          "Ok..tlakoměr vyměněn můžeš dolít palivo... ", Cue::dopln, After::UsedUp),
+      Row({"tlakoměr"}, kFixture, CanReplaceGauge, ReplaceGaugeInPlace, "Ok..tlakoměr vyměněn ", Cue::dopln,
+          After::UsedUp),
+      Row({"tlakoměr"}, kCarried | kFixture, GaugeValveOpen, nullptr, "Nemáš zavřený ventil !!", Cue::chyba,
+          After::Kept),
+      Row({"tlakoměr"}, kCarried | kFixture, GaugeDone, nullptr, "Už jsi to opravil ", Cue::chyba, After::Kept),
+
+      // Everything else, and every known item in the wrong place.
+      Row({}, kCarried, Always, nullptr, "No... vzal jsem ale nevím co s tím...", Cue::chyba, After::Kept),
+      Row({}, kInPlace, Always, nullptr, "No tento předmět si musíš vzít..", Cue::chyba, After::Kept),
+  };
+  return kTable;
+}
+
+bool RowFits(const UseRow& row, const Game& g, const TItem& item, unsigned form) {
+  if ((row.forms & form) == 0) return false;
+  if (!row.items.empty()) {
+    bool named = false;
+    for (const std::string& name : row.items) named = named || item.Name == name;
+    if (!named) return false;
+  }
+  return row.when(g);
+}
+
+}  // namespace
+
+bool LineUses(const Game& g, const TItem& item) {
+  static const std::string kUse = W("použij ");
+  static const std::string kUsePlain = "pouzij ";
+  return LineIs(g, kUse, item.Name) || LineIs(g, kUse, item.AltName) || LineIs(g, kUsePlain, item.Name) ||
+         LineIs(g, kUsePlain, item.AltName);
+}
+
+void ApplyUseTable(Game& g, TItem& slot, UseForm form) {
+  const unsigned bit = FormBit(form);
+  for (const UseRow& row : Table()) {
+    if (!RowFits(row, g, slot, bit)) continue;
+    if (row.effect != nullptr) row.effect(g);
+    g.Answer(row.answer);
+    if (row.after == After::UsedUp) slot.Clear();
+    if (row.after != After::Kept) RebuildScreen(g);
+    if (row.cue) g.Cue(*row.cue);
+    if (row.afterwards != nullptr) row.afterwards(g);
+    return;
+  }
+}
+
+}  // namespace raketa
