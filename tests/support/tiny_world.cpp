@@ -57,6 +57,31 @@ void InstallWorld(const TWorld& world) {
     }
   }
   WriteFile("texty/m32x.txt", "Nadrz plna\r\n");
+  for (const auto& [name, save] : FixtureSaves(world)) {
+    WriteFile(name, std::string(reinterpret_cast<const char*>(&save), sizeof save));
+  }
+}
+
+std::vector<std::pair<std::string, TWorld>> FixtureSaves(const TWorld& world) {
+  std::vector<std::pair<std::string, TWorld>> saves;
+  TWorld w = world;
+  w.CurrentRoom = 2;
+  saves.emplace_back("room2.sav", w);
+  w.CurrentRoom = 7;
+  saves.emplace_back("room7.sav", w);
+  w.CurrentRoom = 33;
+  saves.emplace_back("room33.sav", w);
+  w = world;
+  w.CurrentRoom = 2;
+  w.Health = 0.5f;
+  w.MinutesLeft = 0.5f;
+  saves.emplace_back("dying.sav", w);
+  w = world;
+  w.CurrentRoom = 2;
+  w.CablesRepaired = 1;
+  w.SuitWorn = 1;
+  saves.emplace_back("cables.sav", w);
+  return saves;
 }
 
 }  // namespace raketa::test

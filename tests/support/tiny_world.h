@@ -3,6 +3,8 @@
 #pragma once
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "world/world_record.h"
 
@@ -18,6 +20,10 @@ TWorld TinyWorld();
 // room in both phases, with the "x" variants and the intro, into the
 // working directory.
 void InstallWorld(const TWorld& world);
+// Saves beside the world, made from it: "room2.sav", "room7.sav" and
+// "room33.sav" (the player in that room), "dying.sav" (room 2, Health and
+// MinutesLeft 0.5), "cables.sav" (room 2, cables repaired, suit worn).
+std::vector<std::pair<std::string, TWorld>> FixtureSaves(const TWorld& world);
 std::string RoomText(int room);
 
 }  // namespace raketa::test
