@@ -1,0 +1,61 @@
+// The back surface: drawing with dirty-row tracking, and the present.
+#include "presentation/render/software_surface.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace raketa {
+
+SoftwareSurface::SoftwareSurface(const Catalogue& catalogue, FontSet& fonts)
+    : catalogue_(catalogue),
+      fonts_(fonts),
+      back_(static_cast<std::size_t>(kWidth) * kHeight, 0),
+      presented_(static_cast<std::size_t>(kWidth) * kHeight, 0),
+      raster_(back_.data(), kWidth, kHeight) {}
+
+void SoftwareSurface::DrawPicture(Picture index, int x, int y) {
+  const DecodedPicture& p = catalogue_.picture(index);
+  if (p.rgb565.size() < static_cast<std::size_t>(p.width) * p.height) return;
+  DrawImage(p.rgb565.data(), p.width, p.height, x, y);
+}
+
+void SoftwareSurface::DrawImage(const std::uint16_t* pixels, int width, int height, int x, int y) {
+  Mark(raster_.Copy(pixels, width, height, x, y));
+}
+
+void SoftwareSurface::SetFontSize(int points) {
+  if (points != fontSize_) face_ = nullptr;
+  fontSize_ = points;
+}
+
+void SoftwareSurface::TextOut(int x, int y, std::string_view text) {
+  // Every name the game gives is "comic sans ms": one typeface serves all.
+  if (!face_) face_ = &fonts_.Face(fontSize_, false);
+  const int height = face_->LineHeight();
+  if (brush_ == BrushStyle::Solid) {
+    Mark(raster_.Fill({x, y, x + face_->TextWidth(text), y + height}, brushColour_));
+  }
+  raster_.Text(*face_, x, y, text, fontColour_);
+  Mark(RowRange{std::max(y, 0), std::min(y + height, kHeight)});
+}
+
+void SoftwareSurface::Rectangle(int left, int top, int right, int bottom) {
+  if (right < left) std::swap(left, right);
+  if (bottom < top) std::swap(top, bottom);
+  const Rect r{left, top, right, bottom};
+  if (brush_ == BrushStyle::Solid) Mark(raster_.Fill(r, brushColour_));
+  Mark(raster_.Frame(r, ToRgb565(colour::Black)));
+}
+
+void SoftwareSurface::Present() {
+  presentedRows_ = dirty_;
+  if (!dirty_.Empty()) {
+    const std::size_t from = static_cast<std::size_t>(dirty_.first) * kWidth;
+    const std::size_t count = static_cast<std::size_t>(dirty_.last - dirty_.first) * kWidth;
+    std::memcpy(presented_.data() + from, back_.data() + from, count * sizeof(std::uint16_t));
+  }
+  dirty_ = {};
+  if (OnPresent) OnPresent();
+}
+
+}  // namespace raketa
