@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -14,6 +15,13 @@
 #include "support/tiny_world.h"
 
 namespace raketa::test {
+
+// A test name from a case's description.
+inline std::string CaseName(const std::string& description) {
+  std::string n;
+  for (char ch : description) n += std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
+  return n;
+}
 
 // What the screen shows of a rebuild, in drawing order: the background, the
 // inventory panel and the room contents panel.

@@ -81,6 +81,13 @@ std::vector<std::pair<std::string, TWorld>> FixtureSaves(const TWorld& world) {
   w.CablesRepaired = 1;
   w.SuitWorn = 1;
   saves.emplace_back("cables.sav", w);
+  w = world;
+  w.CurrentRoom = 2;
+  w.Fuel = 100;
+  w.CellCharge = 100;
+  w.GaugeReplaced = 1;
+  w.CablesRepaired = 1;
+  saves.emplace_back("full.sav", w);
   return saves;
 }
 
