@@ -72,7 +72,7 @@ const std::vector<SearchCase>& Cases() {
       {"any other non-zero opened shows the panel", "prohledej police",
        [](TWorld& w) {
          Furnish(w.Current());
-         w.Current().Fixtures[1].Opened = 2;
+         Fixture(w.Current(), 2, "police", "x", 2);
        },
        ExamineFixtureCommand, true, "OK....", {"contents"}, Plays({Cue::ok}), Searched},
       {"the verb with its blank names an unnamed fixture", "prohledej ",
