@@ -165,24 +165,39 @@ void RecordFile::Write(const std::string& path, const TWorld& world) {
   // A file-size limit must give an error, not kill the game.
   std::signal(SIGXFSZ, SIG_IGN);
 
-  std::string tmp = host + ".tmp-XXXXXX";
-  std::vector<char> name(tmp.begin(), tmp.end());
-  name.push_back('\0');
-  int fd = ::mkstemp(name.data());
+  // The new record is written to an unnamed file in the target's directory,
+  // which vanishes by itself if the game dies while writing.  Only once it
+  // is complete on disk does it get the temporary name and replace the
+  // target.  A temporary file left by a game killed in that last instant is
+  // removed by the next save.
+  const std::string tmp = host + ".tmp";
+  ::unlink(tmp.c_str());
+  bool anonymous = true;
+  int fd = ::open(dir.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0644);
+  if (fd < 0) {
+    anonymous = false;
+    fd = ::open(tmp.c_str(), O_CREAT | O_TRUNC | O_WRONLY | O_CLOEXEC, 0644);
+  }
   if (fd < 0) throw IoError(CodeFromErrno(errno), path);
-  ::fchmod(fd, 0644);
   bool ok = WriteFully(fd, &world, sizeof world) && ::fsync(fd) == 0;
   int err = errno;
+  if (ok && anonymous) {
+    std::string self = "/proc/self/fd/" + std::to_string(fd);
+    if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, tmp.c_str(), AT_SYMLINK_FOLLOW) != 0) {
+      ok = false;
+      err = errno;
+    }
+  }
   if (::close(fd) != 0 && ok) {
     ok = false;
     err = errno;
   }
-  if (ok && ::rename(name.data(), host.c_str()) != 0) {
+  if (ok && ::rename(tmp.c_str(), host.c_str()) != 0) {
     ok = false;
     err = errno;
   }
   if (!ok) {
-    ::unlink(name.data());
+    ::unlink(tmp.c_str());
     throw IoError(CodeFromErrno(err), path);
   }
   // The rename itself must reach the disk too.
