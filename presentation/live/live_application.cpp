@@ -1,0 +1,50 @@
+// The error box.
+#include "presentation/live/live_application.h"
+
+#include <cstdio>
+
+#include "world/cp1250.h"
+
+namespace raketa {
+
+namespace {
+constexpr int kBoxWidth = 560;
+constexpr std::uint32_t kFill = 0x000070;  // dark red
+}  // namespace
+
+void LiveApplication::ShowError(const std::string& message) {
+  std::fprintf(stderr, "raketa: %s\n", Cp1250ToUtf8(message).c_str());
+  FontSet& fonts = screen_.Fonts();
+  FontFace& title = fonts.Face(16, true);
+  FontFace& text = fonts.Face(13, false);
+  const std::vector<std::string> lines = modal_look::Wrap(text, message, kBoxWidth - 48);
+  const int height = 24 + title.LineHeight() + 16 + static_cast<int>(lines.size()) * text.LineHeight() + 16 +
+                     text.LineHeight() + 24;
+  const Rect box{(1024 - kBoxWidth) / 2, (768 - height) / 2, (1024 + kBoxWidth) / 2, (768 - height) / 2 + height};
+
+  auto draw = [&](Raster565& r) {
+    const Rect in = modal_look::Panel(r, box, kFill);
+    const std::uint16_t white = ToRgb565(modal_look::kText);
+    int y = in.top + 20;
+    r.Text(title, in.left + 20, y, W("Chyba"), white);
+    y += title.LineHeight() + 16;
+    for (const std::string& line : lines) {
+      r.Text(text, in.left + 20, y, line, white);
+      y += text.LineHeight();
+    }
+    const std::string hint = "Enter / Esc";
+    r.Text(text, in.right - 20 - text.TextWidth(hint), y + 16, hint, ToRgb565(0x80C0FF));
+  };
+  auto handle = [](const SDL_Event& e) {
+    if (e.type != SDL_KEYDOWN) return ModalLoop::Reply::Ignored;
+    switch (e.key.keysym.sym) {
+      case SDLK_RETURN:
+      case SDLK_KP_ENTER:
+      case SDLK_ESCAPE: return ModalLoop::Reply::Done;
+      default: return ModalLoop::Reply::Ignored;
+    }
+  };
+  if (!ModalLoop(screen_, keys_).Run(draw, handle)) Close();
+}
+
+}  // namespace raketa

@@ -1,0 +1,180 @@
+// Start-up, the event loop with the two timers, and shut-down.
+#include "presentation/live/live_backend.h"
+
+#include <SDL.h>
+
+#include <cstdio>
+#include <memory>
+#include <stdexcept>
+
+#include "app/hlavni.h"
+#include "presentation/catalogue.h"
+#include "presentation/command_line.h"
+#include "presentation/key_poll.h"
+#include "presentation/live/key_input.h"
+#include "presentation/live/live_application.h"
+#include "presentation/live/live_file_dialogs.h"
+#include "presentation/live/live_screen.h"
+#include "presentation/live/mixer_sound.h"
+#include "presentation/live/window_output.h"
+#include "presentation/render/font_set.h"
+#include "presentation/render/software_surface.h"
+
+namespace raketa {
+
+namespace {
+
+constexpr Uint64 kFrameMs = 40;  // the frame procedure, at most this often
+constexpr Uint64 kPanelMs = 10;  // the panel procedure
+
+// SDL for as long as the game runs.
+struct SdlSession {
+  bool ok;
+  SdlSession() : ok(SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) == 0) {
+    // Sound is welcome but not needed: without a device the game is silent.
+    if (ok && SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+      std::fprintf(stderr, "raketa: no sound (%s)\n", SDL_GetError());
+    }
+  }
+  ~SdlSession() {
+    if (ok) SDL_Quit();
+  }
+};
+
+// The game with its services, running in the window.
+class LiveGame {
+ public:
+  LiveGame(WindowOutput& output, FontSet& fonts, const Catalogue& catalogue)
+      : surface_(catalogue, fonts),
+        screen_(output, surface_, edit_, fonts),
+        sound_(catalogue),
+        app_(screen_, keys_),
+        dialogs_(screen_, keys_, app_),
+        services_{surface_, edit_, keys_, sound_, dialogs_, app_},
+        form_(services_),
+        window_(output.Window()) {
+    surface_.OnPresent = [this] { screen_.NotePresent(); };
+    edit_.OnKeyPress = [this](char k) { form_.keypress(k); };
+  }
+
+  void Run() {
+    screen_.Redraw();
+    form_.FormCreate();
+    const Uint32 flags = SDL_GetWindowFlags(window_);
+    focused_ = (flags & SDL_WINDOW_INPUT_FOCUS) != 0;
+    surface_.SetCanDraw((flags & (SDL_WINDOW_MINIMIZED | SDL_WINDOW_HIDDEN)) == 0);
+    SDL_StartTextInput();
+    Uint64 lastFrame = SDL_GetTicks64() - kFrameMs;
+    Uint64 nextPanel = SDL_GetTicks64() + kPanelMs;
+    while (!app_.Closing()) {
+      screen_.Refresh();
+      // Sleep until the next tick is due or an event arrives.
+      Uint64 now = SDL_GetTicks64();
+      Uint64 due = nextPanel;
+      const bool framesRun = focused_ && form_.FrameTimerEnabled();
+      if (framesRun && lastFrame + kFrameMs < due) due = lastFrame + kFrameMs;
+      SDL_Event e;
+      const bool got = due > now ? SDL_WaitEventTimeout(&e, static_cast<int>(due - now)) : SDL_PollEvent(&e);
+      if (got) {
+        Handle(e);
+        while (!app_.Closing() && SDL_PollEvent(&e)) Handle(e);
+      }
+      if (app_.Closing()) break;
+      now = SDL_GetTicks64();
+      if (now >= nextPanel) {
+        form_.Timer1Timer();
+        nextPanel += kPanelMs;
+        if (nextPanel <= now) nextPanel = now + kPanelMs;  // no bursts after a stall
+      }
+      if (focused_ && form_.FrameTimerEnabled() && now - lastFrame >= kFrameMs) {
+        lastFrame = now;
+        form_.DXTimerTimer();
+      }
+    }
+    SDL_StopTextInput();
+    form_.DXDrawFinalize();
+  }
+
+ private:
+  void Handle(const SDL_Event& e) {
+    switch (e.type) {
+      case SDL_QUIT: app_.Close(); break;
+      case SDL_KEYDOWN: KeyDown(e.key, edit_, keys_); break;
+      case SDL_KEYUP: KeyUp(e.key, keys_); break;
+      case SDL_TEXTINPUT: TextInput(e.text.text, edit_); break;
+      case SDL_WINDOWEVENT: Window(e); break;
+      default: break;
+    }
+  }
+
+  void Window(const SDL_Event& e) {
+    switch (e.window.event) {
+      case SDL_WINDOWEVENT_FOCUS_GAINED: focused_ = true; break;
+      case SDL_WINDOWEVENT_FOCUS_LOST:
+        focused_ = false;
+        keys_.ReleaseAll();
+        break;
+      case SDL_WINDOWEVENT_MINIMIZED:
+      case SDL_WINDOWEVENT_HIDDEN: surface_.SetCanDraw(false); break;
+      case SDL_WINDOWEVENT_RESTORED:
+      case SDL_WINDOWEVENT_SHOWN:
+      case SDL_WINDOWEVENT_MAXIMIZED: surface_.SetCanDraw(true); break;
+      default: break;
+    }
+    screen_.HandleWindowEvent(e);
+  }
+
+  SoftwareSurface surface_;
+  CommandLine edit_;
+  KeyPoll keys_;
+  LiveScreen screen_;
+  MixerSound sound_;
+  LiveApplication app_;
+  LiveFileDialogs dialogs_;
+  Services services_;
+  Tform1 form_;
+  SDL_Window* window_;
+  bool focused_ = false;
+};
+
+}  // namespace
+
+int RunLive(const LiveOptions& opts) {
+  SdlSession sdl;
+  if (!sdl.ok) {
+    std::fprintf(stderr, "raketa: cannot start SDL: %s\n", SDL_GetError());
+    return 1;
+  }
+  std::unique_ptr<FontSet> fonts;
+  try {
+    fonts = FontSet::Open();
+  } catch (const std::runtime_error& e) {
+    std::fprintf(stderr, "raketa: %s\n", e.what());
+    return 1;
+  }
+  std::unique_ptr<Catalogue> catalogue;
+  try {
+    catalogue = std::make_unique<Catalogue>(Catalogue::Load());
+  } catch (const AssetError& e) {
+    std::fprintf(stderr, "raketa: a built-in picture or sound is damaged: %s\n", e.what());
+    return 1;
+  }
+  std::unique_ptr<WindowOutput> output;
+  try {
+    output = WindowOutput::Open(opts.windowed);
+  } catch (const std::runtime_error& e) {
+    std::fprintf(stderr, "raketa: %s\n", e.what());
+    return 1;
+  }
+  SDL_ShowCursor(SDL_DISABLE);
+  if (SDL_getenv("RAKETA_VERBOSE")) std::fprintf(stderr, "raketa: drawing through the %s\n", output->Path().c_str());
+  {
+    LiveGame game(*output, *fonts, *catalogue);
+    game.Run();
+  }
+  output.reset();
+  fonts.reset();
+  return 0;
+}
+
+}  // namespace raketa

@@ -1,0 +1,16 @@
+// The live game: a window on the desktop, the player's keyboard, the timers
+// and the sound.
+#pragma once
+
+namespace raketa {
+
+struct LiveOptions {
+  // A 1024 x 768 window instead of the whole screen.
+  bool windowed = false;
+};
+
+// Runs the game until the player ends it; returns the process exit code
+// (non-zero when the game could not start, with the reason on stderr).
+int RunLive(const LiveOptions& opts);
+
+}  // namespace raketa

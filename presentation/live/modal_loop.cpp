@@ -1,0 +1,77 @@
+// The modal event loop.
+#include "presentation/live/modal_loop.h"
+
+#include "presentation/live/key_input.h"
+
+namespace raketa {
+
+bool ModalLoop::Run(const std::function<void(Raster565&)>& draw,
+                    const std::function<Reply(const SDL_Event&)>& handle) {
+  const std::vector<std::uint16_t> base = screen_.Snapshot();
+  auto paint = [&] {
+    std::vector<std::uint16_t> picture = base;
+    Raster565 raster(picture.data(), ScreenImage::kWidth, ScreenImage::kHeight);
+    draw(raster);
+    screen_.ShowModal(picture);
+  };
+  paint();
+  bool closed = false;
+  SDL_Event e;
+  while (SDL_WaitEvent(&e)) {
+    if (e.type == SDL_QUIT) {
+      closed = true;
+      break;
+    }
+    if (e.type == SDL_KEYUP) {
+      // The key that opened the box is let go while it is open.
+      KeyUp(e.key, keys_);
+      continue;
+    }
+    if (e.type == SDL_WINDOWEVENT) {
+      if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST) keys_.ReleaseAll();
+      screen_.HandleWindowEvent(e);
+      continue;
+    }
+    if (e.type != SDL_KEYDOWN && e.type != SDL_TEXTINPUT) continue;
+    const Reply reply = handle(e);
+    if (reply == Reply::Done) break;
+    if (reply == Reply::Changed) paint();
+  }
+  screen_.EndModal();
+  return !closed;
+}
+
+namespace modal_look {
+
+Rect Panel(Raster565& r, Rect box, std::uint32_t fill) {
+  r.Fill(box, ToRgb565(fill));
+  r.Frame(box, ToRgb565(kFrame));
+  const Rect inner{box.left + 3, box.top + 3, box.right - 3, box.bottom - 3};
+  r.Frame(inner, ToRgb565(kFrame));
+  return Rect{inner.left + 1, inner.top + 1, inner.right - 1, inner.bottom - 1};
+}
+
+std::vector<std::string> Wrap(FontFace& face, std::string_view text, int width) {
+  std::vector<std::string> lines;
+  std::string line;
+  std::size_t at = 0;
+  while (at < text.size()) {
+    std::size_t end = text.find(' ', at);
+    if (end == std::string_view::npos) end = text.size();
+    const std::string_view word = text.substr(at, end - at);
+    const std::string candidate = line.empty() ? std::string(word) : line + " " + std::string(word);
+    if (!line.empty() && face.TextWidth(candidate) > width) {
+      lines.push_back(line);
+      line = std::string(word);
+    } else {
+      line = candidate;
+    }
+    at = end + 1;
+  }
+  if (!line.empty() || lines.empty()) lines.push_back(line);
+  return lines;
+}
+
+}  // namespace modal_look
+
+}  // namespace raketa

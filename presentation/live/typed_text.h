@@ -1,0 +1,13 @@
+// Typed text arrives as UTF-8; the game keeps code page 1250.  Characters
+// that have no place there (or are control characters) are dropped, as a
+// keyboard of the game's time could not have typed them.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace raketa {
+
+std::string TypedCp1250(std::string_view utf8);
+
+}  // namespace raketa

@@ -1,0 +1,203 @@
+// Window creation, the choice of drawing path, and showing changed rows.
+#include "presentation/live/window_output.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <stdexcept>
+
+namespace raketa {
+
+namespace {
+
+// A direct rendering device node is the sign of a graphics processor; without
+// one every renderer SDL could make draws on the processor, at a high price.
+bool HasGraphicsDevice() {
+  for (int n = 128; n < 136; ++n) {
+    const std::string node = "/dev/dri/renderD" + std::to_string(n);
+    if (::access(node.c_str(), F_OK) == 0) return true;
+  }
+  return false;
+}
+
+// The OpenGL implementation's own name, when the renderer uses OpenGL.
+std::string GlRendererName() {
+  using GetString = const unsigned char* (*)(unsigned int);
+  auto getString = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"));
+  if (!getString) return {};
+  const unsigned char* name = getString(0x1F01);  // GL_RENDERER
+  return name ? reinterpret_cast<const char*>(name) : std::string();
+}
+
+bool IsSoftwareGl(const std::string& name) {
+  for (const char* s : {"llvmpipe", "softpipe", "Software", "software", "swrast", "SVGA3D"}) {
+    if (name.find(s) != std::string::npos) return true;
+  }
+  return false;
+}
+
+SDL_Window* MakeWindow(bool windowed) {
+  const Uint32 flags = windowed ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP;
+  return SDL_CreateWindow("Raketa", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, WindowOutput::kWidth,
+                          WindowOutput::kHeight, flags);
+}
+
+}  // namespace
+
+std::unique_ptr<WindowOutput> WindowOutput::Open(bool windowed) {
+  std::unique_ptr<WindowOutput> out(new WindowOutput);
+  out->windowed_ = windowed;
+  // RAKETA_RENDERER=surface or =renderer overrides the choice.
+  const char* env = std::getenv("RAKETA_RENDERER");
+  const std::string choice = env ? env : "";
+  const bool forced = choice == "renderer";
+  const bool tryRenderer = forced || (choice != "surface" && HasGraphicsDevice());
+
+  out->window_ = MakeWindow(windowed);
+  if (!out->window_) throw std::runtime_error(std::string("cannot open the game window: ") + SDL_GetError());
+  if (tryRenderer) {
+    if (out->TryRenderer(forced)) return out;
+    // The failed attempt may have bound the window to OpenGL: start afresh.
+    SDL_DestroyWindow(out->window_);
+    out->window_ = MakeWindow(windowed);
+    if (!out->window_) throw std::runtime_error(std::string("cannot open the game window: ") + SDL_GetError());
+  }
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  out->path_ = "window surface";
+  if (!out->Layout()) throw std::runtime_error(std::string("cannot draw in the game window: ") + SDL_GetError());
+  return out;
+}
+
+WindowOutput::~WindowOutput() {
+  if (texture_) SDL_DestroyTexture(texture_);
+  if (renderer_) SDL_DestroyRenderer(renderer_);
+  if (staging_) SDL_FreeSurface(staging_);
+  if (window_) SDL_DestroyWindow(window_);
+}
+
+bool WindowOutput::TryRenderer(bool forced) {
+  SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
+  renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED);
+  if (!renderer_) return false;
+  SDL_RendererInfo info{};
+  SDL_GetRendererInfo(renderer_, &info);
+  std::string name = info.name ? info.name : "";
+  bool software = (info.flags & SDL_RENDERER_SOFTWARE) || name == "software";
+  if (!software && name.rfind("opengl", 0) == 0) {
+    const std::string gl = GlRendererName();
+    if (IsSoftwareGl(gl)) software = true;
+    if (!gl.empty()) name += " (" + gl + ")";
+  }
+  if (software && !forced) {
+    SDL_DestroyRenderer(renderer_);
+    renderer_ = nullptr;
+    return false;
+  }
+  texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING, kWidth, kHeight);
+  if (!texture_) {
+    SDL_DestroyRenderer(renderer_);
+    renderer_ = nullptr;
+    return false;
+  }
+  SDL_RenderSetLogicalSize(renderer_, kWidth, kHeight);
+  path_ = "renderer " + name;
+  return true;
+}
+
+bool WindowOutput::Layout() {
+  surface_ = SDL_GetWindowSurface(window_);
+  if (!surface_) return false;
+  const SDL_PixelFormat* f = surface_->format;
+  const bool xrgb = f->BytesPerPixel == 4 && f->Rmask == 0xFF0000 && f->Gmask == 0xFF00 && f->Bmask == 0xFF;
+  if (staging_ && (xrgb || staging_->w != surface_->w || staging_->h != surface_->h)) {
+    SDL_FreeSurface(staging_);
+    staging_ = nullptr;
+  }
+  if (!xrgb && !staging_) {
+    staging_ = SDL_CreateRGBSurfaceWithFormat(0, surface_->w, surface_->h, 32, SDL_PIXELFORMAT_RGB888);
+    if (!staging_) return false;
+  }
+  // The largest size of the picture's shape that fits, centred.
+  const int w = surface_->w, h = surface_->h;
+  if (static_cast<long>(w) * kHeight <= static_cast<long>(h) * kWidth) {
+    outW_ = w;
+    outH_ = static_cast<int>(static_cast<long>(w) * kHeight / kWidth);
+  } else {
+    outH_ = h;
+    outW_ = static_cast<int>(static_cast<long>(h) * kWidth / kHeight);
+  }
+  offX_ = (w - outW_) / 2;
+  offY_ = (h - outH_) / 2;
+  srcX_.resize(outW_);
+  srcY_.resize(outH_);
+  for (int x = 0; x < outW_; ++x) srcX_[x] = static_cast<int>((2L * x + 1) * kWidth / (2L * outW_));
+  for (int y = 0; y < outH_; ++y) srcY_[y] = static_cast<int>((2L * y + 1) * kHeight / (2L * outH_));
+  return true;
+}
+
+void WindowOutput::Show(const std::uint32_t* xrgb, RowRange rows) {
+  rows = RowRange{std::max(rows.first, 0), std::min(rows.last, kHeight)};
+  if (rows.Empty()) return;
+  if (renderer_) {
+    ShowWithRenderer(xrgb, rows);
+  } else {
+    ShowOnSurface(xrgb, rows, false);
+  }
+}
+
+void WindowOutput::ShowAll(const std::uint32_t* xrgb) {
+  if (renderer_) {
+    ShowWithRenderer(xrgb, RowRange{0, kHeight});
+    return;
+  }
+  if (!Layout()) return;
+  ShowOnSurface(xrgb, RowRange{0, kHeight}, true);
+}
+
+void WindowOutput::ShowOnSurface(const std::uint32_t* xrgb, RowRange rows, bool all) {
+  SDL_Surface* target = staging_ ? staging_ : surface_;
+  if (SDL_MUSTLOCK(target) && SDL_LockSurface(target) != 0) return;
+  auto rowOf = [target](int y) {
+    return reinterpret_cast<std::uint32_t*>(static_cast<std::uint8_t*>(target->pixels) + y * target->pitch);
+  };
+  if (all) {
+    for (int y = 0; y < target->h; ++y) std::fill(rowOf(y), rowOf(y) + target->w, 0u);
+  }
+  int first, last;  // window rows
+  if (outW_ == kWidth && outH_ == kHeight) {
+    first = rows.first;
+    last = rows.last;
+    for (int y = first; y < last; ++y) {
+      std::memcpy(rowOf(offY_ + y) + offX_, xrgb + static_cast<std::size_t>(y) * kWidth, kWidth * sizeof(std::uint32_t));
+    }
+  } else {
+    first = static_cast<int>(std::lower_bound(srcY_.begin(), srcY_.end(), rows.first) - srcY_.begin());
+    last = static_cast<int>(std::lower_bound(srcY_.begin(), srcY_.end(), rows.last) - srcY_.begin());
+    for (int y = first; y < last; ++y) {
+      const std::uint32_t* src = xrgb + static_cast<std::size_t>(srcY_[y]) * kWidth;
+      std::uint32_t* dst = rowOf(offY_ + y) + offX_;
+      for (int x = 0; x < outW_; ++x) dst[x] = src[srcX_[x]];
+    }
+  }
+  if (SDL_MUSTLOCK(target)) SDL_UnlockSurface(target);
+  SDL_Rect rect = all ? SDL_Rect{0, 0, target->w, target->h} : SDL_Rect{offX_, offY_ + first, outW_, last - first};
+  if (rect.h <= 0) return;
+  if (staging_) SDL_BlitSurface(staging_, &rect, surface_, &rect);
+  if (SDL_UpdateWindowSurfaceRects(window_, &rect, 1) != 0 && !all) {
+    // The window surface went stale (a size change not yet seen): redraw.
+    if (Layout()) ShowOnSurface(xrgb, RowRange{0, kHeight}, true);
+  }
+}
+
+void WindowOutput::ShowWithRenderer(const std::uint32_t* xrgb, RowRange rows) {
+  const SDL_Rect rect{0, rows.first, kWidth, rows.last - rows.first};
+  SDL_UpdateTexture(texture_, &rect, xrgb + static_cast<std::size_t>(rows.first) * kWidth, kWidth * 4);
+  SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+  SDL_RenderClear(renderer_);
+  SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
+  SDL_RenderPresent(renderer_);
+}
+
+}  // namespace raketa

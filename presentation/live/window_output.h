@@ -1,0 +1,63 @@
+// The game's window and the way its 1024 x 768 picture reaches it.  Without a
+// graphics processor (the usual case for this game's machines) the picture
+// is written straight into the window's own surface, which costs little; an
+// accelerated renderer is used only where a real one exists.  A window larger
+// than the picture shows it scaled to fit, centred between black bars.
+#pragma once
+
+#include <SDL.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "presentation/render/raster565.h"
+
+namespace raketa {
+
+class WindowOutput {
+ public:
+  static constexpr int kWidth = 1024;
+  static constexpr int kHeight = 768;
+
+  // Full screen on the desktop's own mode, or a 1024 x 768 window.  Throws
+  // std::runtime_error when no window can be made.
+  static std::unique_ptr<WindowOutput> Open(bool windowed);
+  ~WindowOutput();
+  WindowOutput(const WindowOutput&) = delete;
+  WindowOutput& operator=(const WindowOutput&) = delete;
+
+  SDL_Window* Window() const { return window_; }
+  // "window surface" or the renderer's name.
+  const std::string& Path() const { return path_; }
+
+  // Shows the given rows of a 1024 x 768 picture of 0x00RRGGBB pixels.
+  void Show(const std::uint32_t* xrgb, RowRange rows);
+  // The window lost its contents or changed its size: everything again.
+  void ShowAll(const std::uint32_t* xrgb);
+
+ private:
+  WindowOutput() = default;
+  bool TryRenderer(bool forced);
+  bool Layout();
+  void ShowOnSurface(const std::uint32_t* xrgb, RowRange rows, bool all);
+  void ShowWithRenderer(const std::uint32_t* xrgb, RowRange rows);
+
+  SDL_Window* window_ = nullptr;
+  bool windowed_ = false;
+  std::string path_;
+
+  // Renderer path.
+  SDL_Renderer* renderer_ = nullptr;
+  SDL_Texture* texture_ = nullptr;
+
+  // Window surface path: where the picture lies in the window and, when it
+  // is scaled, which picture column and row each window pixel shows.
+  SDL_Surface* surface_ = nullptr;
+  SDL_Surface* staging_ = nullptr;  // when the window's pixels are not 32-bit XRGB
+  int outW_ = 0, outH_ = 0, offX_ = 0, offY_ = 0;
+  std::vector<int> srcX_, srcY_;
+};
+
+}  // namespace raketa
