@@ -1,0 +1,58 @@
+// Paints the four pictures and synthesises the sixteen cues into
+// OUTDIR/pictures/*.jpg and OUTDIR/cues/*.wav.
+//   asset_maker OUTDIR [NAME...]   (no names: all twenty)
+#include <cstdio>
+#include <exception>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "cues.h"
+#include "jpeg_file.h"
+#include "pictures.h"
+#include "wav_file.h"
+
+namespace {
+
+bool Wanted(const std::vector<std::string>& names, const std::string& name) {
+  if (names.empty()) return true;
+  for (const std::string& n : names)
+    if (n == name) return true;
+  return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: %s OUTDIR [NAME...]\n", argv[0]);
+    return 2;
+  }
+  namespace fs = std::filesystem;
+  const fs::path out = argv[1];
+  const std::vector<std::string> names(argv + 2, argv + argc);
+  try {
+    fs::create_directories(out / "pictures");
+    fs::create_directories(out / "cues");
+    auto picture = [&](const std::string& name, const std::function<assets::Canvas()>& paint) {
+      if (!Wanted(names, name)) return;
+      assets::WriteJpeg(paint(), (out / "pictures" / (name + ".jpg")).string());
+      std::printf("pictures/%s.jpg\n", name.c_str());
+    };
+    assets::Canvas pozadi = assets::PaintPozadi();
+    picture("pozadi", [&] { return pozadi; });
+    picture("kyslik", [&] { return assets::PaintKyslik(pozadi); });
+    picture("dosedka", assets::PaintDosedka);
+    picture("odlet", assets::PaintOdlet);
+    for (const assets::CueRecipe& cue : assets::CueRecipes()) {
+      if (!Wanted(names, cue.file)) continue;
+      assets::WriteWav(cue.make(), (out / "cues" / (cue.file + std::string(".wav"))).string());
+      std::printf("cues/%s.wav\n", cue.file);
+    }
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "asset_maker: %s\n", e.what());
+    return 1;
+  }
+  return 0;
+}
