@@ -38,6 +38,15 @@ bool IsSoftwareGl(const std::string& name) {
   return false;
 }
 
+// A weighted mean of two 0x00RRGGBB pixels; `weight` (0..256) is b's share.
+inline std::uint32_t Blend(std::uint32_t a, std::uint32_t b, std::uint32_t weight) {
+  if (weight == 0) return a;
+  const std::uint32_t keep = 256 - weight;
+  const std::uint32_t redBlue = (((a & 0xFF00FF) * keep + (b & 0xFF00FF) * weight) >> 8) & 0xFF00FF;
+  const std::uint32_t green = (((a & 0x00FF00) * keep + (b & 0x00FF00) * weight) >> 8) & 0x00FF00;
+  return redBlue | green;
+}
+
 SDL_Window* MakeWindow(bool windowed) {
   const Uint32 flags = windowed ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP;
   return SDL_CreateWindow("Raketa", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, WindowOutput::kWidth,
@@ -45,6 +54,19 @@ SDL_Window* MakeWindow(bool windowed) {
 }
 
 }  // namespace
+
+// Pixel centres of the window mapped onto the picture, for a smooth scale.
+std::vector<WindowOutput::Tap> WindowOutput::Taps(int out, int in) {
+  std::vector<Tap> taps(out);
+  for (int i = 0; i < out; ++i) {
+    const double at = std::clamp((i + 0.5) * in / out - 0.5, 0.0, in - 1.0);
+    const int first = static_cast<int>(at);
+    const int second = std::min(first + 1, in - 1);
+    taps[i] = Tap{first, second, static_cast<std::uint32_t>((at - first) * 256 + 0.5)};
+    if (taps[i].weight >= 256) taps[i] = Tap{second, second, 0};
+  }
+  return taps;
+}
 
 std::unique_ptr<WindowOutput> WindowOutput::Open(bool windowed) {
   std::unique_ptr<WindowOutput> out(new WindowOutput);
@@ -130,10 +152,8 @@ bool WindowOutput::Layout() {
   }
   offX_ = (w - outW_) / 2;
   offY_ = (h - outH_) / 2;
-  srcX_.resize(outW_);
-  srcY_.resize(outH_);
-  for (int x = 0; x < outW_; ++x) srcX_[x] = static_cast<int>((2L * x + 1) * kWidth / (2L * outW_));
-  for (int y = 0; y < outH_; ++y) srcY_[y] = static_cast<int>((2L * y + 1) * kHeight / (2L * outH_));
+  srcX_ = Taps(outW_, kWidth);
+  srcY_ = Taps(outH_, kHeight);
   return true;
 }
 
@@ -173,12 +193,23 @@ void WindowOutput::ShowOnSurface(const std::uint32_t* xrgb, RowRange rows, bool 
       std::memcpy(rowOf(offY_ + y) + offX_, xrgb + static_cast<std::size_t>(y) * kWidth, kWidth * sizeof(std::uint32_t));
     }
   } else {
-    first = static_cast<int>(std::lower_bound(srcY_.begin(), srcY_.end(), rows.first) - srcY_.begin());
-    last = static_cast<int>(std::lower_bound(srcY_.begin(), srcY_.end(), rows.last) - srcY_.begin());
+    // Every window row that blends one of the changed picture rows.
+    first = static_cast<int>(std::partition_point(srcY_.begin(), srcY_.end(),
+                                                  [&](const Tap& t) { return t.second < rows.first; }) -
+                             srcY_.begin());
+    last = static_cast<int>(std::partition_point(srcY_.begin(), srcY_.end(),
+                                                 [&](const Tap& t) { return t.first < rows.last; }) -
+                            srcY_.begin());
     for (int y = first; y < last; ++y) {
-      const std::uint32_t* src = xrgb + static_cast<std::size_t>(srcY_[y]) * kWidth;
+      const Tap& ty = srcY_[y];
+      const std::uint32_t* upper = xrgb + static_cast<std::size_t>(ty.first) * kWidth;
+      const std::uint32_t* lower = xrgb + static_cast<std::size_t>(ty.second) * kWidth;
       std::uint32_t* dst = rowOf(offY_ + y) + offX_;
-      for (int x = 0; x < outW_; ++x) dst[x] = src[srcX_[x]];
+      for (int x = 0; x < outW_; ++x) {
+        const Tap& tx = srcX_[x];
+        const std::uint32_t top = Blend(upper[tx.first], upper[tx.second], tx.weight);
+        dst[x] = ty.weight ? Blend(top, Blend(lower[tx.first], lower[tx.second], tx.weight), ty.weight) : top;
+      }
     }
   }
   if (SDL_MUSTLOCK(target)) SDL_UnlockSurface(target);

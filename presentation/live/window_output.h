@@ -53,11 +53,18 @@ class WindowOutput {
   SDL_Texture* texture_ = nullptr;
 
   // Window surface path: where the picture lies in the window and, when it
-  // is scaled, which picture column and row each window pixel shows.
+  // is scaled, the two picture columns (rows) each window pixel blends and
+  // the weight of the second, out of 256.
+  struct Tap {
+    int first;
+    int second;
+    std::uint32_t weight;
+  };
   SDL_Surface* surface_ = nullptr;
   SDL_Surface* staging_ = nullptr;  // when the window's pixels are not 32-bit XRGB
   int outW_ = 0, outH_ = 0, offX_ = 0, offY_ = 0;
-  std::vector<int> srcX_, srcY_;
+  std::vector<Tap> srcX_, srcY_;
+  static std::vector<Tap> Taps(int out, int in);
 };
 
 }  // namespace raketa
