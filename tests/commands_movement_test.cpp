@@ -131,7 +131,7 @@ const std::vector<MoveCase>& Cases() {
          w.CurrentRoom = 33;
        },
        33},
-      {"room 32: only the north door is special", "jih", 32,
+      {"room 32: only the north door opens by itself", "jih", 32,
        [](TWorld& w) {
          w.Room(32).Exits[South].Target = 31;
          SetName(w.Room(32).Exits[South].KeyName, "klic");
