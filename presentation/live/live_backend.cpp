@@ -3,6 +3,7 @@
 
 #include <SDL.h>
 
+#include <chrono>
 #include <cstdio>
 #include <memory>
 #include <stdexcept>
@@ -57,7 +58,9 @@ class LiveGame {
     edit_.OnKeyPress = [this](char k) { form_.keypress(k); };
   }
 
-  void Run() {
+  // With `started`, the time from then to the first frame on the screen is
+  // reported on stderr.
+  void Run(const std::chrono::steady_clock::time_point* started) {
     screen_.Redraw();
     form_.FormCreate();
     const Uint32 flags = SDL_GetWindowFlags(window_);
@@ -89,6 +92,12 @@ class LiveGame {
       if (focused_ && form_.FrameTimerEnabled() && now - lastFrame >= kFrameMs) {
         lastFrame = now;
         form_.DXTimerTimer();
+        if (started) {
+          screen_.Refresh();
+          const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - *started);
+          std::fprintf(stderr, "raketa: first frame shown %lld ms after start-up began\n", static_cast<long long>(ms.count()));
+          started = nullptr;
+        }
       }
     }
     SDL_StopTextInput();
@@ -140,6 +149,9 @@ class LiveGame {
 }  // namespace
 
 int RunLive(const LiveOptions& opts) {
+  const auto started = std::chrono::steady_clock::now();
+  // RAKETA_VERBOSE=1 tells how the picture is drawn and how long start-up took.
+  const bool verbose = SDL_getenv("RAKETA_VERBOSE") != nullptr;
   SdlSession sdl;
   if (!sdl.ok) {
     std::fprintf(stderr, "raketa: cannot start SDL: %s\n", SDL_GetError());
@@ -167,10 +179,10 @@ int RunLive(const LiveOptions& opts) {
     return 1;
   }
   SDL_ShowCursor(SDL_DISABLE);
-  if (SDL_getenv("RAKETA_VERBOSE")) std::fprintf(stderr, "raketa: drawing through the %s\n", output->Path().c_str());
+  if (verbose) std::fprintf(stderr, "raketa: drawing through the %s\n", output->Path().c_str());
   {
     LiveGame game(*output, *fonts, *catalogue);
-    game.Run();
+    game.Run(verbose ? &started : nullptr);
   }
   output.reset();
   fonts.reset();

@@ -140,6 +140,9 @@ std::unique_ptr<FontSet> FontSet::FromFiles(const std::string& regular, const st
 std::unique_ptr<FontSet> FontSet::Open() {
   std::string regular = MatchFile(false);
   std::string bold = MatchFile(true);
+  // Fontconfig's configuration and caches take megabytes and are not needed
+  // once the two files are known.
+  FcFini();
   if (regular.empty()) {
     throw std::runtime_error(
         "no font found for \"comic sans ms\": install a font that fontconfig offers under that name "

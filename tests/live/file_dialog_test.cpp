@@ -1,0 +1,183 @@
+// The load and Save dialogs' model: what they list, what they propose and
+// which paths they give back.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "presentation/live/file_dialog_model.h"
+#include "support/scratch_dir.h"
+
+namespace raketa {
+namespace {
+
+namespace fs = std::filesystem;
+using Outcome = FileDialogModel::Outcome;
+using Kind = FileDialogModel::Kind;
+
+void Touch(const std::string& path) { std::ofstream(path) << "x"; }
+
+std::vector<std::string> Names(const FileDialogModel& m) {
+  std::vector<std::string> names;
+  for (const DialogEntry& e : m.Entries()) names.push_back(e.name);
+  return names;
+}
+
+void TypeName(FileDialogModel& m, const std::string& name) {
+  m.Type(name);
+  ASSERT_EQ(m.Name(), name);
+}
+
+class FileDialogTest : public ::testing::Test {
+ protected:
+  FileDialogTest() {
+    fs::remove("texty");  // the scratch directory's own, not part of this listing
+    fs::create_directory("saves");
+    fs::create_directory(".hidden");
+    fs::create_directory("Archiv");
+    for (const char* f : {"b.sav", "A.SAV", "notes.txt", "c.sav.bak", "saves/z.sav", ".skryta.sav"}) Touch(f);
+  }
+  test::ScratchDir dir;
+};
+
+TEST_F(FileDialogTest, ListsParentDirectoriesThenSavedGamesOnly) {
+  for (Kind kind : {Kind::Load, Kind::Save}) {
+    FileDialogModel m(kind);
+    EXPECT_EQ(Names(m), (std::vector<std::string>{"..", "Archiv", "saves", "A.SAV", "b.sav"}));
+    for (const DialogEntry& e : m.Entries()) {
+      EXPECT_EQ(e.directory, e.name == ".." || e.name == "Archiv" || e.name == "saves") << e.name;
+      if (e.name != "..") EXPECT_EQ(e.modified.size(), std::string("01.02.2024 10:20").size()) << e.modified;
+    }
+  }
+}
+
+TEST_F(FileDialogTest, SaveProposesNonameWithTheDefaultExtension) {
+  FileDialogModel m(Kind::Save);
+  EXPECT_EQ(m.Name(), "noname");
+  EXPECT_EQ(m.Enter(), Outcome::Chosen);
+  EXPECT_EQ(m.Result(), "noname.sav");
+}
+
+TEST_F(FileDialogTest, SaveAddsTheExtensionOnlyToNamesWithout) {
+  struct Case {
+    const char* typed;
+    const char* chosen;
+  };
+  for (Case c : {Case{"hra", "hra.sav"}, Case{"hra.dat", "hra.dat"}, Case{"saves/nova", "saves/nova.sav"},
+                 Case{"saves/../druha", "druha.sav"}}) {
+    FileDialogModel m(Kind::Save);
+    TypeName(m, c.typed);  // replaces the proposed name
+    EXPECT_EQ(m.Enter(), Outcome::Chosen) << c.typed;
+    EXPECT_EQ(m.Result(), c.chosen) << c.typed;
+  }
+}
+
+TEST_F(FileDialogTest, OverwritingAnExistingGameNeedsAYes) {
+  FileDialogModel m(Kind::Save);
+  TypeName(m, "b");
+  EXPECT_EQ(m.Enter(), Outcome::Stay);
+  EXPECT_TRUE(m.AskingOverwrite());
+  EXPECT_NE(m.Message().find("(A/N)"), std::string::npos);
+  EXPECT_EQ(m.Answer(false), Outcome::Stay);
+  EXPECT_FALSE(m.AskingOverwrite());
+  EXPECT_EQ(m.Enter(), Outcome::Stay);
+  EXPECT_EQ(m.Escape(), Outcome::Stay) << "Esc refuses the overwrite, the dialog stays";
+  EXPECT_EQ(m.Enter(), Outcome::Stay);
+  EXPECT_EQ(m.Enter(), Outcome::Chosen) << "Enter says yes";
+  EXPECT_EQ(m.Result(), "b.sav");
+}
+
+TEST_F(FileDialogTest, ChoosingAnExistingGameFromTheListInASaveAsksToo) {
+  FileDialogModel m(Kind::Save);
+  m.End();
+  EXPECT_EQ(m.Name(), "b.sav");
+  EXPECT_EQ(m.Enter(), Outcome::Stay);
+  EXPECT_TRUE(m.AskingOverwrite());
+  EXPECT_EQ(m.Answer(true), Outcome::Chosen);
+  EXPECT_EQ(m.Result(), "b.sav");
+}
+
+TEST_F(FileDialogTest, LoadGivesOnlyExistingFiles) {
+  FileDialogModel m(Kind::Load);
+  EXPECT_EQ(m.Name(), "A.SAV") << "the first saved game is proposed";
+  TypeName(m, "nic");
+  EXPECT_EQ(m.Enter(), Outcome::Stay);
+  EXPECT_FALSE(m.Message().empty());
+  m.Backspace();
+  m.Backspace();
+  m.Backspace();
+  TypeName(m, "b");
+  EXPECT_EQ(m.Enter(), Outcome::Chosen);
+  EXPECT_EQ(m.Result(), "b.sav");
+
+  FileDialogModel list(Kind::Load);
+  list.Move(1);
+  EXPECT_EQ(list.Enter(), Outcome::Chosen);
+  EXPECT_EQ(list.Result(), "b.sav");
+}
+
+TEST_F(FileDialogTest, DirectoriesOpenAndBackspaceGoesUp) {
+  FileDialogModel m(Kind::Load);
+  m.Home();
+  m.Move(2);
+  ASSERT_EQ(m.Entries()[m.Selected()].name, "saves");
+  EXPECT_EQ(m.Enter(), Outcome::Stay);
+  EXPECT_EQ(fs::path(m.Directory()).filename(), "saves");
+  EXPECT_EQ(Names(m), (std::vector<std::string>{"..", "z.sav"}));
+  EXPECT_EQ(m.Name(), "z.sav");
+  EXPECT_EQ(m.Enter(), Outcome::Chosen);
+  EXPECT_EQ(m.Result(), "saves/z.sav");
+
+  m.Tab();
+  EXPECT_EQ(m.GetFocus(), FileDialogModel::Focus::Name);
+  m.Backspace();  // the proposed name goes as a whole
+  EXPECT_EQ(m.Name(), "");
+  m.Backspace();  // an empty name: up a level, back on the directory we left
+  EXPECT_EQ(fs::path(m.Directory()), fs::current_path());
+  EXPECT_EQ(m.Entries()[m.Selected()].name, "saves");
+}
+
+TEST_F(FileDialogTest, TypedDirectoryNameOpensIt) {
+  FileDialogModel m(Kind::Save);
+  TypeName(m, "saves");
+  EXPECT_EQ(m.Enter(), Outcome::Stay);
+  EXPECT_EQ(fs::path(m.Directory()).filename(), "saves");
+  EXPECT_EQ(m.Name(), "noname");
+  EXPECT_EQ(m.Enter(), Outcome::Chosen);
+  EXPECT_EQ(m.Result(), "saves/noname.sav");
+}
+
+TEST_F(FileDialogTest, OutsideTheWorkingDirectoryPathsAreAbsolute) {
+  FileDialogModel m(Kind::Save);
+  m.Home();
+  ASSERT_EQ(m.Entries()[m.Selected()].name, "..");
+  m.Enter();
+  EXPECT_EQ(fs::path(m.Directory()), fs::current_path().parent_path());
+  m.Tab();
+  m.Type("venku");
+  ASSERT_EQ(m.Enter(), Outcome::Chosen);
+  EXPECT_EQ(m.Result(), (fs::current_path().parent_path() / "venku.sav").generic_string());
+}
+
+TEST_F(FileDialogTest, EscapeCancels) {
+  for (Kind kind : {Kind::Load, Kind::Save}) {
+    FileDialogModel m(kind);
+    m.Type("cokoli");
+    EXPECT_EQ(m.Escape(), Outcome::Cancelled);
+  }
+}
+
+TEST_F(FileDialogTest, ListScrollsToKeepTheSelectionShown) {
+  for (int i = 0; i < 30; ++i) Touch("hra" + std::to_string(100 + i) + ".sav");
+  FileDialogModel m(Kind::Load);
+  const int rows = 8;
+  for (int step = 0; step < 40; ++step) {
+    m.Move(step < 25 ? 1 : -3);
+    const int first = m.FirstShown(rows);
+    EXPECT_LE(first, m.Selected());
+    EXPECT_LT(m.Selected(), first + rows);
+  }
+}
+
+}  // namespace
+}  // namespace raketa
