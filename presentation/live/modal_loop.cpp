@@ -58,15 +58,22 @@ std::vector<std::string> Wrap(FontFace& face, std::string_view text, int width) 
   while (at < text.size()) {
     std::size_t end = text.find(' ', at);
     if (end == std::string_view::npos) end = text.size();
-    const std::string_view word = text.substr(at, end - at);
-    const std::string candidate = line.empty() ? std::string(word) : line + " " + std::string(word);
-    if (!line.empty() && face.TextWidth(candidate) > width) {
-      lines.push_back(line);
-      line = std::string(word);
-    } else {
-      line = candidate;
-    }
+    std::string word(text.substr(at, end - at));
     at = end + 1;
+    const std::string candidate = line.empty() ? word : line + " " + word;
+    if (face.TextWidth(candidate) <= width) {
+      line = candidate;
+      continue;
+    }
+    if (!line.empty()) lines.push_back(line);
+    // A word wider than the box (a long path) is broken where it must be.
+    while (face.TextWidth(word) > width && word.size() > 1) {
+      std::size_t fits = 1;
+      while (fits < word.size() && face.TextWidth(std::string_view(word).substr(0, fits + 1)) <= width) ++fits;
+      lines.push_back(word.substr(0, fits));
+      word.erase(0, fits);
+    }
+    line = word;
   }
   if (!line.empty() || lines.empty()) lines.push_back(line);
   return lines;
