@@ -1,2 +1,48 @@
-# Placeholder until the embedded assets exist: an empty catalogue library.
-add_library(raketa_catalogue INTERFACE)
+# The pictures and sound cues ship inside the executable. Each file under
+# assets/ becomes a generated C++ source holding its bytes (by the script
+# embed_asset.cmake, at build time, again whenever the file changes), and
+# they are compiled with the catalogue that decodes them.
+# The files themselves are made by tools/asset_maker (see docs/assets.md).
+
+set(RAKETA_PICTURE_FILES pozadi kyslik dosedka odlet)
+set(RAKETA_CUE_FILES
+  pozadi kroky klik radek ok chyba zavrene dopln
+  dychani venku mrtvy unik_paliva ventil sirena rychle logo)
+
+set(RAKETA_EMBED_SCRIPT ${CMAKE_CURRENT_LIST_DIR}/embed_asset.cmake)
+set(RAKETA_EMBED_DIR ${PROJECT_BINARY_DIR}/embedded_assets)
+set(RAKETA_EMBEDDED_SOURCES)
+
+function(raketa_embed kind file)
+  if(kind STREQUAL "picture")
+    set(input ${PROJECT_SOURCE_DIR}/assets/pictures/${file}.jpg)
+  else()
+    set(input ${PROJECT_SOURCE_DIR}/assets/cues/${file}.wav)
+  endif()
+  # No asset, no game: stop at configure time with the file's name.
+  if(NOT EXISTS ${input})
+    message(FATAL_ERROR "missing asset ${input}: the executable cannot be built without it "
+                        "(regenerate with tools/asset_maker, see docs/assets.md)")
+  endif()
+  set(output ${RAKETA_EMBED_DIR}/${kind}_${file}.cpp)
+  add_custom_command(
+    OUTPUT ${output}
+    COMMAND ${CMAKE_COMMAND} -DINPUT=${input} -DOUTPUT=${output} -DSYMBOL=${kind}_${file} -P ${RAKETA_EMBED_SCRIPT}
+    DEPENDS ${input} ${RAKETA_EMBED_SCRIPT}
+    COMMENT "Embedding ${kind} ${file}"
+    VERBATIM)
+  set(RAKETA_EMBEDDED_SOURCES ${RAKETA_EMBEDDED_SOURCES} ${output} PARENT_SCOPE)
+endfunction()
+
+file(MAKE_DIRECTORY ${RAKETA_EMBED_DIR})
+foreach(file IN LISTS RAKETA_PICTURE_FILES)
+  raketa_embed(picture ${file})
+endforeach()
+foreach(file IN LISTS RAKETA_CUE_FILES)
+  raketa_embed(cue ${file})
+endforeach()
+
+file(GLOB CATALOGUE_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/presentation/catalogue/*.cpp)
+add_library(raketa_catalogue STATIC ${CATALOGUE_SOURCES} ${RAKETA_EMBEDDED_SOURCES})
+target_include_directories(raketa_catalogue PUBLIC ${PROJECT_SOURCE_DIR})
+target_link_libraries(raketa_catalogue PUBLIC JPEG::JPEG PRIVATE raketa_core)

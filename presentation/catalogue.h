@@ -65,6 +65,13 @@ class AssetError : public std::runtime_error {
 DecodedPicture DecodeJpeg(const unsigned char* data, std::size_t size, const char* name);
 DecodedCue ParseWav(const unsigned char* data, std::size_t size, const char* name);
 
+// Length of a cue in seconds, from its data chunk.
+double CueSeconds(const DecodedCue& d);
+// Throw AssetError naming the entry when a decoded asset does not have the
+// size or format its table entry gives (a cue's length within 10 ms).
+void CheckAgainstTable(Picture p, const DecodedPicture& d);
+void CheckAgainstTable(Cue c, const DecodedCue& d);
+
 // Everything decoded once at start-up.
 class Catalogue {
  public:
