@@ -1,0 +1,432 @@
+// The pictures and cues embedded in the executable, held against the list
+// the game was made with: sizes, formats and lengths, decoding, seamless
+// loops, and clear errors for damaged files.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "presentation/catalogue.h"
+
+namespace raketa {
+namespace {
+
+struct ExpectedPicture {
+  Picture picture;
+  const char* name;
+  int width, height;
+};
+
+const ExpectedPicture kPictures[] = {
+    {Picture::pozadi, "pozadi", 1024, 768},
+    {Picture::kyslik, "kyslik", 42, 93},
+    {Picture::dosedka, "dosedka", 1024, 768},
+    {Picture::odlet, "odlet", 1024, 768},
+};
+
+struct ExpectedCue {
+  Cue cue;
+  const char* name;
+  bool looped;
+  int rate, bits, channels;
+  double seconds;
+};
+
+const ExpectedCue kCues[] = {
+    {Cue::pozadi, "pozadi", true, 22050, 16, 2, 0.88},
+    {Cue::kroky, "kroky", false, 22050, 16, 1, 3.83},
+    {Cue::klik, "klik", false, 22050, 16, 1, 0.04},
+    {Cue::radek, "radek", false, 22050, 16, 1, 0.32},
+    {Cue::ok, "ok", false, 22050, 16, 1, 0.32},
+    {Cue::chyba, "chyba", false, 22050, 16, 1, 0.75},
+    {Cue::zavrene, "zavrene", false, 22050, 16, 1, 1.34},
+    {Cue::dopln, "dopln", false, 22050, 16, 1, 2.75},
+    {Cue::dychani, "dychani", true, 22050, 16, 1, 2.16},
+    {Cue::venku, "venku", true, 22050, 16, 1, 8.79},
+    {Cue::mrtvy, "mrtvy", false, 22050, 16, 1, 3.58},
+    {Cue::unik_paliva, "unik paliva", true, 22050, 16, 1, 1.47},
+    {Cue::ventil, "ventil", false, 22050, 16, 1, 2.39},
+    {Cue::sirena, "sirena", true, 11025, 8, 1, 1.95},
+    {Cue::rychle, "rychle", false, 22050, 16, 1, 3.19},
+    {Cue::logo, "logo", false, 22050, 16, 2, 3.05},
+};
+
+DecodedPicture Decoded(Picture p) {
+  EmbeddedBytes b = EmbeddedPicture(p);
+  return DecodeJpeg(b.data, b.size, PictureName(p));
+}
+
+DecodedCue Parsed(Cue c) {
+  EmbeddedBytes b = EmbeddedCue(c);
+  return ParseWav(b.data, b.size, CueName(c));
+}
+
+// Samples of one channel in -1..1; 8-bit WAV is unsigned around 128.
+std::vector<double> Channel(const DecodedCue& d, int ch) {
+  std::vector<double> out;
+  const std::size_t frame = static_cast<std::size_t>(d.channels * d.bits / 8);
+  for (std::size_t at = static_cast<std::size_t>(ch * d.bits / 8); at + d.bits / 8 <= d.pcm.size(); at += frame) {
+    if (d.bits == 16) {
+      auto v = static_cast<std::int16_t>(d.pcm[at] | (d.pcm[at + 1] << 8));
+      out.push_back(v / 32768.0);
+    } else {
+      out.push_back((d.pcm[at] - 128) / 128.0);
+    }
+  }
+  return out;
+}
+
+double Rms(const std::vector<double>& x, std::size_t from, std::size_t count) {
+  double sum = 0;
+  for (std::size_t i = from; i < from + count; ++i) sum += x[i] * x[i];
+  return std::sqrt(sum / count);
+}
+
+// How well the loop's end runs on into its start: a linear predictor is
+// fitted on the last stretch before the seam and asked for the first
+// samples after it. A click is a sample the predictor cannot foresee.
+struct Seam {
+  double worst;  // largest prediction error just after the seam
+  double usual;  // the predictor's RMS error before it
+};
+
+Seam SeamOf(const std::vector<double>& x) {
+  constexpr int p = 12;
+  const std::size_t n = x.size();
+  const std::size_t w = std::min<std::size_t>(4096, n - p - 1);
+  auto at = [&](std::size_t i) { return x[i % n]; };  // the loop, repeated
+  // Normal equations for x[i] ~ sum a[k] x[i-1-k] over the window.
+  double m[p][p + 1] = {};
+  for (std::size_t i = n - w; i < n; ++i)
+    for (int j = 0; j < p; ++j) {
+      for (int k = 0; k < p; ++k) m[j][k] += x[i - 1 - j] * x[i - 1 - k];
+      m[j][p] += x[i] * x[i - 1 - j];
+    }
+  for (int j = 0; j < p; ++j) m[j][j] += 1e-9 + 1e-6 * m[j][j];
+  for (int c = 0; c < p; ++c) {
+    int pivot = c;
+    for (int r = c + 1; r < p; ++r)
+      if (std::abs(m[r][c]) > std::abs(m[pivot][c])) pivot = r;
+    std::swap(m[c], m[pivot]);
+    for (int r = 0; r < p; ++r) {
+      if (r == c) continue;
+      double f = m[r][c] / m[c][c];
+      for (int k = c; k <= p; ++k) m[r][k] -= f * m[c][k];
+    }
+  }
+  double a[p];
+  for (int j = 0; j < p; ++j) a[j] = m[j][p] / m[j][j];
+  auto error = [&](std::size_t i) {
+    double guess = 0;
+    for (int k = 0; k < p; ++k) guess += a[k] * at(i - 1 - k);
+    return at(i) - guess;
+  };
+  double sum = 0;
+  for (std::size_t i = n - w; i < n; ++i) sum += error(i) * error(i);
+  Seam s{0, std::sqrt(sum / w)};
+  for (std::size_t i = n; i < n + p; ++i) s.worst = std::max(s.worst, std::abs(error(i)));
+  return s;
+}
+
+bool Seamless(const std::vector<double>& x, double quantum) {
+  Seam s = SeamOf(x);
+  return s.worst <= 6.0 * s.usual + 2.0 * quantum;
+}
+
+double Luma(std::uint16_t px) {
+  double r = ((px >> 11) & 31) / 31.0, g = ((px >> 5) & 63) / 63.0, b = (px & 31) / 31.0;
+  return 0.299 * r + 0.587 * g + 0.114 * b;
+}
+
+double MeanLuma(const DecodedPicture& d, int x0, int y0, int x1, int y1) {
+  double sum = 0;
+  for (int y = y0; y < y1; ++y)
+    for (int x = x0; x < x1; ++x) sum += Luma(d.rgb565[static_cast<std::size_t>(y) * d.width + x]);
+  return sum / ((x1 - x0) * (y1 - y0));
+}
+
+double MaxLuma(const DecodedPicture& d, int x0, int y0, int x1, int y1) {
+  double best = 0;
+  for (int y = y0; y < y1; ++y)
+    for (int x = x0; x < x1; ++x) best = std::max(best, Luma(d.rgb565[static_cast<std::size_t>(y) * d.width + x]));
+  return best;
+}
+
+template <typename F>
+std::string ErrorOf(F&& f) {
+  try {
+    f();
+  } catch (const AssetError& e) {
+    return e.what();
+  }
+  return "(no AssetError)";
+}
+
+TEST(CatalogueTables, HoldTheShippedSizesFormatsAndNames) {
+  for (const ExpectedPicture& e : kPictures) {
+    SCOPED_TRACE(e.name);
+    const PictureSpec& s = PictureTable(e.picture);
+    EXPECT_STREQ(s.name, e.name);
+    EXPECT_EQ(s.width, e.width);
+    EXPECT_EQ(s.height, e.height);
+    EXPECT_EQ(PictureIndexByName(e.name), static_cast<int>(e.picture));
+  }
+  for (const ExpectedCue& e : kCues) {
+    SCOPED_TRACE(e.name);
+    const CueSpec& s = CueTable(e.cue);
+    EXPECT_STREQ(s.name, e.name);
+    EXPECT_EQ(s.looped, e.looped);
+    EXPECT_EQ(s.rate, e.rate);
+    EXPECT_EQ(s.bits, e.bits);
+    EXPECT_EQ(s.channels, e.channels);
+    EXPECT_DOUBLE_EQ(s.seconds, e.seconds);
+    EXPECT_EQ(CueIndexByName(e.name), static_cast<int>(e.cue));
+  }
+  for (const char* stranger : {"", "Pozadi", "unik_paliva", "pozadi ", "hudba"}) {
+    EXPECT_EQ(CueIndexByName(stranger), -1) << stranger;
+    EXPECT_EQ(PictureIndexByName(stranger), -1) << stranger;
+  }
+  // Each list answers only for its own names.
+  EXPECT_EQ(CueIndexByName("kyslik"), -1);
+  EXPECT_EQ(PictureIndexByName("kroky"), -1);
+}
+
+TEST(EmbeddedPictures, AreBaselineJpegsOfTheirSize) {
+  for (const ExpectedPicture& e : kPictures) {
+    SCOPED_TRACE(e.name);
+    EmbeddedBytes b = EmbeddedPicture(e.picture);
+    ASSERT_GT(b.size, 4u);
+    // Walk the markers up to the first scan: the frame must be SOF0.
+    std::size_t at = 2;
+    int frame = -1;
+    ASSERT_EQ(b.data[0], 0xFF);
+    ASSERT_EQ(b.data[1], 0xD8);
+    while (at + 4 <= b.size && b.data[at] == 0xFF && b.data[at + 1] != 0xDA) {
+      int marker = b.data[at + 1];
+      if (marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC) frame = marker;
+      at += 2 + ((b.data[at + 2] << 8) | b.data[at + 3]);
+    }
+    EXPECT_EQ(frame, 0xC0);
+
+    DecodedPicture d = Decoded(e.picture);
+    EXPECT_EQ(d.width, e.width);
+    EXPECT_EQ(d.height, e.height);
+    ASSERT_EQ(d.rgb565.size(), static_cast<std::size_t>(e.width) * e.height);
+    // A real picture, not a flat fill.
+    EXPECT_GT(MaxLuma(d, 0, 0, d.width, d.height) - MeanLuma(d, 0, 0, d.width, d.height), 0.3);
+  }
+}
+
+TEST(EmbeddedPictures, LeaveTheGamesTextReadable) {
+  DecodedPicture play = Decoded(Picture::pozadi);
+  // Narration (upper left) and the room contents lie on calm dark space.
+  EXPECT_LT(MeanLuma(play, 10, 5, 620, 330), 0.12);
+  EXPECT_LT(MeanLuma(play, 10, 350, 700, 520), 0.12);
+  // The printed command help at the top right is there.
+  EXPECT_GT(MaxLuma(play, 660, 10, 1024, 330), 0.7);
+  // The command line and the inventory part of the panel are dark too.
+  EXPECT_LT(MeanLuma(play, 10, 625, 505, 746), 0.15);
+
+  // "Prosim cekej" is written in black and red over the title picture.
+  DecodedPicture title = Decoded(Picture::dosedka);
+  EXPECT_GT(MeanLuma(title, 390, 25, 620, 60), 0.5);
+}
+
+TEST(EmbeddedCues, HaveTheirFormatAndLength) {
+  for (const ExpectedCue& e : kCues) {
+    SCOPED_TRACE(e.name);
+    DecodedCue d = Parsed(e.cue);
+    EXPECT_EQ(d.rate, e.rate);
+    EXPECT_EQ(d.bits, e.bits);
+    EXPECT_EQ(d.channels, e.channels);
+    EXPECT_NEAR(CueSeconds(d), e.seconds, 0.010);
+    EXPECT_NO_THROW(CheckAgainstTable(e.cue, d));
+    // Audible, and short of clipping.
+    double peak = 0;
+    for (int ch = 0; ch < d.channels; ++ch)
+      for (double v : Channel(d, ch)) peak = std::max(peak, std::abs(v));
+    EXPECT_GT(peak, 0.3);
+    EXPECT_LT(peak, 0.99);
+  }
+}
+
+TEST(EmbeddedCues, EightBitSirenIsUnsignedAroundTheMiddle) {
+  DecodedCue d = Parsed(Cue::sirena);
+  ASSERT_EQ(d.bits, 8);
+  double sum = 0;
+  for (std::uint8_t b : d.pcm) sum += b;
+  EXPECT_NEAR(sum / d.pcm.size(), 128.0, 4.0);
+}
+
+TEST(EmbeddedCues, LoopsRunOnFromTheirEndIntoTheirStart) {
+  for (const ExpectedCue& e : kCues) {
+    if (!e.looped) continue;
+    DecodedCue d = Parsed(e.cue);
+    const std::size_t edge = static_cast<std::size_t>(d.rate / 50);  // 20 ms
+    for (int ch = 0; ch < d.channels; ++ch) {
+      SCOPED_TRACE(std::string(e.name) + " channel " + std::to_string(ch));
+      std::vector<double> x = Channel(d, ch);
+      const std::size_t n = x.size();
+      Seam seam = SeamOf(x);
+      EXPECT_TRUE(Seamless(x, d.bits == 8 ? 1.0 / 128 : 1.0 / 32768))
+          << "error at the seam " << seam.worst << ", usually " << seam.usual;
+      // And the loudness at both ends matches, unless both are silent.
+      double head = Rms(x, 0, edge), tail = Rms(x, n - edge, edge);
+      if (std::max(head, tail) > 0.003) {
+        EXPECT_LT(std::max(head, tail) / std::max(std::min(head, tail), 1e-9), 2.0)
+            << "head " << head << " tail " << tail;
+      }
+    }
+  }
+}
+
+TEST(EmbeddedCues, SeamCheckHearsALoopCutShort) {
+  // The siren cut a little short: its tone no longer meets itself.
+  std::vector<double> x = Channel(Parsed(Cue::sirena), 0);
+  ASSERT_TRUE(Seamless(x, 1.0 / 128));
+  for (std::size_t cut : {x.size() / 3, x.size() / 2 + 5, x.size() - 7}) {
+    std::vector<double> shorter(x.begin(), x.begin() + static_cast<std::ptrdiff_t>(cut));
+    EXPECT_FALSE(Seamless(shorter, 1.0 / 128)) << "cut at " << cut;
+  }
+}
+
+TEST(Catalogue, LoadsEverythingAtItsSize) {
+  Catalogue c = Catalogue::Load();
+  for (const ExpectedPicture& e : kPictures) {
+    EXPECT_EQ(c.picture(e.picture).width, e.width) << e.name;
+    EXPECT_EQ(c.picture(e.picture).height, e.height) << e.name;
+  }
+  for (const ExpectedCue& e : kCues) EXPECT_NEAR(CueSeconds(c.cue(e.cue)), e.seconds, 0.010) << e.name;
+}
+
+TEST(Catalogue, RejectsAssetsThatDoNotMatchTheirEntry) {
+  DecodedCue ok = Parsed(Cue::ok);
+  const std::size_t frame = 2;
+  struct Case {
+    const char* what;
+    std::function<void(DecodedCue&)> change;
+    bool accepted;
+  };
+  const Case cases[] = {
+      {"as shipped", [](DecodedCue&) {}, true},
+      {"5 ms short", [&](DecodedCue& d) { d.pcm.resize(d.pcm.size() - 110 * frame); }, true},
+      {"20 ms short", [&](DecodedCue& d) { d.pcm.resize(d.pcm.size() - 441 * frame); }, false},
+      {"20 ms long", [&](DecodedCue& d) { d.pcm.resize(d.pcm.size() + 441 * frame); }, false},
+      {"half the rate", [](DecodedCue& d) { d.rate = 11025; }, false},
+      {"8-bit", [](DecodedCue& d) { d.bits = 8; }, false},
+      {"stereo", [](DecodedCue& d) { d.channels = 2; }, false},
+  };
+  for (const Case& c : cases) {
+    DecodedCue d = ok;
+    c.change(d);
+    std::string error = ErrorOf([&] { CheckAgainstTable(Cue::ok, d); });
+    if (c.accepted)
+      EXPECT_EQ(error, "(no AssetError)") << c.what;
+    else
+      EXPECT_NE(error.find("'ok'"), std::string::npos) << c.what << ": " << error;
+  }
+  DecodedPicture small = Decoded(Picture::kyslik);
+  std::string error = ErrorOf([&] { CheckAgainstTable(Picture::pozadi, small); });
+  EXPECT_NE(error.find("'pozadi'"), std::string::npos) << error;
+}
+
+TEST(DecodeJpeg, NamesThePictureThatIsDamaged) {
+  EmbeddedBytes good = EmbeddedPicture(Picture::kyslik);
+  const std::vector<unsigned char> whole(good.data, good.data + good.size);
+  struct Case {
+    const char* what;
+    std::function<std::vector<unsigned char>()> bytes;
+  };
+  const Case cases[] = {
+      {"empty", [] { return std::vector<unsigned char>{}; }},
+      {"cut in half", [&] { return std::vector<unsigned char>(whole.begin(), whole.begin() + whole.size() / 2); }},
+      {"cut after the header", [&] { return std::vector<unsigned char>(whole.begin(), whole.begin() + 200); }},
+      {"no start marker", [&] { auto v = whole; v[1] = 0x00; return v; }},
+      {"not a JPEG", [] { return std::vector<unsigned char>(500, 0x42); }},
+  };
+  for (const Case& c : cases) {
+    std::vector<unsigned char> bytes = c.bytes();
+    std::string error = ErrorOf([&] { DecodeJpeg(bytes.data(), bytes.size(), "rozbity obrazek"); });
+    EXPECT_NE(error.find("rozbity obrazek"), std::string::npos) << c.what << ": " << error;
+  }
+}
+
+// A small well-formed WAV to damage: 16-bit mono, 100 frames.
+std::vector<unsigned char> TinyWav() {
+  std::vector<unsigned char> v;
+  auto put = [&](std::uint32_t x, int n) {
+    for (int i = 0; i < n; ++i) v.push_back(static_cast<unsigned char>(x >> (8 * i)));
+  };
+  auto tag = [&](const char* t) { v.insert(v.end(), t, t + 4); };
+  tag("RIFF");
+  put(4 + 24 + 8 + 200, 4);
+  tag("WAVE");
+  tag("fmt ");
+  put(16, 4);
+  put(1, 2);
+  put(1, 2);
+  put(22050, 4);
+  put(44100, 4);
+  put(2, 2);
+  put(16, 2);
+  tag("data");
+  put(200, 4);
+  for (int i = 0; i < 200; ++i) v.push_back(static_cast<unsigned char>(i * 7));
+  return v;
+}
+
+TEST(ParseWav, ReadsAWellFormedFile) {
+  std::vector<unsigned char> v = TinyWav();
+  DecodedCue d = ParseWav(v.data(), v.size(), "maly");
+  EXPECT_EQ(d.rate, 22050);
+  EXPECT_EQ(d.bits, 16);
+  EXPECT_EQ(d.channels, 1);
+  ASSERT_EQ(d.pcm.size(), 200u);
+  EXPECT_TRUE(std::equal(d.pcm.begin(), d.pcm.end(), v.end() - 200));
+}
+
+TEST(ParseWav, SkipsChunksItDoesNotNeed) {
+  std::vector<unsigned char> v = TinyWav();
+  // A LIST chunk of odd length (with its pad byte) before the data.
+  const unsigned char list[] = {'L', 'I', 'S', 'T', 3, 0, 0, 0, 'a', 'b', 'c', 0};
+  v.insert(v.begin() + 36, std::begin(list), std::end(list));
+  v[4] += sizeof list;
+  DecodedCue d = ParseWav(v.data(), v.size(), "maly");
+  ASSERT_EQ(d.pcm.size(), 200u);
+  EXPECT_EQ(d.pcm[1], 7);
+}
+
+TEST(ParseWav, NamesTheCueThatIsDamaged) {
+  struct Case {
+    const char* what;
+    std::function<void(std::vector<unsigned char>&)> damage;
+  };
+  const Case cases[] = {
+      {"not RIFF", [](auto& v) { v[0] = 'X'; }},
+      {"not WAVE", [](auto& v) { v[8] = 'X'; }},
+      {"float samples", [](auto& v) { v[20] = 3; }},
+      {"24-bit", [](auto& v) { v[34] = 24; }},
+      {"six channels", [](auto& v) { v[22] = 6; }},
+      {"block size wrong", [](auto& v) { v[32] = 4; }},
+      {"data chunk runs past the end", [](auto& v) { v[40] = 0xF0; }},
+      {"no data chunk", [](auto& v) { std::memcpy(&v[36], "junk", 4); }},
+      {"no fmt chunk", [](auto& v) { std::memcpy(&v[12], "junk", 4); }},
+      {"half a frame of data", [](auto& v) { v[40] = 199; }},
+      {"file cut short", [](auto& v) { v.resize(v.size() - 50); }},
+      {"only a header", [](auto& v) { v.resize(10); }},
+  };
+  for (const Case& c : cases) {
+    std::vector<unsigned char> v = TinyWav();
+    c.damage(v);
+    std::string error = ErrorOf([&] { ParseWav(v.data(), v.size(), "unik paliva"); });
+    EXPECT_NE(error.find("'unik paliva'"), std::string::npos) << c.what << ": " << error;
+  }
+}
+
+}  // namespace
+}  // namespace raketa
