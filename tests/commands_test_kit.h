@@ -7,6 +7,7 @@
 
 #include <cctype>
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -78,13 +79,24 @@ inline ::testing::AssertionResult SameWorld(const TWorld& expected, const TWorld
   return ::testing::AssertionSuccess();
 }
 
-// A rig in play in `room` of an empty world (every room of the tiny world's
-// texts installed), with the room's text open.  Nothing is carried, nothing
-// lies anywhere, no door exists.
+// The outbound room texts ("Mistnost N") and the repaired texts the
+// commands switch to ("Po oprave N"; the carried canister's "Nadrz plna").
+inline void InstallRoomTexts() {
+  std::filesystem::create_directories("texty");
+  for (int n = 1; n <= kRoomCount; ++n) WriteFile("texty/m" + std::to_string(n) + ".dat", RoomText(n));
+  for (const char* x : {"7x.dat", "28x.dat", "28x.zpt", "29x.dat", "32x.dat", "33x.dat"}) {
+    std::string name = x;
+    WriteFile("texty/m" + name, "Po oprave " + name.substr(0, name.find('x')) + "\r\n");
+  }
+  WriteFile("texty/m32x.txt", "Nadrz plna\r\n");
+}
+
+// A rig in play in `room` of an empty world, with the room's text open.
+// Nothing is carried, nothing lies anywhere, no door exists.
 class CommandRig : public Rig {
  public:
   explicit CommandRig(int room = 5) {
-    InstallWorld(TinyWorld());
+    InstallRoomTexts();
     StartPlay(room);
     OpenRoomText(g, RoomTextPath(g, room));
   }
