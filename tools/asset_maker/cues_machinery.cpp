@@ -14,9 +14,10 @@ Sound MakeZavrene() {
   Samples dry(s.frames(), 0.f);
   // The handle tried twice: latch clicks against the bolt...
   for (double at : {0.02, 0.16}) {
-    Burst(dry, rate, at, 3200, 2.5, 0.5, 0.004, rng);
-    Strike(dry, rate, at, {{1830, 0.08, 0.03}, {3320, 0.06, 0.02}, {4870, 0.04, 0.015}});
-    Burst(dry, rate, at + 0.035, 2400, 3, 0.3, 0.003, rng);
+    Burst(dry, rate, at, 3200, 2.5, 1.6, 0.004, rng);
+    Burst(dry, rate, at, 900, 2.0, 0.8, 0.008, rng);
+    Strike(dry, rate, at, {{1830, 0.25, 0.03}, {3320, 0.18, 0.02}, {4870, 0.12, 0.015}});
+    Burst(dry, rate, at + 0.035, 2400, 3, 1.0, 0.003, rng);
   }
   // ...then a shoulder against the door: a heavy thud and the hatch ringing.
   const double thud = 0.36;
@@ -90,10 +91,10 @@ Sound MakeVentil() {
   const double bands[][3] = {{640, 18, 1.0}, {1270, 22, 0.8}, {2130, 25, 0.6}, {3350, 30, 0.35}};
   for (const auto& b : bands) {
     Samples ring = Filtered(pulses, Biquad::BandPass(rate, b[0], b[1]));
-    MixInto(creak, ring, 0, static_cast<float>(b[2] * 6.0));
+    MixInto(creak, ring, 0, static_cast<float>(b[2] * 16.0));
   }
   // A little grit with each slip.
-  MixInto(creak, Filtered(pulses, Biquad::HighPass(rate, 4000)), 0, 0.15f);
+  MixInto(creak, Filtered(pulses, Biquad::HighPass(rate, 4000)), 0, 0.4f);
   // The wheel stops hard against its seat.
   Burst(creak, rate, 1.78, 900, 1.2, 1.0, 0.015, rng);
   Strike(creak, rate, 1.78, {{120, 0.6, 0.08}, {520, 0.2, 0.2}, {1340, 0.15, 0.14}, {2210, 0.08, 0.1}}, 0.3);
