@@ -91,12 +91,12 @@ void Rocket(Canvas& c, const RocketPose& pose) {
           Point p = f.Local(x, y);
           float t = (p.y - 148.f) / len;
           if (t < -0.05f || t > 1.f) return 0.f;
-          float width = 24.f * (1.f + 0.8f * std::sin(std::min(t, 0.6f) * 2.6f)) * std::pow(1.f - t, 0.6f);
+          float width = 30.f * (1.f + 0.8f * std::sin(std::min(t, 0.6f) * 2.6f)) * std::pow(1.f - t, 0.6f);
           float flicker = 0.8f + 0.4f * Fractal(p.x * 0.05f, p.y * 0.03f, 77, 3);
           float across = std::abs(p.x) / std::max(width * flicker, 1.f);
           if (across >= 1.f) return 0.f;
           float a = (1.f - across * across) * std::clamp(1.f - t, 0.f, 1.f) * std::clamp((t + 0.05f) * 12.f, 0.f, 1.f);
-          return std::clamp(a * 1.2f, 0.f, 1.f);
+          return std::clamp(a * 1.6f, 0.f, 1.f);
         },
         [=](float x, float y) {
           Point p = f.Local(x, y);
@@ -108,7 +108,7 @@ void Rocket(Canvas& c, const RocketPose& pose) {
           return Mix(hot, Rgb{1.f, 1.f, 0.95f}, core);
         });
     Point glow = f.World(0.f, 160.f);
-    c.Glow(glow.x, glow.y, 120.f * pose.scale, {1.f, 0.7f, 0.3f}, 0.6f);
+    c.Glow(glow.x, glow.y, 150.f * pose.scale, {1.f, 0.7f, 0.3f}, 0.8f);
   }
 
   // Engine bell.
