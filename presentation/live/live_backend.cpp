@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <future>
 #include <memory>
 #include <stdexcept>
 
@@ -152,6 +153,9 @@ int RunLive(const LiveOptions& opts) {
   const auto started = std::chrono::steady_clock::now();
   // RAKETA_VERBOSE=1 tells how the picture is drawn and how long start-up took.
   const bool verbose = SDL_getenv("RAKETA_VERBOSE") != nullptr;
+  // Decoding the pictures takes a good part of start-up; it needs nothing
+  // from SDL, so it runs while SDL starts and the window opens.
+  std::future<Catalogue> loading = std::async(std::launch::async, &Catalogue::Load);
   SdlSession sdl;
   if (!sdl.ok) {
     std::fprintf(stderr, "raketa: cannot start SDL: %s\n", SDL_GetError());
@@ -164,18 +168,18 @@ int RunLive(const LiveOptions& opts) {
     std::fprintf(stderr, "raketa: %s\n", e.what());
     return 1;
   }
-  std::unique_ptr<Catalogue> catalogue;
-  try {
-    catalogue = std::make_unique<Catalogue>(Catalogue::Load());
-  } catch (const AssetError& e) {
-    std::fprintf(stderr, "raketa: a built-in picture or sound is damaged: %s\n", e.what());
-    return 1;
-  }
   std::unique_ptr<WindowOutput> output;
   try {
     output = WindowOutput::Open(opts.windowed);
   } catch (const std::runtime_error& e) {
     std::fprintf(stderr, "raketa: %s\n", e.what());
+    return 1;
+  }
+  std::unique_ptr<Catalogue> catalogue;
+  try {
+    catalogue = std::make_unique<Catalogue>(loading.get());
+  } catch (const AssetError& e) {
+    std::fprintf(stderr, "raketa: a built-in picture or sound is damaged: %s\n", e.what());
     return 1;
   }
   SDL_ShowCursor(SDL_DISABLE);
