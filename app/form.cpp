@@ -62,6 +62,9 @@ void Tform1::DXTimerTimer() {
   try {
     RunFrame();
   } catch (const IoError& e) {
+    // A command interrupted by the error never reached the end of its
+    // dispatch; the player's next line must still be heard.
+    game.CommandHandled = false;
     game.io.app.ShowError(e.Report() + ".");
   }
 }

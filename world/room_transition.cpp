@@ -47,9 +47,6 @@ void GoToRoom(Game& g, int n) {
     OpenRoomText(g, RoomTextPath(g, n));
   } catch (const IoError&) {
     PrepareArrival(g);
-    // The error ends the command's frame before the dispatch can clear the
-    // flag; the player's next line must still be heard.
-    g.CommandHandled = false;
     throw;
   }
   PrepareArrival(g);
