@@ -314,9 +314,9 @@ TEST(Catalogue, RejectsAssetsThatDoNotMatchTheirEntry) {
   };
   const Case cases[] = {
       {"as shipped", [](DecodedCue&) {}, true},
-      {"5 ms short", [&](DecodedCue& d) { d.pcm.resize(d.pcm.size() - 110 * frame); }, true},
-      {"20 ms short", [&](DecodedCue& d) { d.pcm.resize(d.pcm.size() - 441 * frame); }, false},
-      {"20 ms long", [&](DecodedCue& d) { d.pcm.resize(d.pcm.size() + 441 * frame); }, false},
+      {"5 ms short", [&](DecodedCue& d) { d.pcm.erase(d.pcm.end() - 110 * frame, d.pcm.end()); }, true},
+      {"20 ms short", [&](DecodedCue& d) { d.pcm.erase(d.pcm.end() - 441 * frame, d.pcm.end()); }, false},
+      {"20 ms long", [&](DecodedCue& d) { d.pcm.insert(d.pcm.end(), 441 * frame, 0); }, false},
       {"half the rate", [](DecodedCue& d) { d.rate = 11025; }, false},
       {"8-bit", [](DecodedCue& d) { d.bits = 8; }, false},
       {"stereo", [](DecodedCue& d) { d.channels = 2; }, false},
@@ -417,8 +417,8 @@ TEST(ParseWav, NamesTheCueThatIsDamaged) {
       {"no data chunk", [](auto& v) { std::memcpy(&v[36], "junk", 4); }},
       {"no fmt chunk", [](auto& v) { std::memcpy(&v[12], "junk", 4); }},
       {"half a frame of data", [](auto& v) { v[40] = 199; }},
-      {"file cut short", [](auto& v) { v.resize(v.size() - 50); }},
-      {"only a header", [](auto& v) { v.resize(10); }},
+      {"file cut short", [](auto& v) { v.erase(v.end() - 50, v.end()); }},
+      {"only a header", [](auto& v) { v.erase(v.begin() + 10, v.end()); }},
   };
   for (const Case& c : cases) {
     std::vector<unsigned char> v = TinyWav();
