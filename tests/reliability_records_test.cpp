@@ -1,0 +1,248 @@
+// Broken and unusual save files, loaded as the player loads them (F2 through
+// the dialog, F7 quick load): each is either refused with one clear report,
+// leaving the game as it was, or loaded whole and played on safely.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <filesystem>
+#include <functional>
+#include <limits>
+
+#include "fuzz/load_and_play.h"
+#include "support/tiny_world.h"
+
+namespace raketa::test {
+namespace {
+
+enum class Path { Dialog, Quick };
+
+std::string Bytes(const TWorld& w) { return std::string(reinterpret_cast<const char*>(&w), sizeof w); }
+
+std::size_t RoomAt(int n) { return offsetof(TWorld, Rooms) + (n - 1) * sizeof(TRoom); }
+std::size_t ExitAt(int room, Direction d) { return RoomAt(room) + offsetof(TRoom, Exits) + d * sizeof(TExit); }
+std::size_t FixtureAt(int room, int f) {
+  return RoomAt(room) + offsetof(TRoom, Fixtures) + (f - 1) * sizeof(TFixture);
+}
+
+// One rig for the whole table: each row starts from the same state in play.
+class ReliabilityRecords : public ::testing::Test {
+ protected:
+  void SetUp() override { InstallWorld(world); }
+
+  // Writes `file` as the save and loads it along `path`; true when the game
+  // took it.  Checks what every load must hold either way.
+  bool Load(const std::string& file, Path path) {
+    ResetForHostileFile(rig, world);
+    rig.g.SaveFileName = path == Path::Dialog ? "previous.sav" : kHostileSave;
+    // A new file each time: rewriting one in place makes the file system
+    // flush it to the disk, which would make the table crawl.
+    std::filesystem::remove(kHostileSave);
+    WriteFile(kHostileSave, file);
+    const std::string before = Bytes(rig.w);
+    const std::string saveName = rig.g.SaveFileName;
+    if (path == Path::Dialog) {
+      rig.dialogs.answers.push_back(std::string(kHostileSave));
+      rig.PressKey(vk::F2);
+      rig.Frame();
+    } else {
+      QuickLoad(rig);
+    }
+    if (!rig.app.errors.empty()) {
+      EXPECT_EQ(rig.app.errors.size(), 1u);
+      EXPECT_NE(rig.app.errors[0].find(std::string("(") + kHostileSave + ")"), std::string::npos)
+          << rig.app.errors[0];
+      // Refused: as it was, down to the quick-save name.
+      EXPECT_EQ(Bytes(rig.w), before);
+      EXPECT_EQ(rig.g.SaveFileName, saveName);
+      EXPECT_EQ(CurrentStep(rig.g), GameStep::Play);
+      return false;
+    }
+    EXPECT_EQ(rig.g.SaveFileName, kHostileSave);
+    if (file.size() >= kWorldSize) {
+      EXPECT_EQ(rig.w.CurrentRoom, static_cast<unsigned char>(file[0]));
+      EXPECT_EQ(Bytes(rig.w).substr(offsetof(TWorld, Inventory), sizeof rig.w.Inventory),
+                file.substr(offsetof(TWorld, Inventory), sizeof rig.w.Inventory));
+    }
+    return true;
+  }
+
+  // Plays on and checks that no further report came, whatever happened.
+  void PlayOnQuietly() {
+    const std::size_t reports = rig.app.errors.size();
+    PlayOn(rig);
+    EXPECT_EQ(rig.app.errors.size(), reports) << rig.app.errors.back();
+  }
+
+  Rig rig;
+  const TWorld world = TinyWorld();
+  const std::string good = Bytes(world);
+};
+
+struct FileCase {
+  std::string name;
+  std::string file;
+  int code;  // 0: loads
+};
+
+void Put(std::string& s, std::size_t offset, unsigned char v) { s[offset] = static_cast<char>(v); }
+void PutFloat(std::string& s, std::size_t offset, float v) { std::memcpy(s.data() + offset, &v, sizeof v); }
+
+TEST_F(ReliabilityRecords, SizesStringLengthsAndRoomNumbers) {
+  std::vector<FileCase> cases = {
+      {"empty", "", io::ReadBeyondEnd},
+      {"one byte", std::string(1, '\x01'), io::ReadBeyondEnd},
+      {"one byte short", good.substr(0, kWorldSize - 1), io::ReadBeyondEnd},
+      {"one byte long", good + "\x07", 0},
+      {"two records", good + std::string(kWorldSize, '\xFF'), 0},
+  };
+  struct Field {
+    const char* name;
+    std::size_t offset;
+    int capacity;
+  };
+  const Field strings[] = {
+      {"carried 1 name", offsetof(TWorld, Inventory), 30},
+      {"carried 4 alt name", offsetof(TWorld, Inventory) + 3 * sizeof(TItem) + offsetof(TItem, AltName), 30},
+      {"room 1 north key", ExitAt(1, North), 30},
+      {"room 36 west key", ExitAt(36, West), 30},
+      {"room 2 item 1 name", RoomAt(2) + offsetof(TRoom, Items), 30},
+      {"room 2 item 10 alt name", RoomAt(2) + offsetof(TRoom, Items) + 9 * sizeof(TItem) + offsetof(TItem, AltName),
+       30},
+      {"room 2 fixture 1 name", FixtureAt(2, 1), 50},
+      {"room 36 fixture 3 name", FixtureAt(36, 3), 50},
+      {"room 2 fixture 1 key", FixtureAt(2, 1) + offsetof(TFixture, KeyName), 30},
+      {"room 2 fixture 1 item 3 name", FixtureAt(2, 1) + offsetof(TFixture, Items) + 2 * sizeof(TItem), 30},
+  };
+  for (const Field& f : strings) {
+    for (int len : {f.capacity, f.capacity + 1, 255}) {
+      std::string s = good;
+      Put(s, f.offset, static_cast<unsigned char>(len));
+      cases.push_back({std::string(f.name) + " length " + std::to_string(len), s,
+                       len > f.capacity ? io::InvalidRecord : 0});
+    }
+  }
+  const Field rooms[] = {
+      {"current room", offsetof(TWorld, CurrentRoom), 0},
+      {"room 1 north target", ExitAt(1, North) + offsetof(TExit, Target), 0},
+      {"room 36 west target", ExitAt(36, West) + offsetof(TExit, Target), 0},
+  };
+  for (const Field& f : rooms) {
+    for (int n : {0, 36, 37, 255}) {
+      std::string s = good;
+      Put(s, f.offset, static_cast<unsigned char>(n));
+      // A target 0 is a wall; room 0 is nowhere.
+      bool fits = n <= kRoomCount && (n > 0 || f.offset != offsetof(TWorld, CurrentRoom));
+      cases.push_back({std::string(f.name) + " " + std::to_string(n), s, fits ? 0 : io::InvalidRecord});
+    }
+  }
+  for (Path path : {Path::Dialog, Path::Quick}) {
+    for (const FileCase& c : cases) {
+      SCOPED_TRACE(c.name + (path == Path::Dialog ? " (F2)" : " (F7)"));
+      const bool loaded = Load(c.file, path);
+      EXPECT_EQ(loaded, c.code == 0);
+      if (!loaded) {
+        EXPECT_EQ(rig.app.errors[0].rfind(IoMessage(c.code), 0), 0u) << rig.app.errors[0];
+      }
+      PlayOnQuietly();
+      // The game stays usable: the search and the step north were heard.
+      if (!loaded) EXPECT_EQ(rig.w.CurrentRoom, 2);
+    }
+  }
+}
+
+TEST_F(ReliabilityRecords, MetersThatAreNotNumbersAreRefusedOthersPlaySafely) {
+  const float inf = std::numeric_limits<float>::infinity();
+  const struct {
+    const char* name;
+    std::size_t offset;
+  } meters[] = {
+      {"health", offsetof(TWorld, Health)},         {"nourishment", offsetof(TWorld, Nourishment)},
+      {"cells", offsetof(TWorld, CellCharge)},      {"fuel", offsetof(TWorld, Fuel)},
+      {"oxygen", offsetof(TWorld, SuitOxygen)},     {"minutes", offsetof(TWorld, MinutesLeft)},
+  };
+  for (Path path : {Path::Dialog, Path::Quick}) {
+    for (const auto& m : meters) {
+      for (float v : {std::nanf(""), -std::nanf(""), inf, -inf, -5.0f, -0.0f}) {
+        SCOPED_TRACE(std::string(m.name) + " " + std::to_string(v));
+        std::string s = good;
+        PutFloat(s, m.offset, v);
+        Put(s, offsetof(TWorld, CablesRepaired), 1);  // so that the minutes count down
+        Put(s, offsetof(TWorld, SuitWorn), 1);        // and the oxygen shows
+        const bool loaded = Load(s, path);
+        EXPECT_EQ(loaded, !std::isnan(v));
+        if (!loaded) continue;
+        PlayOnQuietly();
+        // The end of the game still comes for an empty health or clock.
+        const bool ends = (m.offset == offsetof(TWorld, Health) || m.offset == offsetof(TWorld, MinutesLeft)) &&
+                          v < 1;
+        EXPECT_EQ(rig.g.GameOver, ends);
+        // The meters the panel keeps at or above zero are kept there.
+        if (m.offset != offsetof(TWorld, Health) && m.offset != offsetof(TWorld, Nourishment) &&
+            m.offset != offsetof(TWorld, MinutesLeft) && v <= 0 && !ends) {
+          float now;
+          std::memcpy(&now, reinterpret_cast<const char*>(&rig.w) + m.offset, sizeof now);
+          EXPECT_EQ(now, 0.0f);
+        }
+      }
+    }
+  }
+}
+
+// Every byte flag counts as set for any value but 0; FirstVisit alone
+// selects typing only at 1.  Each row watches the flag at work.
+TEST_F(ReliabilityRecords, FlagBytesFrom2To255ActAsSet) {
+  struct FlagCase {
+    const char* name;
+    std::size_t offset;
+    std::function<void(TWorld&)> prepare;  // the file's world before the flag is set
+    std::function<bool(Rig&)> actsAsSet;   // after the load; may play on
+  };
+  const FlagCase flags[] = {
+      {"suit worn", offsetof(TWorld, SuitWorn), [](TWorld&) {},
+       [](Rig& r) { return PlayOn(r), r.w.SuitOxygen < 100; }},
+      {"valve closed", offsetof(TWorld, ValveClosed), [](TWorld&) {},
+       [](Rig& r) { return PlayOn(r), r.w.Fuel == 50; }},
+      {"gauge replaced", offsetof(TWorld, GaugeReplaced), [](TWorld&) {},
+       [](Rig& r) { return PlayOn(r), r.w.Fuel == 50; }},
+      {"cables repaired", offsetof(TWorld, CablesRepaired), [](TWorld&) {},
+       [](Rig& r) { return PlayOn(r), r.w.MinutesLeft < 60; }},
+      {"room 1 outside", RoomAt(1) + offsetof(TRoom, Outside), [](TWorld&) {},
+       [](Rig& r) { return PlayOn(r), r.w.Health < 100; }},
+      {"room 1 first visit", RoomAt(1) + offsetof(TRoom, FirstVisit), [](TWorld&) {},
+       // Typing keeps the narration going for many frames.
+       [](Rig& r) { return r.g.NarrationPending; }},
+      {"room 1 searched", RoomAt(1) + offsetof(TRoom, Searched), [](TWorld& w) { w.Room(1).FirstVisit = 0; },
+       [](Rig& r) {
+         auto texts = r.DrawnTexts();
+         return std::find(texts.begin(), texts.end(), "V místnosti se nachází:") != texts.end();
+       }},
+      {"room 1 east door open", ExitAt(1, East) + offsetof(TExit, Opened), [](TWorld&) {},
+       [](Rig& r) { return Settle(r), r.Command("vychod"), r.w.CurrentRoom == 3; }},
+      {"room 2 fixture 1 open", FixtureAt(2, 1) + offsetof(TFixture, Opened), [](TWorld& w) { w.CurrentRoom = 2; },
+       [](Rig& r) {
+         Settle(r);
+         r.Command("prohledej místnost");
+         auto texts = r.DrawnTexts();
+         return std::find(texts.begin(), texts.end(), "tatranka") != texts.end();
+       }},
+  };
+  for (const FlagCase& f : flags) {
+    TWorld base = world;
+    f.prepare(base);
+    for (Path path : {Path::Dialog, Path::Quick}) {
+      for (int v = 0; v <= 255; ++v) {
+        SCOPED_TRACE(std::string(f.name) + " " + std::to_string(v) + (path == Path::Dialog ? " (F2)" : " (F7)"));
+        std::string s = Bytes(base);
+        Put(s, f.offset, static_cast<unsigned char>(v));
+        ASSERT_TRUE(Load(s, path));
+        const bool expected = f.offset == RoomAt(1) + offsetof(TRoom, FirstVisit) ? v == 1 : v != 0;
+        EXPECT_EQ(f.actsAsSet(rig), expected);
+        PlayOnQuietly();
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace raketa::test
