@@ -75,28 +75,67 @@ int CodepointToCp1250(char32_t cp) {
 
 unsigned char LowerCp1250(unsigned char c) { return kLower[c]; }
 
+std::size_t DecodeUtf8(std::string_view s, std::size_t i, char32_t& cp) {
+  unsigned char b = static_cast<unsigned char>(s[i]);
+  int extra;
+  if (b < 0x80) {
+    cp = b;
+    return 1;
+  }
+  if ((b & 0xE0) == 0xC0) {
+    cp = b & 0x1F;
+    extra = 1;
+  } else if ((b & 0xF0) == 0xE0) {
+    cp = b & 0x0F;
+    extra = 2;
+  } else if ((b & 0xF8) == 0xF0) {
+    cp = b & 0x07;
+    extra = 3;
+  } else {
+    return 0;
+  }
+  if (i + static_cast<std::size_t>(extra) >= s.size()) return 0;
+  for (int k = 1; k <= extra; ++k) {
+    unsigned char cb = static_cast<unsigned char>(s[i + static_cast<std::size_t>(k)]);
+    if ((cb & 0xC0) != 0x80) return 0;
+    cp = (cp << 6) | (cb & 0x3F);
+  }
+  static constexpr char32_t kMin[] = {0, 0x80, 0x800, 0x10000};
+  if (cp < kMin[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
+  return static_cast<std::size_t>(extra) + 1;
+}
+
+void AppendUtf8(std::string& out, char32_t cp) {
+  if (cp < 0x80) {
+    out.push_back(static_cast<char>(cp));
+  } else if (cp < 0x800) {
+    out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+  } else if (cp < 0x10000) {
+    out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+  } else {
+    out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
+    out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+  }
+}
+
 std::string Utf8ToCp1250(std::string_view utf8) {
   std::string out;
   out.reserve(utf8.size());
   std::size_t i = 0;
   while (i < utf8.size()) {
-    unsigned char b = static_cast<unsigned char>(utf8[i]);
-    char32_t cp;
-    int extra;
-    if (b < 0x80) { cp = b; extra = 0; }
-    else if ((b & 0xE0) == 0xC0) { cp = b & 0x1F; extra = 1; }
-    else if ((b & 0xF0) == 0xE0) { cp = b & 0x0F; extra = 2; }
-    else if ((b & 0xF8) == 0xF0) { cp = b & 0x07; extra = 3; }
-    else { out.push_back('?'); ++i; continue; }
-    bool ok = true;
-    for (int k = 1; k <= extra; ++k) {
-      if (i + k >= utf8.size()) { ok = false; break; }
-      unsigned char cb = static_cast<unsigned char>(utf8[i + k]);
-      if ((cb & 0xC0) != 0x80) { ok = false; break; }
-      cp = (cp << 6) | (cb & 0x3F);
+    char32_t cp = 0;
+    std::size_t n = DecodeUtf8(utf8, i, cp);
+    if (n == 0) {
+      out.push_back('?');
+      ++i;
+      continue;
     }
-    if (!ok) { out.push_back('?'); ++i; continue; }
-    i += static_cast<std::size_t>(extra) + 1;
+    i += n;
     int c = CodepointToCp1250(cp);
     out.push_back(c < 0 ? '?' : static_cast<char>(c));
   }
@@ -106,19 +145,7 @@ std::string Utf8ToCp1250(std::string_view utf8) {
 std::string Cp1250ToUtf8(std::string_view text) {
   std::string out;
   out.reserve(text.size() * 2);
-  for (char ch : text) {
-    char32_t cp = kToUnicode[static_cast<unsigned char>(ch)];
-    if (cp < 0x80) {
-      out.push_back(static_cast<char>(cp));
-    } else if (cp < 0x800) {
-      out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-      out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else {
-      out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-      out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    }
-  }
+  for (char ch : text) AppendUtf8(out, kToUnicode[static_cast<unsigned char>(ch)]);
   return out;
 }
 

@@ -10,39 +10,6 @@ namespace {
 
 bool UndefinedInCodePage(unsigned char b) { return b >= 0x80 && Cp1250ToCodepoint(b) == 0xFFFD; }
 
-void AppendUtf8(std::string& out, char32_t cp) {
-  if (cp < 0x80) {
-    out.push_back(static_cast<char>(cp));
-  } else if (cp < 0x800) {
-    out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  } else {
-    out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  }
-}
-
-// One code point from `s` at `i`; 0 bytes consumed means invalid UTF-8.
-std::size_t NextCodepoint(std::string_view s, std::size_t i, char32_t& cp) {
-  unsigned char b = static_cast<unsigned char>(s[i]);
-  int extra;
-  if (b < 0x80) { cp = b; return 1; }
-  if ((b & 0xE0) == 0xC0) { cp = b & 0x1F; extra = 1; }
-  else if ((b & 0xF0) == 0xE0) { cp = b & 0x0F; extra = 2; }
-  else if ((b & 0xF8) == 0xF0) { cp = b & 0x07; extra = 3; }
-  else return 0;
-  if (i + static_cast<std::size_t>(extra) >= s.size()) return 0;
-  for (int k = 1; k <= extra; ++k) {
-    unsigned char cb = static_cast<unsigned char>(s[i + k]);
-    if ((cb & 0xC0) != 0x80) return 0;
-    cp = (cp << 6) | (cb & 0x3F);
-  }
-  static constexpr char32_t kMin[] = {0, 0x80, 0x800, 0x10000};
-  if (cp < kMin[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
-  return static_cast<std::size_t>(extra) + 1;
-}
-
 }  // namespace
 
 Encoded EncodeCp1250(std::string_view utf8) {
@@ -51,7 +18,7 @@ Encoded EncodeCp1250(std::string_view utf8) {
   while (i < utf8.size()) {
     ++column;
     char32_t cp = 0;
-    std::size_t n = NextCodepoint(utf8, i, cp);
+    std::size_t n = DecodeUtf8(utf8, i, cp);
     if (n == 0) {
       r.ok = false;
       r.badColumn = column;
