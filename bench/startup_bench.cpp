@@ -1,0 +1,47 @@
+// Start-up of the replay mode inside the process: the typeface opened, the
+// four pictures and the cues decoded, the game created and its first frame
+// drawn.  (Process start and loading of the libraries come on top; hyperfine
+// on `raketa --replay` measures the whole, see docs/performance.md.)
+#include <benchmark/benchmark.h>
+
+#include "bench/bench_game.h"
+
+namespace raketa::bench {
+namespace {
+
+void BM_StartUpToFirstFrame(benchmark::State& state) {
+  TempDir dir;
+  InstallBenchWorld(dir.path());
+  WorkingDirectory cwd(dir.path());
+  for (auto _ : state) {
+    std::unique_ptr<FontSet> fonts = FontSet::Open();
+    Catalogue catalogue = Catalogue::Load();
+    SoftwareSurface surface(catalogue, *fonts);
+    Trace trace;
+    CommandLine edit;
+    KeyPoll keys;
+    RecordingSound sound(trace);
+    ScriptedDialogs dialogs(trace);
+    RecordingApp app(trace);
+    Services services{surface, edit, keys, sound, dialogs, app};
+    Tform1 form(services);
+    form.FormCreate();
+    form.DXTimerTimer();
+    benchmark::DoNotOptimize(surface.Presented()[0]);
+  }
+}
+BENCHMARK(BM_StartUpToFirstFrame)->Unit(benchmark::kMillisecond);
+
+// The two parts that dominate it.
+void BM_FontSetOpen(benchmark::State& state) {
+  for (auto _ : state) benchmark::DoNotOptimize(FontSet::Open());
+}
+BENCHMARK(BM_FontSetOpen)->Unit(benchmark::kMillisecond);
+
+void BM_CatalogueLoad(benchmark::State& state) {
+  for (auto _ : state) benchmark::DoNotOptimize(Catalogue::Load());
+}
+BENCHMARK(BM_CatalogueLoad)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace raketa::bench
