@@ -155,12 +155,16 @@ TEST(WorldFile, AWriteProtectedSaveStillLoads) {
   EXPECT_EQ(Bytes(rig.w), Bytes(saved));
 }
 
-TEST(WorldFile, BackslashPathsReachSubdirectories) {
+TEST(WorldFile, GamePathsBecomeHostPaths) {
   Rig rig;
   std::filesystem::create_directory("saves");
   rig.w = TinyWorld();
   WriteWorld(rig.g, "saves\\hra.sav");
   EXPECT_TRUE(std::filesystem::exists("saves/hra.sav"));
+  // A name the player typed in Czech is a UTF-8 file name on the host.
+  WriteWorld(rig.g, Utf8ToCp1250("saves\\uložená hra.sav"));
+  EXPECT_TRUE(std::filesystem::exists("saves/uložená hra.sav"));
+  ReadWorld(rig.g, Utf8ToCp1250("saves\\uložená hra.sav"));
 }
 
 // Each failing save keeps the previous file byte for byte and leaves no

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "world/cp1250.h"
 #include "world/world_record.h"
 
 namespace raketa {
@@ -37,7 +38,9 @@ std::string IoError::Report() const {
 }
 
 std::string HostPath(const std::string& gamePath) {
-  std::string p = gamePath;
+  // Names the player typed may hold Czech letters; the host's file names
+  // are UTF-8.
+  std::string p = Cp1250ToUtf8(gamePath);
   for (char& c : p) {
     if (c == '\\') c = '/';
   }

@@ -41,8 +41,9 @@ class IoError : public std::runtime_error {
   std::string detail_;
 };
 
-// The game's paths use a backslash ("texty\m1.dat"); the host gets its own
-// separator, relative to the working directory.
+// The game's paths are code page 1250 and use a backslash ("texty\m1.dat");
+// the host gets UTF-8 and its own separator, relative to the working
+// directory.
 std::string HostPath(const std::string& gamePath);
 
 // WorldFile: the record file of 56512-byte records.
