@@ -122,6 +122,8 @@ TEST(Walkthrough, APatientPlayerWinsAndTheReplayWinsToo) {
               << " minutes (" << margin / 1.75 << " s) left on the countdown\n";
     EXPECT_GT(margin, 10.0f);  // a fair margin for a player who knows the way
     script = player.script() + "key Esc\nwait 1\n";
+    // The session as a script, for anyone who wants to watch it again.
+    if (const char* keep = std::getenv("RAKETA_WALKTHROUGH_SCRIPT")) std::ofstream(keep) << player.script();
   }
 
   // The same session through the replay mode.
