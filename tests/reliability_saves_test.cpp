@@ -200,10 +200,7 @@ TEST(ReliabilitySaves, AFailedSaveKeepsThePreviousOneAndTheGameGoesOn) {
 
 // The save dialog hands the game the name the file system lists, in the
 // game's code page; the file must be found under that same name again.
-// DISABLED: HostPath passes the code-page bytes to the file system as they
-// are, so "uložená.sav" is saved under a name that is not UTF-8 and a save
-// listed by the dialog is not found.  Enable once HostPath converts.
-TEST(ReliabilitySaves, DISABLED_ACzechNameIsTheFileSystemsName) {
+TEST(ReliabilitySaves, ACzechNameIsTheFileSystemsName) {
   Rig rig;
   InstallWorld(TinyWorld());
   rig.w = TinyWorld();
