@@ -83,12 +83,17 @@ struct FileCase {
   std::string name;
   std::string file;
   int code;  // 0: loads
+  // The current room byte: a new game puts the player in room 1 whatever
+  // the world file says, so there it may load or be refused.
+  bool currentRoom = false;
 };
 
 void Put(std::string& s, std::size_t offset, unsigned char v) { s[offset] = static_cast<char>(v); }
 void PutFloat(std::string& s, std::size_t offset, float v) { std::memcpy(s.data() + offset, &v, sizeof v); }
 
-TEST_F(ReliabilityRecords, SizesStringLengthsAndRoomNumbers) {
+// Files of the wrong size, string lengths at and over their capacity, room
+// numbers out of range, meters that are not numbers.
+std::vector<FileCase> BrokenFiles(const std::string& good) {
   std::vector<FileCase> cases = {
       {"empty", "", io::ReadBeyondEnd},
       {"one byte", std::string(1, '\x01'), io::ReadBeyondEnd},
@@ -133,9 +138,20 @@ TEST_F(ReliabilityRecords, SizesStringLengthsAndRoomNumbers) {
       Put(s, f.offset, static_cast<unsigned char>(n));
       // A target 0 is a wall; room 0 is nowhere.
       bool fits = n <= kRoomCount && (n > 0 || f.offset != offsetof(TWorld, CurrentRoom));
-      cases.push_back({std::string(f.name) + " " + std::to_string(n), s, fits ? 0 : io::InvalidRecord});
+      cases.push_back({std::string(f.name) + " " + std::to_string(n), s, fits ? 0 : io::InvalidRecord,
+                       f.offset == offsetof(TWorld, CurrentRoom)});
     }
   }
+  for (std::size_t meter = offsetof(TWorld, Health); meter <= offsetof(TWorld, MinutesLeft); meter += 4) {
+    std::string s = good;
+    PutFloat(s, meter, std::nanf(""));
+    cases.push_back({"meter at " + std::to_string(meter) + " not a number", s, io::InvalidRecord});
+  }
+  return cases;
+}
+
+TEST_F(ReliabilityRecords, SizesStringLengthsRoomNumbersAndNotANumber) {
+  const std::vector<FileCase> cases = BrokenFiles(good);
   for (Path path : {Path::Dialog, Path::Quick}) {
     for (const FileCase& c : cases) {
       SCOPED_TRACE(c.name + (path == Path::Dialog ? " (F2)" : " (F7)"));
@@ -146,12 +162,15 @@ TEST_F(ReliabilityRecords, SizesStringLengthsAndRoomNumbers) {
       }
       PlayOnQuietly();
       // The game stays usable: the search and the step north were heard.
-      if (!loaded) EXPECT_EQ(rig.w.CurrentRoom, 2);
+      if (!loaded) {
+        EXPECT_EQ(rig.w.CurrentRoom, 2);
+      }
     }
   }
 }
 
-TEST_F(ReliabilityRecords, MetersThatAreNotNumbersAreRefusedOthersPlaySafely) {
+// Meters that are numbers, however odd, load and play safely.
+TEST_F(ReliabilityRecords, InfiniteAndNegativeMetersPlaySafely) {
   const float inf = std::numeric_limits<float>::infinity();
   const struct {
     const char* name;
@@ -163,15 +182,13 @@ TEST_F(ReliabilityRecords, MetersThatAreNotNumbersAreRefusedOthersPlaySafely) {
   };
   for (Path path : {Path::Dialog, Path::Quick}) {
     for (const auto& m : meters) {
-      for (float v : {std::nanf(""), -std::nanf(""), inf, -inf, -5.0f, -0.0f}) {
+      for (float v : {inf, -inf, -5.0f, -0.0f}) {
         SCOPED_TRACE(std::string(m.name) + " " + std::to_string(v));
         std::string s = good;
         PutFloat(s, m.offset, v);
         Put(s, offsetof(TWorld, CablesRepaired), 1);  // so that the minutes count down
         Put(s, offsetof(TWorld, SuitWorn), 1);        // and the oxygen shows
-        const bool loaded = Load(s, path);
-        EXPECT_EQ(loaded, !std::isnan(v));
-        if (!loaded) continue;
+        ASSERT_TRUE(Load(s, path));
         PlayOnQuietly();
         // The end of the game still comes for an empty health or clock.
         const bool ends = (m.offset == offsetof(TWorld, Health) || m.offset == offsetof(TWorld, MinutesLeft)) &&
@@ -240,6 +257,38 @@ TEST_F(ReliabilityRecords, FlagBytesFrom2To255ActAsSet) {
         EXPECT_EQ(f.actsAsSet(rig), expected);
         PlayOnQuietly();
       }
+    }
+  }
+}
+
+// The same files as mistnosti.dat when the player starts a new game (F1):
+// refused, the world played so far stays and goes on; loaded, the game
+// starts in room 1.
+TEST_F(ReliabilityRecords, ANewGameFromABrokenWorldFileKeepsTheWorldPlayedSoFar) {
+  for (const FileCase& c : BrokenFiles(good)) {
+    SCOPED_TRACE(c.name + " (F1)");
+    ResetForHostileFile(rig, world);
+    std::filesystem::remove("mistnosti.dat");
+    WriteFile("mistnosti.dat", c.file);
+    const std::string before = Bytes(rig.w);
+    rig.PressKey(vk::F1);
+    rig.Frame(101);  // the landing screen, then the start
+    const bool loaded = rig.app.errors.empty();
+    if (!c.currentRoom) {
+      EXPECT_EQ(loaded, c.code == 0);
+    }
+    if (loaded) {
+      EXPECT_EQ(rig.w.CurrentRoom, 1);
+      EXPECT_EQ(Bytes(rig.w).substr(offsetof(TWorld, Inventory), sizeof rig.w.Inventory),
+                c.file.substr(offsetof(TWorld, Inventory), sizeof rig.w.Inventory));
+    } else {
+      ASSERT_EQ(rig.app.errors.size(), 1u);
+      EXPECT_EQ(rig.app.errors[0].rfind(IoMessage(c.code) + " (mistnosti.dat)", 0), 0u) << rig.app.errors[0];
+      EXPECT_EQ(Bytes(rig.w), before);
+    }
+    PlayOnQuietly();
+    if (!loaded) {
+      EXPECT_EQ(rig.w.CurrentRoom, 2);
     }
   }
 }
