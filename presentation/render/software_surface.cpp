@@ -11,7 +11,8 @@ SoftwareSurface::SoftwareSurface(const Catalogue& catalogue, FontSet& fonts)
       fonts_(fonts),
       back_(static_cast<std::size_t>(kWidth) * kHeight, 0),
       presented_(static_cast<std::size_t>(kWidth) * kHeight, 0),
-      raster_(back_.data(), kWidth, kHeight) {}
+      raster_(back_.data(), kWidth, kHeight),
+      dirtyRow_(kHeight, 0) {}
 
 void SoftwareSurface::DrawPicture(Picture index, int x, int y) {
   const DecodedPicture& p = catalogue_.picture(index);
@@ -47,12 +48,28 @@ void SoftwareSurface::Rectangle(int left, int top, int right, int bottom) {
   Mark(raster_.Frame(r, ToRgb565(colour::Black)));
 }
 
+void SoftwareSurface::Mark(RowRange rows) {
+  dirty_.Add(rows);
+  for (int y = std::max(rows.first, 0); y < std::min(rows.last, kHeight); ++y) dirtyRow_[y] = 1;
+}
+
 void SoftwareSurface::Present() {
   presentedRows_ = dirty_;
-  if (!dirty_.Empty()) {
-    const std::size_t from = static_cast<std::size_t>(dirty_.first) * kWidth;
-    const std::size_t count = static_cast<std::size_t>(dirty_.last - dirty_.first) * kWidth;
+  // Only the rows drawn since the last present are copied, run by run: a
+  // typed character at the top and the meter strip at the bottom are two
+  // short runs, not the whole screen between them.
+  int y = dirty_.first;
+  while (y < dirty_.last) {
+    if (!dirtyRow_[y]) {
+      ++y;
+      continue;
+    }
+    int end = y;
+    while (end < dirty_.last && dirtyRow_[end]) dirtyRow_[end++] = 0;
+    const std::size_t from = static_cast<std::size_t>(y) * kWidth;
+    const std::size_t count = static_cast<std::size_t>(end - y) * kWidth;
     std::memcpy(presented_.data() + from, back_.data() + from, count * sizeof(std::uint16_t));
+    y = end;
   }
   dirty_ = {};
   if (OnPresent) OnPresent();

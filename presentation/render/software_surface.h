@@ -49,13 +49,14 @@ class SoftwareSurface : public Display, public Canvas {
 
   const std::uint16_t* Back() const { return back_.data(); }
   const std::uint16_t* Presented() const { return presented_.data(); }
-  // The rows the last present changed in Presented().
+  // The span of rows the last present changed in Presented() (rows in it
+  // that were not drawn are unchanged).
   RowRange PresentedRows() const { return presentedRows_; }
   // Rows drawn on the back surface since the last present.
   RowRange DirtyRows() const { return dirty_; }
 
  private:
-  void Mark(RowRange rows) { dirty_.Add(rows); }
+  void Mark(RowRange rows);
 
   const Catalogue& catalogue_;
   FontSet& fonts_;
@@ -63,6 +64,7 @@ class SoftwareSurface : public Display, public Canvas {
   std::vector<std::uint16_t> presented_;
   Raster565 raster_;
   RowRange dirty_;
+  std::vector<std::uint8_t> dirtyRow_;  // 1 for every row drawn since the last present
   RowRange presentedRows_;
   bool canDraw_ = true;
 
