@@ -15,6 +15,9 @@ namespace raketa {
 // Reads the first record of `path` into the world (checked; the world stays
 // as it was on any failure).  The world file stays open: the caller closes it.
 void ReadWorld(Game& g, const std::string& path);
+// The same for the world of a new game, which starts in room 1 whatever
+// the file's current room is.
+void ReadNewWorld(Game& g, const std::string& path);
 // Writes the world as the file's only record, keeping the old file on failure.
 void WriteWorld(Game& g, const std::string& path);
 void CloseWorldFile(Game& g);

@@ -121,7 +121,7 @@ void WriteInPlace(const std::string& host, const std::string& path, const TWorld
 
 }  // namespace
 
-void RecordFile::Read(const std::string& path, TWorld& world) {
+void RecordFile::Read(const std::string& path, TWorld& world, int startRoom) {
   std::string host = HostPath(path);
   if (host.empty()) throw IoError(io::InvalidFilename, path);
   int fd = ::open(host.c_str(), O_RDONLY | O_CLOEXEC);
@@ -139,6 +139,7 @@ void RecordFile::Read(const std::string& path, TWorld& world) {
   ::close(fd);
   if (n < 0) throw IoError(CodeFromErrno(err), path);
   if (static_cast<std::size_t>(n) < sizeof buffer) throw IoError(io::ReadBeyondEnd, path);
+  if (startRoom != 0) buffer.CurrentRoom = static_cast<std::uint8_t>(startRoom);
   std::string fault = CheckWorldRecord(buffer);
   if (!fault.empty()) throw IoError(io::InvalidRecord, path, fault);
   std::memcpy(static_cast<void*>(&world), &buffer, sizeof buffer);

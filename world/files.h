@@ -52,8 +52,10 @@ class RecordFile {
   bool IsOpen() const { return open_; }
   // Reads the first record of `path` into `world`.  The file is opened for
   // reading only; the record is checked before it replaces the world, so a
-  // short or broken file leaves the world as it was.
-  void Read(const std::string& path, TWorld& world);
+  // short or broken file leaves the world as it was.  A non-zero
+  // `startRoom` replaces the file's current room before the check (a new
+  // game always starts in room 1, whatever mistnosti.dat says).
+  void Read(const std::string& path, TWorld& world, int startRoom = 0);
   // Writes `world` as the file's only record, safely: a temporary file beside
   // the target is written, flushed and renamed over it, so a failed save
   // never destroys the previous one.

@@ -38,7 +38,7 @@ void NewGame(Game& g) {
   g.GameOver = false;
   g.io.sound.Stop(Cue::mrtvy);
   g.Cue(Cue::pozadi);
-  ReadWorld(g, "mistnosti.dat");
+  ReadNewWorld(g, "mistnosti.dat");
   CloseWorldFile(g);
   g.World.CurrentRoom = 1;
   CloseRoomText(g);
