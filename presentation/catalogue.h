@@ -14,13 +14,13 @@
 
 namespace raketa {
 
-struct PictureSpec {
+struct PictureEntry {
   const char* name;
   int width;
   int height;
 };
 
-struct CueSpec {
+struct CueEntry {
   const char* name;
   bool looped;
   int rate;      // samples per second
@@ -29,8 +29,8 @@ struct CueSpec {
   double seconds;
 };
 
-const PictureSpec& PictureTable(Picture p);
-const CueSpec& CueTable(Cue c);
+const PictureEntry& PictureTable(Picture p);
+const CueEntry& CueTable(Cue c);
 // -1 when no entry has that name.
 int PictureIndexByName(std::string_view name);
 int CueIndexByName(std::string_view name);

@@ -170,7 +170,7 @@ std::string ErrorOf(F&& f) {
 TEST(CatalogueTables, HoldTheShippedSizesFormatsAndNames) {
   for (const ExpectedPicture& e : kPictures) {
     SCOPED_TRACE(e.name);
-    const PictureSpec& s = PictureTable(e.picture);
+    const PictureEntry& s = PictureTable(e.picture);
     EXPECT_STREQ(s.name, e.name);
     EXPECT_EQ(s.width, e.width);
     EXPECT_EQ(s.height, e.height);
@@ -178,7 +178,7 @@ TEST(CatalogueTables, HoldTheShippedSizesFormatsAndNames) {
   }
   for (const ExpectedCue& e : kCues) {
     SCOPED_TRACE(e.name);
-    const CueSpec& s = CueTable(e.cue);
+    const CueEntry& s = CueTable(e.cue);
     EXPECT_STREQ(s.name, e.name);
     EXPECT_EQ(s.looped, e.looped);
     EXPECT_EQ(s.rate, e.rate);

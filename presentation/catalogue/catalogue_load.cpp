@@ -23,22 +23,22 @@ double CueSeconds(const DecodedCue& d) {
 }
 
 void CheckAgainstTable(Picture p, const DecodedPicture& d) {
-  const PictureSpec& spec = PictureTable(p);
-  if (d.width != spec.width || d.height != spec.height)
-    throw AssetError(std::string("picture '") + spec.name + "' is " + std::to_string(d.width) + "x" +
-                     std::to_string(d.height) + ", expected " + std::to_string(spec.width) + "x" +
-                     std::to_string(spec.height));
+  const PictureEntry& entry = PictureTable(p);
+  if (d.width != entry.width || d.height != entry.height)
+    throw AssetError(std::string("picture '") + entry.name + "' is " + std::to_string(d.width) + "x" +
+                     std::to_string(d.height) + ", expected " + std::to_string(entry.width) + "x" +
+                     std::to_string(entry.height));
 }
 
 void CheckAgainstTable(Cue c, const DecodedCue& d) {
-  const CueSpec& spec = CueTable(c);
-  const std::string who = std::string("cue '") + spec.name + "' ";
-  if (d.rate != spec.rate || d.bits != spec.bits || d.channels != spec.channels)
+  const CueEntry& entry = CueTable(c);
+  const std::string who = std::string("cue '") + entry.name + "' ";
+  if (d.rate != entry.rate || d.bits != entry.bits || d.channels != entry.channels)
     throw AssetError(who + "is " + Format(d.rate, d.bits, d.channels) + ", expected " +
-                     Format(spec.rate, spec.bits, spec.channels));
+                     Format(entry.rate, entry.bits, entry.channels));
   const double seconds = CueSeconds(d);
-  if (std::abs(seconds - spec.seconds) > kLengthTolerance)
-    throw AssetError(who + "lasts " + std::to_string(seconds) + " s, expected " + std::to_string(spec.seconds) + " s");
+  if (std::abs(seconds - entry.seconds) > kLengthTolerance)
+    throw AssetError(who + "lasts " + std::to_string(seconds) + " s, expected " + std::to_string(entry.seconds) + " s");
 }
 
 Catalogue Catalogue::Load() {

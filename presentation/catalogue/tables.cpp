@@ -7,23 +7,23 @@
 
 namespace raketa {
 
-const PictureSpec& PictureTable(Picture p) {
-  static const std::array<PictureSpec, kPictureCount> table = [] {
+const PictureEntry& PictureTable(Picture p) {
+  static const std::array<PictureEntry, kPictureCount> table = [] {
     // pozadi, kyslik, dosedka, odlet
     constexpr int kSize[kPictureCount][2] = {{1024, 768}, {42, 93}, {1024, 768}, {1024, 768}};
-    std::array<PictureSpec, kPictureCount> t{};
+    std::array<PictureEntry, kPictureCount> t{};
     for (int i = 0; i < kPictureCount; ++i) t[i] = {PictureName(static_cast<Picture>(i)), kSize[i][0], kSize[i][1]};
     return t;
   }();
   return table.at(static_cast<std::size_t>(p));
 }
 
-const CueSpec& CueTable(Cue c) {
+const CueEntry& CueTable(Cue c) {
   struct Format {
     int rate, bits, channels;
     double seconds;
   };
-  static const std::array<CueSpec, kCueCount> table = [] {
+  static const std::array<CueEntry, kCueCount> table = [] {
     // Everything is 22050 Hz 16-bit mono, except the stereo hum and title
     // jingle and the old 8-bit siren.
     constexpr Format kFormat[kCueCount] = {
@@ -32,7 +32,7 @@ const CueSpec& CueTable(Cue c) {
         {22050, 16, 1, 2.16}, {22050, 16, 1, 8.79}, {22050, 16, 1, 3.58}, {22050, 16, 1, 1.47},
         {22050, 16, 1, 2.39}, {11025, 8, 1, 1.95},  {22050, 16, 1, 3.19}, {22050, 16, 2, 3.05},
     };
-    std::array<CueSpec, kCueCount> t{};
+    std::array<CueEntry, kCueCount> t{};
     for (int i = 0; i < kCueCount; ++i) {
       Cue c = static_cast<Cue>(i);
       const Format& f = kFormat[i];
