@@ -66,8 +66,8 @@ float CylinderLight(float across, float ny, Light l) {
   // Highlight: the half vector between the light and the viewer.
   float hx = l.x, hy = l.y, hz = l.z + 1.f;
   float hn = std::sqrt(hx * hx + hy * hy + hz * hz);
-  float entry = std::pow(std::max(0.f, (nx * hx + ny * hy + nz * hz) / (n * hn)), 40.f);
-  return 0.12f + 0.85f * diffuse + 0.6f * entry;
+  float shine = std::pow(std::max(0.f, (nx * hx + ny * hy + nz * hz) / (n * hn)), 40.f);
+  return 0.12f + 0.85f * diffuse + 0.6f * shine;
 }
 
 }  // namespace
