@@ -24,15 +24,8 @@ void Door(TWorld& w, int room, Direction d, int target) {
 // carries the gauge, a canister, the suit and the tape; a cell lies in 28.
 // Every text is drawn at once (no first visits).
 TWorld RepairWorld() {
-  TWorld w;
-  std::memset(static_cast<void*>(&w), 0, sizeof w);
-  w.CurrentRoom = 1;
-  w.Health = 100;
-  w.Nourishment = 100;
-  w.CellCharge = 50;
+  TWorld w = BareWorld();
   w.Fuel = 75;
-  w.SuitOxygen = 100;
-  w.MinutesLeft = 60;
   Door(w, 1, North, 27);
   Door(w, 1, East, 7);
   Door(w, 1, South, 32);

@@ -16,7 +16,7 @@ void Door(TRoom& room, Direction d, int target, bool opened, const std::string& 
 }
 }  // namespace
 
-TWorld TinyWorld() {
+TWorld BareWorld() {
   TWorld w;
   std::memset(static_cast<void*>(&w), 0, sizeof w);
   w.CurrentRoom = 1;
@@ -26,6 +26,11 @@ TWorld TinyWorld() {
   w.Fuel = 50;
   w.SuitOxygen = 100;
   w.MinutesLeft = 60;
+  return w;
+}
+
+TWorld TinyWorld() {
+  TWorld w = BareWorld();
   for (int n = 1; n <= kRoomCount; ++n) {
     w.Room(n).FirstVisit = 1;
     if (n != 1) Door(w.Room(n), South, 1, true);

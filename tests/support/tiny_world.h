@@ -10,6 +10,10 @@
 
 namespace raketa::test {
 
+// No doors, no items, no texts: room 1, health and nourishment 100, cells
+// and fuel 50, suit oxygen 100, an hour on the clock.
+TWorld BareWorld();
+
 // Room 1 (the cabin): north to 2 (open), east to 3 (locked, key "klic"),
 // west to 7 (open).  Room 2: south back to 1; a fixture "skrin" locked by
 // "karta" holding "tatranka"; "klic" and "karta" lie on its floor.  Every
