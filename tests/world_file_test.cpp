@@ -21,7 +21,6 @@ std::string Bytes(const TWorld& w) { return std::string(reinterpret_cast<const c
 // padding included, so a round trip shows any byte that is not carried.
 TWorld PatternedWorld() {
   TWorld w = TinyWorld();
-  auto* p = reinterpret_cast<unsigned char*>(&w);
   w.Padding[0] = 0xA5;
   w.Padding[1] = 0x5A;
   w.Padding[2] = 0x7E;
@@ -31,7 +30,6 @@ TWorld PatternedWorld() {
   std::memset(w.Room(36).Fixtures[2].Name.ch, 'z', 50);
   w.Room(36).Fixtures[2].Name.len = 3;
   EXPECT_EQ(CheckWorldRecord(w), "");
-  (void)p;
   return w;
 }
 
