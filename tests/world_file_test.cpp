@@ -17,8 +17,8 @@ namespace {
 
 std::string Bytes(const TWorld& w) { return std::string(reinterpret_cast<const char*>(&w), sizeof w); }
 
-// A record with every byte set, stale bytes behind string lengths and
-// padding included, so a round trip shows any byte that is not carried.
+// A record with non-zero padding and stale bytes behind string lengths,
+// so a round trip shows any byte that is not carried through.
 TWorld PatternedWorld() {
   TWorld w = TinyWorld();
   w.Padding[0] = 0xA5;
