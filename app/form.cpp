@@ -1,5 +1,6 @@
 // The main window: start-up, the frame procedure that picks one game state
 // per frame, and the key-press event of the command line.
+#include "app/comfort_keys.h"
 #include "app/hlavni.h"
 
 namespace raketa {
@@ -51,8 +52,9 @@ void Tform1::RunFrame() {
     case GameStep::Landing: LandingStep(g); break;
     case GameStep::Pause: PauseStep(g); break;
     case GameStep::GameOver: GameOverStep(g); break;
-    case GameStep::Play: PlayStep(g); break;
+    case GameStep::Play: PlayStep(g); return;
   }
+  DropComfortKeys(g);
 }
 
 void Tform1::DXTimerTimer() {

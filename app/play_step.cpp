@@ -1,5 +1,6 @@
 // One frame of play: function keys, typed commands, the phase switch, the
 // background, footsteps, life support and narration, then the present.
+#include "app/comfort_keys.h"
 #include "app/hlavni.h"
 #include "commands/commands.h"
 
@@ -19,6 +20,7 @@ void AnswerNotUnderstood(Game& g, const char* utf8) {
 }
 
 void ReturnCommand(Game& g) {
+  RememberSentLine(g);
   MoveCommand(g);
   g.InputCooldown = 5;
   DrawInventoryPanel(g);
@@ -51,6 +53,7 @@ void DispatchCommand(Game& g) {
       SearchRoomCommand, ExamineFixtureCommand, TakeFromFloorCommand, TakeFromFixtureCommand,
       DropCommand,       MoveCommand,           ValveAndUseCommand,   UseFromFloorCommand,
   };
+  RememberSentLine(g);
   for (Handler h : kHandlers) {
     if (!g.CommandHandled) h(g);
   }
@@ -74,6 +77,7 @@ void PlayStep(Game& g) {
   if (FunctionKeys(g)) return;
   if (g.InputCooldown > 0) --g.InputCooldown;
   if (g.QuickFileCooldown > 0) --g.QuickFileCooldown;
+  RecallKeys(g);
 
   if (g.TextExt == ".dat" && EnterAccepted(g)) DispatchCommand(g);
   if (g.ReturnPhase() && g.World.CurrentRoom == 1) {
@@ -96,9 +100,14 @@ void PlayStep(Game& g) {
 
   LifeSupportTick(g);
 
+  const bool hurry = HurryKey(g);
   if (g.NarrationPending) {
     if (g.ReturnPhase() || g.World.Current().FirstVisit == 1) {
-      TypeNextCharacter(g);
+      if (hurry) {
+        FinishTyping(g);
+      } else {
+        TypeNextCharacter(g);
+      }
     } else {
       ShowWholeText(g);
     }

@@ -11,6 +11,9 @@ class KeyPoll {
   // True when the key is down or was pressed since its last poll; the poll
   // uses up the press.
   bool KeyDown(int code);
+  // True only when the key was pressed (or repeated) since its last poll: a
+  // held key acts once per press, at the machine's repeat rate.
+  bool KeyPressed(int code);
 
   // Fed by the backends.
   void Press(int code);

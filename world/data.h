@@ -31,6 +31,9 @@ void OpenRoomText(Game& g, const std::string& path);
 void CloseRoomText(Game& g);
 void TypeNextCharacter(Game& g);
 void ShowWholeText(Game& g);
+// The rest of the text being typed, drawn silently in one go, ending the
+// narration as the typewriter's own end does.
+void FinishTyping(Game& g);
 void RedrawBackground(Game& g);
 // One narration cell: black shadow, then the green glyph.
 void DrawNarrationCharacter(Game& g, Canvas& canvas, unsigned char c);

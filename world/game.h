@@ -9,6 +9,7 @@
 #include "presentation/command_line.h"
 #include "presentation/key_poll.h"
 #include "presentation/services.h"
+#include "world/command_history.h"
 #include "world/files.h"
 #include "world/world_record.h"
 
@@ -52,6 +53,9 @@ struct Game {
   bool NourishmentRefill = false;
   bool SuitOxygenRefill = false;
   bool CellChargeClamp = false;
+
+  // Lines sent with Enter, recalled with Up and Down in play.
+  CommandHistory History;
 
   // --- shortcuts the procedures use everywhere ---
   CommandLine& Edit1() { return io.edit; }

@@ -44,7 +44,8 @@ void DrawNarrationCharacter(Game& g, Canvas& canvas, unsigned char c) {
   canvas.TextOut(g.TextCursorX, g.TextCursorY, glyph);
 }
 
-void TypeNextCharacter(Game& g) {
+namespace {
+void TypeStep(Game& g, bool click) {
   TextFile& text = g.RoomTextFile;
   // A room text that could not be opened has nothing to show: the narration
   // ends quietly instead of failing on every frame.
@@ -71,9 +72,16 @@ void TypeNextCharacter(Game& g) {
   }
   g.TextCursorX += kCellWidth;
   unsigned char c = text.ReadChar();
-  if (c != ' ') g.Cue(Cue::klik);
+  if (click && c != ' ') g.Cue(Cue::klik);
   DrawNarrationCharacter(g, canvas, c);
   d.ReleaseCanvas();
+}
+}  // namespace
+
+void TypeNextCharacter(Game& g) { TypeStep(g, true); }
+
+void FinishTyping(Game& g) {
+  while (g.NarrationPending) TypeStep(g, false);
 }
 
 void ShowWholeText(Game& g) {

@@ -6,10 +6,16 @@ namespace {
 bool InRange(int code) { return code >= 0 && code < 256; }
 }  // namespace
 
-
 bool KeyPoll::KeyDown(int code) {
   if (!InRange(code)) return false;
   bool result = down_[code] || pressed_[code];
+  pressed_[code] = false;
+  return result;
+}
+
+bool KeyPoll::KeyPressed(int code) {
+  if (!InRange(code)) return false;
+  bool result = pressed_[code];
   pressed_[code] = false;
   return result;
 }

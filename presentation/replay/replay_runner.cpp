@@ -71,6 +71,12 @@ class ReplaySession {
     if (code == 13) edit_.Enter();
     if (code == 27) edit_.Escape();
     if (code == 8) edit_.Backspace();
+    // The caret keys edit the line as in the live window.
+    if (code == 46) edit_.Delete();
+    if (code == 37) edit_.CaretLeft();
+    if (code == 39) edit_.CaretRight();
+    if (code == 36) edit_.CaretHome();
+    if (code == 35) edit_.CaretEnd();
   }
 
   void Key(int code) {

@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <cstdlib>
+#include <utility>
 
 namespace raketa {
 
@@ -24,6 +25,13 @@ int ReplayKeyCode(const std::string& name) {
   if (name == "Enter") return 13;
   if (name == "Esc") return 27;
   if (name == "Backspace") return 8;
+  // The editing and comfort keys, by their virtual-key codes.
+  static const std::pair<const char*, int> kMore[] = {
+      {"Tab", 9}, {"End", 35}, {"Home", 36}, {"Left", 37}, {"Up", 38}, {"Right", 39}, {"Down", 40}, {"Delete", 46},
+  };
+  for (const auto& [n, code] : kMore) {
+    if (name == n) return code;
+  }
   if (name.size() >= 2 && name[0] == 'F') {
     char* end = nullptr;
     long n = std::strtol(name.c_str() + 1, &end, 10);

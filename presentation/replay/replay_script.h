@@ -26,7 +26,8 @@ class ReplayScriptError : public std::runtime_error {
 // Throws ReplayScriptError naming the line of the first malformed directive.
 std::vector<ReplayDirective> ParseReplayScript(std::istream& in);
 
-// Enter, Esc, Backspace, F1 … F10; 0 for an unknown name.
+// Enter, Esc, Backspace, F1 … F10, Tab, Up, Down, Left, Right, Home, End,
+// Delete; 0 for an unknown name.
 int ReplayKeyCode(const std::string& name);
 
 }  // namespace raketa
