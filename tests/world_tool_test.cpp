@@ -304,17 +304,26 @@ TEST(WorldToolCheck, RefusesBrokenWorlds) {
       {"a missing repair text", [](WorldSource&, const std::string& t) { fs::remove(t + "/m32x.txt"); },
        "m32x.txt: missing"},
       {"a name with a capital letter",
-       [](WorldSource& s, const std::string&) { s.world.Room(26).Items[0].Name.assign("Pivo"); }, "capital letter"},
+       [](WorldSource& s, const std::string&) { s.world.Room(35).Items[0].Name.assign("Palivo"); }, "capital letter"},
       {"a fixture name too long to type after prohledej",
        [](WorldSource& s, const std::string&) {
          s.world.Room(3).Fixtures[0].Name.assign("stul kapitana s mnoha zasuvkami a tajnou prihradkou");
        },
        "must fit the 50 of the command line"},
       {"an item name over its capacity",
-       [](WorldSource& s, const std::string&) { s.world.Room(26).Items[0].Name.len = 31; }, "longer than 30"},
+       [](WorldSource& s, const std::string&) { s.world.Room(35).Items[0].Name.len = 31; }, "longer than 30"},
       {"an item with diacritics but no plain spelling",
        [](WorldSource& s, const std::string&) { s.world.Room(36).Items[0].AltName.assign(W("kyslík")); },
-       "needs an AltName without diacritics"},
+       "needs an AltName without diacritics, 'kyslik'"},
+      {"a plain spelling with a typo",
+       [](WorldSource& s, const std::string&) { s.world.Room(36).Items[0].AltName.assign("kylsik"); },
+       "needs an AltName without diacritics, 'kyslik' (now 'kylsik')"},
+      {"a plain name whose AltName has diacritics",
+       [](WorldSource& s, const std::string&) { s.world.Room(3).Fixtures[0].Items[0].AltName.assign(W("kártu")); },
+       "AltName 'kártu' has diacritics"},
+      {"a fixture named with diacritics",
+       [](WorldSource& s, const std::string&) { s.world.Room(3).Fixtures[0].Name.assign(W("stůl")); },
+       "name it 'stul'"},
       {"a text line too long",
        [](WorldSource&, const std::string& t) {
          AppendLine(t + "/m5.dat", "Tahle věta je tak dlouhá, že by přejela přes nápovědu příkazů vpravo.");
@@ -324,9 +333,9 @@ TEST(WorldToolCheck, RefusesBrokenWorlds) {
        "an empty line"},
       {"an intro longer than the screen below y 400",
        [](WorldSource&, const std::string& t) {
-         for (int i = 0; i < 4; ++i) AppendLine(t + "/m0.dat", "Ještě jeden řádek.");
+         for (int i = 0; i < 16; ++i) AppendLine(t + "/m0.dat", "Ještě jeden řádek.");
        },
-       "m0.dat: 16 lines"},
+       "lines, at most 15 fit between y 400"},
       {"missing fuel",
        [](WorldSource& s, const std::string&) {
          RemoveAll(s.world, "palivo");
@@ -347,6 +356,33 @@ TEST(WorldToolCheck, RefusesBrokenWorlds) {
     c.breakIt(src, s.Path("texts"));
     Diagnostics d = CheckWorld(src, s.Path("texts"));
     EXPECT_TRUE(AnyContains(d.errors, c.expected)) << c.name << "; errors were:\n" << Joined(d.errors);
+  }
+}
+
+// Players type "vem kartu": a plain noun in -a whose AltName does not give
+// its accusative is pointed out; other nouns are their own accusative.
+TEST(WorldToolCheck, APlainNounInAWantsItsAccusativeAsAltName) {
+  const struct {
+    const char* name;
+    const char* alt;
+    const char* warning;  // nullptr: nothing to say
+  } cases[] = {
+      {"karta", "karta", "players type 'vem kartu'; make 'kartu' its AltName"},
+      {"houska", "housku", nullptr},
+      {"pivo", "pivo", nullptr},
+      {"obvaz", "obvaz", nullptr},
+  };
+  for (const auto& c : cases) {
+    WorldSource src = ShippedWorld();
+    src.world.Room(3).Fixtures[0].Items[0] = NamedItem(c.name, c.alt);
+    Diagnostics d;
+    CheckRecord(src, d);
+    EXPECT_TRUE(d.Ok()) << c.name << ": " << Joined(d.errors);
+    if (c.warning) {
+      EXPECT_TRUE(AnyContains(d.warnings, c.warning)) << c.name << ": " << Joined(d.warnings);
+    } else {
+      EXPECT_TRUE(d.warnings.empty()) << c.name << ": " << Joined(d.warnings);
+    }
   }
 }
 

@@ -4,6 +4,7 @@
 
 #include "encoding.h"
 #include "game_rules.h"
+#include "item_names.h"
 #include "world/cp1250.h"
 #include "world_check.h"
 
@@ -51,13 +52,26 @@ void CheckTypedName(std::string_view name, const std::string& place, Diagnostics
   if (!name.empty() && (name.front() == ' ' || name.back() == ' ')) d.Warning(place + " " + Show(name) + " begins or ends with a blank");
 }
 
+// Every item can be typed on any keyboard and in the form players use: a
+// name with diacritics keeps its plain spelling as AltName, a plain a-stem
+// noun its accusative ("vem kartu"); the use table and the locks compare the
+// Name only, so the AltName is free for this.
 void CheckItem(const TItem& item, const std::string& place, Diagnostics& d) {
   if (item.Empty()) return;
-  CheckTypedName(item.Name.view(), place + " item", d);
-  CheckTypedName(item.AltName.view(), place + " item " + Show(item.Name.view()) + " AltName", d);
-  if (!Ascii(item.Name.view()) && (item.AltName.empty() || !Ascii(item.AltName.view()))) {
-    d.Error(place + " item " + Show(item.Name.view()) + " needs an AltName without diacritics (now " +
-            Show(item.AltName.view()) + ")");
+  const std::string_view name = item.Name.view(), alt = item.AltName.view();
+  CheckTypedName(name, place + " item", d);
+  CheckTypedName(alt, place + " item " + Show(name) + " AltName", d);
+  const std::string where = place + " item " + Show(name);
+  if (!Ascii(name)) {
+    const std::string plain = PlainSpelling(name);
+    if (alt != plain) d.Error(where + " needs an AltName without diacritics, " + Show(plain) + " (now " + Show(alt) + ")");
+    return;
+  }
+  if (!Ascii(alt)) {
+    d.Error(where + " AltName " + Show(alt) + " has diacritics; a plain name keeps a plain AltName");
+  } else if (alt == name && Accusative(name) != name) {
+    d.Warning(where + ": players type " + Show("vem " + Accusative(name)) + "; make " + Show(Accusative(name)) +
+              " its AltName");
   }
 }
 
@@ -108,6 +122,12 @@ void CheckRoom(const WorldSource& src, int n, Diagnostics& d) {
     for (const TItem& i : fx.Items) used = used || !i.Empty();
     if (!used && fx.Name.empty()) continue;
     CheckTypedName(fx.Name.view(), place, d);
+    // A fixture has one name only: the plain spelling is the one any keyboard
+    // types.
+    if (!Ascii(fx.Name.view())) {
+      d.Error(place + " " + Show(fx.Name.view()) + " has diacritics; name it " + Show(PlainSpelling(fx.Name.view())) +
+              " so that any keyboard types it");
+    }
     CheckTypedName(fx.KeyName.view(), place + " KeyName", d);
     if (fx.Name.empty()) d.Warning(place + " has no name; only \"prohledej \" with a trailing blank names it");
     if (fx.Name.len + kSearchVerb > kCommandLine) {
