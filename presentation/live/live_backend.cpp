@@ -8,11 +8,13 @@
 #include <future>
 #include <memory>
 #include <stdexcept>
+#include <string>
 
 #include "app/hlavni.h"
 #include "presentation/catalogue.h"
 #include "presentation/command_line.h"
 #include "presentation/key_poll.h"
+#include "presentation/live/display_check.h"
 #include "presentation/live/key_input.h"
 #include "presentation/live/live_application.h"
 #include "presentation/live/live_file_dialogs.h"
@@ -32,11 +34,10 @@ constexpr Uint64 kPanelMs = 10;  // the panel procedure
 // SDL for as long as the game runs.
 struct SdlSession {
   bool ok;
-  SdlSession() : ok(SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) == 0) {
-    // Sound is welcome but not needed: without a device the game is silent.
-    if (ok && SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-      std::fprintf(stderr, "raketa: no sound (%s)\n", SDL_GetError());
-    }
+  SdlSession() : ok(SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) == 0) {}
+  // Sound is welcome but not needed: without a device the game is silent.
+  void StartSound() {
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) std::fprintf(stderr, "raketa: no sound (%s)\n", SDL_GetError());
   }
   ~SdlSession() {
     if (ok) SDL_Quit();
@@ -153,14 +154,27 @@ int RunLive(const LiveOptions& opts) {
   const auto started = std::chrono::steady_clock::now();
   // RAKETA_VERBOSE=1 tells how the picture is drawn and how long start-up took.
   const bool verbose = SDL_getenv("RAKETA_VERBOSE") != nullptr;
+  const char* requested = SDL_getenv("SDL_VIDEODRIVER");
+  std::string noDisplay = MissingDisplay(SDL_getenv("DISPLAY"), SDL_getenv("WAYLAND_DISPLAY"),
+                                         SDL_getenv("WAYLAND_SOCKET"), requested);
+  if (!noDisplay.empty()) {
+    std::fprintf(stderr, "raketa: %s\n", noDisplay.c_str());
+    return 1;
+  }
   // Decoding the pictures takes a good part of start-up; it needs nothing
   // from SDL, so it runs while SDL starts and the window opens.
   std::future<Catalogue> loading = std::async(std::launch::async, &Catalogue::Load);
   SdlSession sdl;
   if (!sdl.ok) {
-    std::fprintf(stderr, "raketa: cannot start SDL: %s\n", SDL_GetError());
+    std::fprintf(stderr, "raketa: cannot open a display: %s\n", SDL_GetError());
     return 1;
   }
+  noDisplay = InvisibleDriver(SDL_GetCurrentVideoDriver(), requested);
+  if (!noDisplay.empty()) {
+    std::fprintf(stderr, "raketa: %s\n", noDisplay.c_str());
+    return 1;
+  }
+  sdl.StartSound();
   std::unique_ptr<FontSet> fonts;
   try {
     fonts = FontSet::Open();

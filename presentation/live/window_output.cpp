@@ -48,9 +48,17 @@ inline std::uint32_t Blend(std::uint32_t a, std::uint32_t b, std::uint32_t weigh
 }
 
 SDL_Window* MakeWindow(bool windowed) {
-  const Uint32 flags = windowed ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP;
-  return SDL_CreateWindow("Raketa", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, WindowOutput::kWidth,
-                          WindowOutput::kHeight, flags);
+  if (windowed) {
+    return SDL_CreateWindow("Raketa", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, WindowOutput::kWidth,
+                            WindowOutput::kHeight, 0);
+  }
+  // Full screen is made at the desktop's own size and place: without a
+  // window manager nobody enlarges a smaller window, and SDL would draw for
+  // the whole screen into a window that shows only part of it.
+  SDL_Rect desk{0, 0, WindowOutput::kWidth, WindowOutput::kHeight};
+  SDL_GetDisplayBounds(0, &desk);
+  return SDL_CreateWindow("Raketa", desk.x, desk.y, desk.w, desk.h,
+                          SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS);
 }
 
 }  // namespace
