@@ -58,10 +58,11 @@ void MeterBezel(Canvas& c) {
          Hex(0x000000));
 }
 
-// "Raketoplán" over the ship's two meters, with a rule to each side.
+// "Raketa" over the rocket's two meters (cells and fuel), with a rule to
+// each side; the player's own two (health and nourishment) stand apart.
 void GroupHeading(Canvas& c) {
   Font f(12, true);
-  const std::string word = "Raketoplán";
+  const std::string word = "Raketa";
   int left = kCellsX - 2, right = kHealthX - 14;
   int w = f.Width(word);
   int x = (left + right - w) / 2, y = kMeterStripTop - 5 - 17;
@@ -84,10 +85,10 @@ void MeterIcons(Canvas& c) {
   HeartIcon(c, kHealthX, top + 1, 36, 34);
   EnergyBallIcon(c, kFoodX + 2, top + 1, 34);
   const int label_y = static_cast<int>(top) + 39;
-  DrawText(c, f, "energie Baterky", kCellsX, label_y, kLabel);
-  DrawText(c, f, "palivo nádrže", kFuelX, label_y, kLabel);
-  DrawText(c, f, "život", kHealthX, label_y, kLabel);
-  DrawText(c, f, "Energie", kFoodX, label_y, kLabel);
+  DrawText(c, f, "články", kCellsX, label_y, kLabel);
+  DrawText(c, f, "palivo", kFuelX, label_y, kLabel);
+  DrawText(c, f, "zdraví", kHealthX, label_y, kLabel);
+  DrawText(c, f, "sytost", kFoodX, label_y, kLabel);
 }
 
 struct KeyHelp {

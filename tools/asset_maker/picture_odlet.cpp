@@ -47,8 +47,8 @@ Canvas PaintOdlet() {
 
   Font big(66, true), second(50, true);
   TitleStyle red{Hex(0xff5030), Hex(0xd00808), Hex(0x2a0000), 3, Hex(0xff9a40), 10, 0.35f};
-  TitleText(c, big, "DOKÁZAL JSI TO !!", 512, 22, red);
-  TitleText(c, second, "VÝBORNĚ LETÍME DOMŮ...", 512, 102, red);
+  TitleText(c, big, "DOKÁZAL JSI TO!", 512, 22, red);
+  TitleText(c, second, "VEGA LETÍ DOMŮ.", 512, 102, red);
   return c;
 }
 
