@@ -1,28 +1,31 @@
 // Program entry: the game full screen (or in a window with --window), or
 // headless from a replay script with --replay SCRIPT.
-#include <cstring>
 #include <iostream>
 #include <string>
+#include <vector>
 
+#include "app/command_options.h"
+#include "app/start_up_folders.h"
 #include "presentation/live/live_backend.h"
 #include "presentation/replay/replay_main.h"
 
 int main(int argc, char** argv) {
-  raketa::LiveOptions live;
-  for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--replay") == 0) {
-      if (i + 1 >= argc) {
-        std::cerr << "raketa: --replay needs a script file\n";
-        return 2;
-      }
-      return raketa::ReplayMain(argv[i + 1]);
-    }
-    if (std::strcmp(argv[i], "--window") == 0) {
-      live.windowed = true;
-      continue;
-    }
-    std::cerr << "usage: raketa [--window] [--replay SCRIPT]\n";
+  const raketa::CommandOptions options = raketa::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+  if (!options.error.empty()) {
+    std::cerr << "raketa: " << options.error << "\n" << raketa::Usage();
     return 2;
   }
+  if (options.help) {
+    std::cout << raketa::Usage();
+    return 0;
+  }
+  if (options.version) {
+    std::cout << "raketa " RAKETA_VERSION "\n";
+    return 0;
+  }
+  raketa::SetGameFolders(raketa::ChooseFolders(raketa::ReadSurroundings(options.data, RAKETA_INSTALLED_DATA)));
+  if (!options.replay.empty()) return raketa::ReplayMain(options.replay);
+  raketa::LiveOptions live;
+  live.windowed = options.windowed;
   return raketa::RunLive(live);
 }

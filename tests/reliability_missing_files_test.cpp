@@ -40,21 +40,21 @@ TEST(ReliabilityMissingFiles, OneReportEachTimeAndTheGamePlaysOn) {
          r.form.FormCreate();
          r.Frame(102);  // the intro ends at once, the landing screen, the start
        },
-       "File not found (texty\\m0.dat).",
+       "File not found (texty/m0.dat).",
        [](Rig& r) { return CurrentStep(r.g) == GameStep::Play && WalksNorthFrom1(r); }},
       {"the world file at a new game", "mistnosti.dat", [](Rig& r) { r.StartPlay(1); }, NewGameByF1,
        "File not found (mistnosti.dat).",
        // The world played so far stays.
        [](Rig& r) { return r.w.Room(1).Exits[North].Target == 2 && WalksNorthFrom1(r); }},
       {"room 1's text at a new game", "texty/m1.dat", [](Rig& r) { r.StartPlay(5); }, NewGameByF1,
-       "File not found (texty\\m1.dat).", [](Rig& r) { return r.w.CurrentRoom == 1 && WalksNorthFrom1(r); }},
+       "File not found (texty/m1.dat).", [](Rig& r) { return r.w.CurrentRoom == 1 && WalksNorthFrom1(r); }},
       {"the room text at a quick load", "texty/m7.dat", [](Rig& r) { r.StartPlay(1); r.g.SaveFileName = "room7.sav"; },
        [](Rig& r) {
          r.g.QuickFileCooldown = 0;
          r.PressKey(vk::F7);
          r.Frame(40);
        },
-       "File not found (texty\\m7.dat).",
+       "File not found (texty/m7.dat).",
        [](Rig& r) {
          Settle(r);
          r.edit.SetText("");

@@ -65,7 +65,7 @@ std::string SaveAndPlayOn(Rig& rig, const std::string& path, Key key, int code) 
   rig.Frame();
 
   if (code != 0) {
-    const std::string expected = IoMessage(code) + " (" + path + ").";
+    const std::string expected = IoMessage(code) + " (" + ShownPath(HostPath(path)) + ").";
     check(rig.app.errors.size() == 1 && rig.app.errors[0] == expected,
           "expected the report \"" + expected + "\", got " +
               (rig.app.errors.empty() ? std::string("none") : "\"" + rig.app.errors.back() + "\""));

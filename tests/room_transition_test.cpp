@@ -103,7 +103,7 @@ TEST(RoomTransition, AMissingTextIsReportedOnceAndTheRoomIsStillEntered) {
   rig.StartPlay(1);
   rig.Command("sever");
   ASSERT_EQ(rig.app.errors.size(), 1u);
-  EXPECT_EQ(rig.app.errors[0], "File not found (texty\\m2.dat).");
+  EXPECT_EQ(rig.app.errors[0], "File not found (texty/m2.dat).");
   EXPECT_EQ(rig.w.CurrentRoom, 2);
   rig.Frame(40);
   EXPECT_EQ(rig.app.errors.size(), 1u);

@@ -37,15 +37,18 @@ std::string IoError::Report() const {
   return r;
 }
 
-std::string HostPath(const std::string& gamePath) {
+std::string HostPath(const std::string& gamePath, const std::string& folder) {
   // Names the player typed may hold Czech letters; the host's file names
   // are UTF-8.
   std::string p = Cp1250ToUtf8(gamePath);
   for (char& c : p) {
     if (c == '\\') c = '/';
   }
-  return p;
+  if (p.empty() || p.front() == '/' || folder.empty()) return p;
+  return folder.back() == '/' ? folder + p : folder + "/" + p;
 }
+
+std::string ShownPath(const std::string& hostPath) { return Utf8ToCp1250(hostPath); }
 
 namespace {
 
@@ -121,8 +124,9 @@ void WriteInPlace(const std::string& host, const std::string& path, const TWorld
 
 }  // namespace
 
-void RecordFile::Read(const std::string& path, TWorld& world, int startRoom) {
-  std::string host = HostPath(path);
+void RecordFile::Read(const std::string& gamePath, TWorld& world, int startRoom, const std::string& folder) {
+  std::string host = HostPath(gamePath, folder);
+  const std::string path = ShownPath(host);
   if (host.empty()) throw IoError(io::InvalidFilename, path);
   int fd = ::open(host.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) throw IoError(CodeFromErrno(errno), path);
@@ -147,8 +151,9 @@ void RecordFile::Read(const std::string& path, TWorld& world, int startRoom) {
   path_ = path;
 }
 
-void RecordFile::Write(const std::string& path, const TWorld& world) {
-  std::string host = HostPath(path);
+void RecordFile::Write(const std::string& gamePath, const TWorld& world, const std::string& folder) {
+  std::string host = HostPath(gamePath, folder);
+  const std::string path = ShownPath(host);
   if (host.empty() || host.back() == '/') throw IoError(io::InvalidFilename, path);
   std::string dir = DirectoryOf(host);
   struct stat st {};
@@ -217,12 +222,15 @@ void RecordFile::Close() {
   open_ = false;
 }
 
-void TextFile::Open(const std::string& path) {
+void TextFile::Open(const std::string& gamePath, const std::string& folder) {
   open_ = false;
-  path_ = path;
+  path_ = gamePath;
+  folder_ = folder;
   data_.clear();
   pos_ = 0;
-  std::string host = HostPath(path);
+  std::string host = HostPath(gamePath, folder);
+  const std::string path = ShownPath(host);
+  shown_ = path;
   if (host.empty()) throw IoError(io::InvalidFilename, path);
   int fd = ::open(host.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) throw IoError(CodeFromErrno(errno), path);
@@ -260,18 +268,18 @@ void TextFile::Reset() {
     pos_ = 0;
     return;
   }
-  Open(path_);
+  Open(path_, folder_);
 }
 
 void TextFile::Close() {
-  if (!open_) throw IoError(io::FileNotOpen, path_);
+  if (!open_) throw IoError(io::FileNotOpen, shown_);
   open_ = false;
   data_.clear();
   pos_ = 0;
 }
 
 void TextFile::RequireOpen() const {
-  if (!open_) throw IoError(io::FileNotOpenForInput, path_);
+  if (!open_) throw IoError(io::FileNotOpenForInput, shown_);
 }
 
 bool TextFile::Eof() const {

@@ -42,9 +42,11 @@ class IoError : public std::runtime_error {
 };
 
 // The game's paths are code page 1250 and use a backslash ("texty\m1.dat");
-// the host gets UTF-8 and its own separator, relative to the working
-// directory.
-std::string HostPath(const std::string& gamePath);
+// the host gets UTF-8 and its own separator.  A relative path lies inside
+// `folder` (a host path; empty for the working directory).
+std::string HostPath(const std::string& gamePath, const std::string& folder = {});
+// A host path as the player reads it in a message: code page 1250, '/'.
+std::string ShownPath(const std::string& hostPath);
 
 // WorldFile: the record file of 56512-byte records.
 class RecordFile {
@@ -55,11 +57,12 @@ class RecordFile {
   // short or broken file leaves the world as it was.  A non-zero
   // `startRoom` replaces the file's current room before the check (a new
   // game always starts in room 1, whatever mistnosti.dat says).
-  void Read(const std::string& path, TWorld& world, int startRoom = 0);
+  // A relative `path` lies inside `folder` (see HostPath).
+  void Read(const std::string& path, TWorld& world, int startRoom = 0, const std::string& folder = {});
   // Writes `world` as the file's only record, safely: a temporary file beside
   // the target is written, flushed and renamed over it, so a failed save
   // never destroys the previous one.
-  void Write(const std::string& path, const TWorld& world);
+  void Write(const std::string& path, const TWorld& world, const std::string& folder = {});
   // Closing a file that is not open raises code 103.
   void Close();
 
@@ -72,8 +75,9 @@ class RecordFile {
 // physical end or at the first Ctrl-Z; a line break is recognised at a CR.
 class TextFile {
  public:
-  // Binds and opens for reading from the start (reading only).
-  void Open(const std::string& path);
+  // Binds and opens for reading from the start (reading only); a relative
+  // `path` lies inside `folder` (see HostPath).
+  void Open(const std::string& path, const std::string& folder = {});
   // Opens the bound file again from its start.
   void Reset();
   void Close();
@@ -93,6 +97,8 @@ class TextFile {
 
   bool open_ = false;
   std::string path_;
+  std::string folder_;
+  std::string shown_;  // where it is, for messages
   std::vector<unsigned char> data_;
   std::size_t pos_ = 0;
 };

@@ -1,5 +1,6 @@
 // The room text typed onto the screen like a typewriter, or drawn at once.
 #include "world/data.h"
+#include "world/game_folders.h"
 
 namespace raketa {
 
@@ -30,7 +31,7 @@ std::string RoomTextPath(const Game& g, int room) {
   return path + g.TextExt;
 }
 
-void OpenRoomText(Game& g, const std::string& path) { g.RoomTextFile.Open(path); }
+void OpenRoomText(Game& g, const std::string& path) { g.RoomTextFile.Open(path, CurrentGameFolders().data); }
 
 void CloseRoomText(Game& g) {
   if (g.RoomTextFile.IsOpen()) g.RoomTextFile.Close();

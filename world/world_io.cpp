@@ -1,12 +1,22 @@
 #include "world/data.h"
+#include "world/game_folders.h"
 
 namespace raketa {
 
-void ReadWorld(Game& g, const std::string& path) { g.WorldFile.Read(path, g.World); }
+// Saved games lie in the player's save folder, the new game's world in the
+// game's data folder.
+void ReadWorld(Game& g, const std::string& path) {
+  g.WorldFile.Read(path, g.World, 0, CurrentGameFolders().saves);
+}
 
-void ReadNewWorld(Game& g, const std::string& path) { g.WorldFile.Read(path, g.World, 1); }
+void ReadNewWorld(Game& g, const std::string& path) {
+  g.WorldFile.Read(path, g.World, 1, CurrentGameFolders().data);
+}
 
-void WriteWorld(Game& g, const std::string& path) { g.WorldFile.Write(path, g.World); }
+void WriteWorld(Game& g, const std::string& path) {
+  MakeSaveFolder();
+  g.WorldFile.Write(path, g.World, CurrentGameFolders().saves);
+}
 
 void CloseWorldFile(Game& g) { g.WorldFile.Close(); }
 

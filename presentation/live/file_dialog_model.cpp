@@ -57,11 +57,11 @@ std::string AsChosen(const fs::path& p, const std::string& workDir) {
 
 }  // namespace
 
-FileDialogModel::FileDialogModel(Kind kind, const std::string& directory)
-    : kind_(kind), workDir_(Absolute("").string()) {
+FileDialogModel::FileDialogModel(Kind kind, const std::string& directory, const std::string& base)
+    : kind_(kind), workDir_(Absolute(base).string()) {
   if (kind_ == Kind::Save) name_ = kInitialName;
   focus_ = kind_ == Kind::Save ? Focus::Name : Focus::List;
-  List(Absolute(directory).string());
+  List(directory.empty() ? workDir_ : Absolute(directory).string());
 }
 
 // The save dialog keeps its name field across directories; the load dialog

@@ -26,9 +26,10 @@ class FileDialogModel {
   static constexpr const char* kExtension = ".sav";
   static constexpr const char* kInitialName = "noname";
 
-  // Lists `directory` ("" for the working directory).  Paths chosen inside
-  // the working directory are given relative to it.
-  FileDialogModel(Kind kind, const std::string& directory = {});
+  // Lists `directory` ("" for `base`).  Paths chosen inside `base` (the
+  // player's save folder; "" for the working directory) are given relative
+  // to it, others in full.
+  FileDialogModel(Kind kind, const std::string& directory = {}, const std::string& base = {});
 
   Kind GetKind() const { return kind_; }
   const std::string& Directory() const { return directory_; }

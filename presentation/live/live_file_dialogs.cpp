@@ -1,8 +1,10 @@
 // Drawing the file dialogs and feeding them keys.
 #include "presentation/live/live_file_dialogs.h"
 
+#include "presentation/live/remembered_folder.h"
 #include "presentation/live/typed_text.h"
 #include "world/cp1250.h"
+#include "world/game_folders.h"
 
 namespace raketa {
 
@@ -28,13 +30,19 @@ std::string FitLeft(FontFace& face, std::string text, int width) {
 }  // namespace
 
 bool LiveFileDialogs::Execute(FileDialogModel::Kind kind, std::string& path) {
-  FileDialogModel model(kind, directory_);
+  // The first dialog of a run opens where the last run's ended, or in the
+  // save folder; names inside the save folder come back relative to it.
+  const GameFolders& folders = CurrentGameFolders();
+  MakeSaveFolder();
+  if (directory_.empty()) directory_ = RecallFolder(folders.state);
+  FileDialogModel model(kind, directory_, folders.saves);
   bool chosen = false;
   const bool open = ModalLoop(screen_, keys_).Run([&](Raster565& r) { Draw(r, model); },
                                                   [&](const SDL_Event& e) { return Handle(e, model, chosen); });
   if (!open) app_.Close();
   if (!chosen) return false;
   directory_ = model.Directory();
+  RememberFolder(folders.state, directory_);
   path = Utf8ToCp1250(model.Result());
   return true;
 }

@@ -15,8 +15,8 @@ class LiveFileDialogs : public FileDialogs {
  public:
   LiveFileDialogs(LiveScreen& screen, KeyPoll& keys, Application& app) : screen_(screen), keys_(keys), app_(app) {}
 
-  // Paths come back in code page 1250, relative to the working directory
-  // when the file lies inside it.
+  // Paths come back in code page 1250, relative to the save folder when the
+  // file lies inside it.
   bool ExecuteLoad(std::string& path) override { return Execute(FileDialogModel::Kind::Load, path); }
   bool ExecuteSave(std::string& path) override { return Execute(FileDialogModel::Kind::Save, path); }
 

@@ -159,6 +159,24 @@ TEST_F(FileDialogTest, OutsideTheWorkingDirectoryPathsAreAbsolute) {
   EXPECT_EQ(m.Result(), (fs::current_path().parent_path() / "venku.sav").generic_string());
 }
 
+// With a save folder the dialog opens there, names inside it come back
+// relative to it and names elsewhere (the working directory too) in full.
+TEST_F(FileDialogTest, TheSaveFolderIsWhereNamesAreRelativeTo) {
+  const fs::path saves = fs::current_path() / "saves";
+  FileDialogModel load(Kind::Load, "", saves.string());
+  EXPECT_EQ(fs::path(load.Directory()), saves);
+  EXPECT_EQ(Names(load), (std::vector<std::string>{"..", "z.sav"}));
+  EXPECT_EQ(load.Enter(), Outcome::Chosen);
+  EXPECT_EQ(load.Result(), "z.sav");
+
+  FileDialogModel save(Kind::Save, fs::current_path().string(), saves.string());
+  save.Tab();
+  save.Type("b");
+  EXPECT_EQ(save.Enter(), Outcome::Stay);  // b.sav exists: asked first
+  EXPECT_EQ(save.Answer(true), Outcome::Chosen);
+  EXPECT_EQ(save.Result(), (fs::current_path() / "b.sav").generic_string());
+}
+
 TEST_F(FileDialogTest, EscapeCancels) {
   for (Kind kind : {Kind::Load, Kind::Save}) {
     FileDialogModel m(kind);
