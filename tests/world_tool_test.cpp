@@ -291,6 +291,9 @@ TEST(WorldToolCheck, RefusesBrokenWorlds) {
       {"a key that exists nowhere",
        [](WorldSource& s, const std::string&) { s.world.Room(18).Exits[West].KeyName.assign("paklic"); },
        "no item 'paklic' exists"},
+      {"a door keyed by the card's accusative",
+       [](WorldSource& s, const std::string&) { s.world.Room(12).Exits[South].KeyName.assign("kartu"); },
+       "'kartu' is the AltName of 'karta'; locks compare the Name"},
       {"the suit only in the vacuum",
        [](WorldSource& s, const std::string&) {
          RemoveAll(s.world, "skafandr");

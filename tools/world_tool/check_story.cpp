@@ -26,9 +26,33 @@ bool ExistsAnywhere(const Reach& reach, const std::string& name) {
   return false;
 }
 
-std::string WhyLocked(const Reach& reach, std::string_view key) {
+// The Name of an item whose AltName is `key` (and whose Name is not), or
+// nothing: locks compare the Name, so "kartu" opens nothing.
+std::string NameBehindAltName(const TWorld& w, std::string_view key) {
+  auto match = [&](const TItem& i) { return !i.Empty() && i.AltName.view() == key && i.Name.view() != key; };
+  for (const TItem& i : w.Inventory) {
+    if (match(i)) return i.Name.str();
+  }
+  for (const TRoom& r : w.Rooms) {
+    for (const TItem& i : r.Items) {
+      if (match(i)) return i.Name.str();
+    }
+    for (const TFixture& f : r.Fixtures) {
+      for (const TItem& i : f.Items) {
+        if (match(i)) return i.Name.str();
+      }
+    }
+  }
+  return {};
+}
+
+std::string WhyLocked(const TWorld& w, const Reach& reach, std::string_view key) {
   if (key.empty()) return "it names no key and nothing ever opens it";
-  if (!ExistsAnywhere(reach, std::string(key))) return "no item " + Show(key) + " exists";
+  if (!ExistsAnywhere(reach, std::string(key))) {
+    std::string name = NameBehindAltName(w, key);
+    if (!name.empty()) return Show(key) + " is the AltName of " + Show(name) + "; locks compare the Name";
+    return "no item " + Show(key) + " exists";
+  }
   return "no " + Show(key) + " can be had without passing it (or every one is used up on another door)";
 }
 
@@ -40,12 +64,13 @@ void CheckLocks(const WorldSource& src, const Reach& reach, Diagnostics& d) {
       const TExit& e = room.Exits[dir];
       if (e.Target < 1 || e.Target > kRoomCount || reach.doorOpen[r][dir]) continue;
       d.Error(src.RoomLabel(r) + ": the door " + kDirectionWords[dir] + " to room " + std::to_string(e.Target) +
-              " stays locked: " + WhyLocked(reach, e.KeyName.view()));
+              " stays locked: " + WhyLocked(src.world, reach, e.KeyName.view()));
     }
     for (int f = 0; f < kFixtures; ++f) {
       const TFixture& fx = room.Fixtures[f];
       if (reach.fixtureOpen[r][f]) continue;
-      d.Error(src.RoomLabel(r) + ": fixture " + Show(fx.Name.view()) + " stays locked: " + WhyLocked(reach, fx.KeyName.view()));
+      d.Error(src.RoomLabel(r) + ": fixture " + Show(fx.Name.view()) + " stays locked: " +
+                 WhyLocked(src.world, reach, fx.KeyName.view()));
     }
   }
 }
