@@ -256,5 +256,32 @@ TEST(Walkthrough, TheCardTakenAsKartuOpensTheBulkhead) {
   EXPECT_FALSE(carriesCard()) << "a door key is used up in its lock";
 }
 
+// The use table knows the snack by its Name; "tatranku" reaches it through
+// the AltName, in the console where it lies and once carried.
+TEST(Walkthrough, TheSnackUsedAsTatrankuIsEaten) {
+  if (!fs::exists(kGameData / "mistnosti.dat")) GTEST_SKIP() << "no game data built";
+  const struct {
+    const char* how;
+    std::vector<const char*> lines;
+  } cases[] = {
+      {"in the console", {"prohledej", "pouzij tatranku"}},
+      {"carried", {"prohledej", "vem tatranku", "použij tatranku"}},
+  };
+  for (const auto& c : cases) {
+    Rig rig;
+    InstallGameData();
+    rig.form.FormCreate();
+    Player player(rig);
+    player.WaitForTheText();
+    for (const char* line : c.lines) {
+      player.WaitForTheText();
+      player.TypeLine(line);
+    }
+    EXPECT_EQ(rig.LineUtf8(), "Mňam Mňam...") << c.how;
+    EXPECT_TRUE(rig.w.Room(1).Fixtures[0].Items[0].Empty()) << c.how;
+    for (const TItem& i : rig.w.Inventory) EXPECT_TRUE(i.Empty()) << c.how;
+  }
+}
+
 }  // namespace
 }  // namespace raketa::test
