@@ -47,6 +47,9 @@ void DepartureStep(Game& g);
 
 // --- play ---
 void DispatchCommand(Game& g);
+// The command handlers alone, in their fixed order, each while the line is
+// still unhandled.
+void OfferToHandlers(Game& g);
 // True when the frame ends here.
 bool FunctionKeys(Game& g);
 void LoadGameDialog(Game& g);

@@ -3,6 +3,7 @@
 #include "app/comfort_keys.h"
 #include "app/hlavni.h"
 #include "commands/commands.h"
+#include "commands/second_reading.h"
 
 namespace raketa {
 
@@ -47,19 +48,24 @@ void NoWorldStep(Game& g) {
 
 }  // namespace
 
-void DispatchCommand(Game& g) {
+void OfferToHandlers(Game& g) {
   using Handler = void (*)(Game&);
   static constexpr Handler kHandlers[] = {
       SearchRoomCommand, ExamineFixtureCommand, TakeFromFloorCommand, TakeFromFixtureCommand,
       DropCommand,       MoveCommand,           ValveAndUseCommand,   UseFromFloorCommand,
   };
-  RememberSentLine(g);
   for (Handler h : kHandlers) {
     if (!g.CommandHandled) h(g);
   }
   for (int k = 1; k <= kFixtures; ++k) {
     if (!g.CommandHandled) UseFromFixtureCommand(g, k);
   }
+}
+
+void DispatchCommand(Game& g) {
+  RememberSentLine(g);
+  OfferToHandlers(g);
+  if (!g.CommandHandled) ReadAgainInNormalForm(g, OfferToHandlers);
   g.InputCooldown = 5;
   DrawInventoryPanel(g);
   if (!g.CommandHandled) AnswerNotUnderstood(g, "nechápu co mám dělat ...");

@@ -26,6 +26,10 @@ class CommandLine {
   // --- what the game calls ---
   const std::string& GetText() const { return text_; }
   void SetText(const std::string& text);
+  // The text replaced without telling the listeners: the game reads a
+  // refused line once more in another form, which the player sees only if
+  // that reading is accepted.
+  void ReplaceQuietly(const std::string& text);
   void SetFontColour(std::uint32_t bgr);
   void SetTop(int y);
   void SetLeft(int x);

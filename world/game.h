@@ -56,6 +56,8 @@ struct Game {
 
   // Lines sent with Enter, recalled with Up and Down in play.
   CommandHistory History;
+  // Which page of the help line comes next.
+  int HelpPage = 0;
 
   // --- shortcuts the procedures use everywhere ---
   CommandLine& Edit1() { return io.edit; }

@@ -16,6 +16,11 @@ void CommandLine::SetText(const std::string& text) {
   Changed();
 }
 
+void CommandLine::ReplaceQuietly(const std::string& text) {
+  text_ = text;
+  caret_ = text_.size();
+}
+
 void CommandLine::SetFontColour(std::uint32_t bgr) {
   if (bgr == colour_) return;
   colour_ = bgr;
