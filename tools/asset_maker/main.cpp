@@ -1,6 +1,7 @@
 // Paints the four pictures and synthesises the sixteen cues into
-// OUTDIR/pictures/*.jpg and OUTDIR/cues/*.wav.
-//   asset_maker OUTDIR [NAME...]   (no names: all twenty)
+// OUTDIR/pictures/*.jpg and OUTDIR/cues/*.wav, and paints the desktop icon
+// into OUTDIR/icons/raketa-SIZE.png.
+//   asset_maker OUTDIR [NAME...]   (no names: all of them; "icon": the icons)
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -9,8 +10,10 @@
 #include <vector>
 
 #include "cues.h"
+#include "icon.h"
 #include "jpeg_file.h"
 #include "pictures.h"
+#include "png_file.h"
 #include "wav_file.h"
 
 namespace {
@@ -35,6 +38,7 @@ int main(int argc, char** argv) {
   try {
     fs::create_directories(out / "pictures");
     fs::create_directories(out / "cues");
+    fs::create_directories(out / "icons");
     auto picture = [&](const std::string& name, const std::function<assets::Canvas()>& paint) {
       if (!Wanted(names, name)) return;
       assets::WriteJpeg(paint(), (out / "pictures" / (name + ".jpg")).string());
@@ -45,6 +49,13 @@ int main(int argc, char** argv) {
     picture("kyslik", [&] { return assets::PaintKyslik(pozadi); });
     picture("dosedka", assets::PaintDosedka);
     picture("odlet", assets::PaintOdlet);
+    if (Wanted(names, "icon")) {
+      for (int size : {48, 128, 256}) {
+        const std::string file = "icons/raketa-" + std::to_string(size) + ".png";
+        assets::WritePng(assets::PaintIcon(size), assets::IconCoverage(size), (out / file).string());
+        std::printf("%s\n", file.c_str());
+      }
+    }
     for (const assets::CueRecipe& cue : assets::CueRecipes()) {
       if (!Wanted(names, cue.file)) continue;
       assets::WriteWav(cue.make(), (out / "cues" / (cue.file + std::string(".wav"))).string());
