@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Installs what the game needs to build on Debian 12 (only what is missing)
-# and builds it into build/.  Safe to run again: quick when nothing changed.
+# Installs what the game needs to build and play on Debian 12 (only what is
+# missing) and builds it into build/.  With --tests it also installs what the
+# tests, benchmarks and quality tools need, and builds them.  Safe to run
+# again: quick when nothing changed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -8,12 +10,21 @@ packages=(
   build-essential cmake pkg-config
   libsdl2-dev libsdl2-ttf-dev libsdl2-mixer-dev
   libjpeg-dev libfontconfig-dev zlib1g-dev fonts-comic-neue
-  libtomlplusplus-dev libgtest-dev libbenchmark-dev
+  libtomlplusplus-dev
+)
+test_packages=(
+  libgtest-dev libbenchmark-dev
   xvfb xauth clang libclang-rt-14-dev
 )
+with_tests=0
+if [ "${1:-}" = --tests ]; then
+  with_tests=1
+  packages+=("${test_packages[@]}")
+fi
+installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
 missing=()
 for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  installed "$p" || missing+=("$p")
 done
 if ((${#missing[@]})); then
   echo "Installing: ${missing[*]}"
@@ -23,6 +34,14 @@ if ((${#missing[@]})); then
   DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}"
 fi
 
+# Without --tests the tests and benchmarks are built only where their
+# libraries are already there (a machine that ran tools/test.sh before).
+tests=ON
+if ((!with_tests)) && ! { installed libgtest-dev && installed libbenchmark-dev; }; then
+  tests=OFF
+fi
+
 build_dir=${RAKETA_BUILD_DIR:-build}
-cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=${RAKETA_BUILD_TYPE:-RelWithDebInfo} ${RAKETA_CMAKE_ARGS:-} >/dev/null
+cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=${RAKETA_BUILD_TYPE:-RelWithDebInfo} \
+  -DRAKETA_TESTS=$tests -DRAKETA_BENCH=$tests ${RAKETA_CMAKE_ARGS:-} >/dev/null
 cmake --build "$build_dir" -j"$(nproc)"
