@@ -14,7 +14,7 @@ packages=(
 )
 test_packages=(
   libgtest-dev libbenchmark-dev
-  xvfb xauth clang libclang-rt-14-dev
+  xvfb xauth clang libclang-rt-14-dev file
 )
 with_tests=0
 if [ "${1:-}" = --tests ]; then

@@ -16,6 +16,13 @@ DESTDIR="$scratch/root" cmake --install "$build" --prefix /opt/raketa-test >/dev
 game="$scratch/root/opt/raketa-test/bin/raketa"
 [ -x "$game" ] || fail "no installed program at $game"
 
+# Each icon is a PNG with transparency of the size its folder promises.
+for size in 48 128 256; do
+  icon="$scratch/root/opt/raketa-test/share/icons/hicolor/${size}x${size}/apps/raketa.png"
+  file -b "$icon" | grep -q "^PNG image data, $size x $size, 8-bit/color RGBA" ||
+    fail "icon ${size}x${size}: $(file -b "$icon" 2>&1)"
+done
+
 mkdir "$scratch/empty" "$scratch/home"
 cat >"$scratch/play.replay" <<'SCRIPT'
 key Esc
