@@ -16,6 +16,7 @@ void LoadGameDialog(Game& g) {
   std::string path;
   if (!g.io.dialogs.ExecuteLoad(path)) return;
   ReadWorld(g, path);
+  PhaseFromWorld(g);
   g.SaveFileName = path;
   GoToRoom(g, g.World.CurrentRoom);
   CloseWorldFile(g);
@@ -70,6 +71,7 @@ bool QuickLoad(Game& g) {
     return true;
   }
   ReadWorld(g, g.SaveFileName);
+  PhaseFromWorld(g);
   GoToRoom(g, g.World.CurrentRoom);
   g.InputCooldown = 5;
   CloseWorldFile(g);

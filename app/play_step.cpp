@@ -93,8 +93,7 @@ void PlayStep(Game& g) {
   }
   if (g.ReturnPhase() && EnterAccepted(g)) ReturnCommand(g);
 
-  // Exact equality of the stored values: both meters snap to 100 when full.
-  if (g.World.CellCharge == 100.0f && g.World.Fuel == 100.0f && g.World.CurrentRoom != 33) g.TextExt = ".zpt";
+  if (WorldInReturnPhase(g.World)) g.TextExt = ".zpt";
 
   Display& d = g.io.display;
   if (g.BackgroundPending) d.DrawPicture(Picture::pozadi, 0, 0);

@@ -51,6 +51,12 @@ bool TakeItemFromFixture(Game& g, int f, int j);
 void GoToRoom(Game& g, int n);
 void NewGame(Game& g);
 
+// --- phase ---
+// Full cells and fuel outside room 33: the way back has begun.
+bool WorldInReturnPhase(const TWorld& w);
+// After a load, before the room is entered: the phase the loaded world is in.
+void PhaseFromWorld(Game& g);
+
 // Stops the looped room cues and the hurried footsteps.
 void StopStateCues(Game& g);
 
