@@ -25,6 +25,7 @@ void HidePictureCommandLine(Game& g) {
 // Loads a game on the game-over screen; the room is entered as on arrival.
 void LoadAndEnter(Game& g, const std::string& path) {
   ReadWorld(g, path);
+  PhaseFromWorld(g);
   g.GameOver = false;
   g.DepartureScreen = false;
   GoToRoom(g, g.World.CurrentRoom);
@@ -112,8 +113,10 @@ void GameOverStep(Game& g) {
   if (keys.KeyDown(vk::F2)) {
     std::string path;
     if (g.io.dialogs.ExecuteLoad(path)) {
-      g.GameOver = false;
+      // The screen is left only once the load succeeded.
       ReadWorld(g, path);
+      PhaseFromWorld(g);
+      g.GameOver = false;
       GoToRoom(g, g.World.CurrentRoom);
       CloseWorldFile(g);
     }

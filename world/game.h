@@ -54,6 +54,17 @@ struct Game {
   bool SuitOxygenRefill = false;
   bool CellChargeClamp = false;
 
+  // What the landing screen's preparation overwrites, kept from its first
+  // frame so that a refused new game can give it back.
+  struct BeforeLanding {
+    bool kept = false;
+    std::string TextExt;
+    std::string SaveFileName;
+    std::uint8_t QuickFileCooldown = 0;
+    std::uint8_t InputCooldown = 0;
+    bool GameOver = false;
+  } Landing;
+
   // Lines sent with Enter, recalled with Up and Down in play.
   CommandHistory History;
   // Which page of the help line comes next.

@@ -19,9 +19,32 @@ void ArriveInFirstRoom(Game& g) {
   g.SuitOxygenRefill = false;
   g.CellChargeClamp = false;
 }
+
+// The world file was refused: the game goes on where it stood, with its
+// phase, its quick-save name and its keys, in its room as after a load.
+void KeepPlaying(Game& g) {
+  const Game::BeforeLanding& k = g.Landing;
+  g.TextExt = k.TextExt;
+  g.SaveFileName = k.SaveFileName;
+  g.QuickFileCooldown = k.QuickFileCooldown;
+  g.InputCooldown = k.InputCooldown;
+  g.GameOver = k.GameOver;
+  if (g.World.CurrentRoom < 1 || g.World.CurrentRoom > kRoomCount) return;  // no world yet
+  try {
+    GoToRoom(g, g.World.CurrentRoom);
+  } catch (const IoError&) {
+    // The refused world file is the error to report; the room's own text
+    // was reported when the room was entered.
+  }
+  g.CommandHandled = false;
+}
+
 }  // namespace
 
 void NewGame(Game& g) {
+  if (!g.Landing.kept) {
+    g.Landing = {true, g.TextExt, g.SaveFileName, g.QuickFileCooldown, g.InputCooldown, g.GameOver};
+  }
   g.TextExt = ".dat";
   g.SaveFileName.clear();
   g.QuickFileCooldown = 100;
@@ -32,13 +55,20 @@ void NewGame(Game& g) {
     g.Edit1().SetLeft(20);
     return;
   }
+  g.Landing.kept = false;
+  // The world file first: a refused one changes nothing the game had.
+  try {
+    ReadNewWorld(g, "mistnosti.dat");
+  } catch (const IoError&) {
+    KeepPlaying(g);
+    throw;
+  }
   g.SoundOn = true;
   g.Paused = false;
   g.InputCooldown = 0;
   g.GameOver = false;
   g.io.sound.Stop(Cue::mrtvy);
   g.Cue(Cue::pozadi);
-  ReadNewWorld(g, "mistnosti.dat");
   CloseWorldFile(g);
   g.World.CurrentRoom = 1;
   CloseRoomText(g);
