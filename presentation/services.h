@@ -53,6 +53,8 @@ class Canvas {
   virtual void SetFontColour(std::uint32_t bgr) = 0;
   // Top-left of the text at (x, y); with a clear brush only glyphs are drawn.
   virtual void TextOut(int x, int y, std::string_view text) = 0;
+  // Width of the text in the current font: the sum of its glyphs' advances.
+  virtual int TextWidth(std::string_view text) = 0;
   // Filled with the brush, one-pixel black outline; right and bottom exclusive.
   virtual void Rectangle(int left, int top, int right, int bottom) = 0;
 };

@@ -39,10 +39,14 @@ void CloseRoomText(Game& g) {
 
 void DrawNarrationCharacter(Game& g, Canvas& canvas, unsigned char c) {
   const std::string glyph(1, static_cast<char>(c));
+  // The glyph sits in the middle of its cell, so that narrow letters do not
+  // leave a gap after them and wide ones do not run into the next.
+  const int spare = kCellWidth - canvas.TextWidth(glyph);
+  const int x = g.TextCursorX + (spare >= 0 ? spare / 2 : -((1 - spare) / 2));
   canvas.SetFontColour(colour::Black);
-  canvas.TextOut(g.TextCursorX + 2, g.TextCursorY + 2, glyph);
+  canvas.TextOut(x + 2, g.TextCursorY + 2, glyph);
   canvas.SetFontColour(colour::Green);
-  canvas.TextOut(g.TextCursorX, g.TextCursorY, glyph);
+  canvas.TextOut(x, g.TextCursorY, glyph);
 }
 
 namespace {

@@ -40,6 +40,11 @@ void SoftwareSurface::TextOut(int x, int y, std::string_view text) {
   Mark(RowRange{std::max(y, 0), std::min(y + height, kHeight)});
 }
 
+int SoftwareSurface::TextWidth(std::string_view text) {
+  if (!face_) face_ = &fonts_.Face(fontSize_, false);
+  return face_->TextWidth(text);
+}
+
 void SoftwareSurface::Rectangle(int left, int top, int right, int bottom) {
   if (right < left) std::swap(left, right);
   if (bottom < top) std::swap(top, bottom);

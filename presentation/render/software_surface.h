@@ -36,6 +36,7 @@ class SoftwareSurface : public Display, public Canvas {
   void SetFontSize(int points) override;
   void SetFontColour(std::uint32_t bgr) override { fontColour_ = ToRgb565(bgr); }
   void TextOut(int x, int y, std::string_view text) override;
+  int TextWidth(std::string_view text) override;
   void Rectangle(int left, int top, int right, int bottom) override;
 
   // Opaque copy of RGB565 pixels, clipped at the edges (what DrawPicture does

@@ -77,6 +77,11 @@ void RecordingDisplay::TextOut(int x, int y, std::string_view text) {
   if (innerCanvas_ != nullptr) innerCanvas_->TextOut(x, y, text);
 }
 
+int RecordingDisplay::TextWidth(std::string_view text) {
+  if (innerCanvas_ != nullptr) return innerCanvas_->TextWidth(text);
+  return 10 * static_cast<int>(text.size());
+}
+
 void RecordingDisplay::Rectangle(int left, int top, int right, int bottom) {
   if (logging) {
     DrawOp op;

@@ -43,6 +43,9 @@ class RecordingDisplay : public Display, public Canvas {
   void SetFontSize(int points) override;
   void SetFontColour(std::uint32_t bgr) override;
   void TextOut(int x, int y, std::string_view text) override;
+  // The inner display's measure; without one every character is taken as
+  // one 10-pixel narration cell wide.
+  int TextWidth(std::string_view text) override;
   void Rectangle(int left, int top, int right, int bottom) override;
 
   bool canDraw = true;
