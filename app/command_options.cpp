@@ -19,6 +19,8 @@ CommandOptions ParseCommandLine(const std::vector<std::string>& args) {
       o.version = true;
     } else if (a == "--window") {
       o.windowed = true;
+    } else if (a == "--speak") {
+      o.speak = true;
     } else if (a == "--replay") {
       value(o.replay, "soubor se skriptem");
     } else if (a == "--data") {
@@ -31,11 +33,12 @@ CommandOptions ParseCommandLine(const std::vector<std::string>& args) {
 }
 
 std::string Usage() {
-  return "Použití: raketa [--window] [--data SLOŽKA] [--replay SKRIPT]\n"
+  return "Použití: raketa [--window] [--speak] [--data SLOŽKA] [--replay SKRIPT]\n"
          "        raketa --help | --version\n"
          "Na hraně srázu: textová hra o raketě na okraji útesu.\n"
          "\n"
          "  --window         hra v okně 1024 x 768 místo celé obrazovky\n"
+         "  --speak          hra mluví česky (F8 řeč zapne a vypne, F9 řekne stav)\n"
          "  --data SLOŽKA    data hry (mistnosti.dat, texty/) z této složky\n"
          "  --replay SKRIPT  hra bez okna podle skriptu, záznam na výstup\n"
          "  --help           tato nápověda\n"

@@ -11,6 +11,7 @@ struct CommandOptions {
   bool help = false;
   bool version = false;
   bool windowed = false;
+  bool speak = false;  // speech on from the start
   std::string replay;  // the script, when the replay mode was asked for
   std::string data;    // --data DIR
   std::string error;   // what was wrong; the usage follows it on stderr

@@ -16,10 +16,13 @@ void Tform1::FormCreate() {
     OpenRoomText(g, "texty\\m0.dat");
   } catch (const IoError& e) {
     // Without its text the intro simply ends at once.
+    Say(g, e.Report() + ".");
+    HandOverSpeech(g);
     g.io.app.ShowError(e.Report() + ".");
   }
   g.TextCursorX = 10;
   g.TextCursorY = 400;
+  HandOverSpeech(g);
 }
 
 GameStep CurrentStep(const Game& g) {
@@ -46,6 +49,8 @@ const char* StepName(GameStep s) {
 void Tform1::RunFrame() {
   Game& g = game;
   if (!g.io.display.CanDraw()) return;
+  SpeechFrame(g);
+  SpeechKeys(g);
   switch (CurrentStep(g)) {
     case GameStep::Intro: IntroStep(g); break;
     case GameStep::Departure: DepartureStep(g); break;
@@ -67,8 +72,12 @@ void Tform1::DXTimerTimer() {
     // A command interrupted by the error never reached the end of its
     // dispatch; the player's next line must still be heard.
     game.CommandHandled = false;
+    Say(game, e.Report() + ".");
+    // Heard while the box waits for the player.
+    HandOverSpeech(game);
     game.io.app.ShowError(e.Report() + ".");
   }
+  EndSpeechFrame(game);
 }
 
 void Tform1::Timer1Timer() { raketa::Timer1Timer(game); }
@@ -77,6 +86,7 @@ void Tform1::keypress(char /*key*/) {
   Game& g = game;
   if (g.Paused) {
     g.Answer(W("PAUSE  ESC=POKRAČUJ"));
+    HandOverSpeech(g);
     return;
   }
   if (g.ClearInputOnKey) {

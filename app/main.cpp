@@ -1,5 +1,6 @@
 // Program entry: the game full screen (or in a window with --window), or
-// headless from a replay script with --replay SCRIPT.
+// headless from a replay script with --replay SCRIPT; --speak starts with
+// speech on in either.
 #include <iostream>
 #include <string>
 #include <vector>
@@ -24,8 +25,9 @@ int main(int argc, char** argv) {
     return 0;
   }
   raketa::SetGameFolders(raketa::ChooseFolders(raketa::ReadSurroundings(options.data, RAKETA_INSTALLED_DATA)));
-  if (!options.replay.empty()) return raketa::ReplayMain(options.replay);
+  if (!options.replay.empty()) return raketa::ReplayMain(options.replay, raketa::ReplayOptions{.speak = options.speak});
   raketa::LiveOptions live;
   live.windowed = options.windowed;
+  live.speak = options.speak;
   return raketa::RunLive(live);
 }

@@ -1,5 +1,8 @@
 // One frame of play: function keys, typed commands, the phase switch, the
 // background, footsteps, life support and narration, then the present.
+#include <string>
+#include <vector>
+
 #include "app/comfort_keys.h"
 #include "app/hlavni.h"
 #include "commands/commands.h"
@@ -46,6 +49,12 @@ void NoWorldStep(Game& g) {
   g.Answer(W("Hra nemá svět (mistnosti.dat)  F1=znovu  F10=konec"));
 }
 
+// The names in the player's hands, to hear when a command changed them.
+std::vector<std::string> CarriedNames(const TWorld& w) {
+  std::vector<std::string> names;
+  for (const TItem& item : w.Inventory) names.push_back(item.Name.str());
+  return names;
+}
 }  // namespace
 
 void OfferToHandlers(Game& g) {
@@ -63,11 +72,13 @@ void OfferToHandlers(Game& g) {
 }
 
 void DispatchCommand(Game& g) {
+  const std::vector<std::string> carriedBefore = CarriedNames(g.World);
   RememberSentLine(g);
   OfferToHandlers(g);
   if (!g.CommandHandled) ReadAgainInNormalForm(g, OfferToHandlers);
   g.InputCooldown = 5;
   DrawInventoryPanel(g);
+  if (CarriedNames(g.World) != carriedBefore) SayInventory(g);
   if (!g.CommandHandled) AnswerNotUnderstood(g, "nechápu co mám dělat ...");
   g.ClearInputOnKey = true;
   g.CommandHandled = false;

@@ -44,6 +44,7 @@ void IntroStep(Game& g) {
     EndIntro(g);
     return;
   }
+  SayRoomText(g);
   Display& d = g.io.display;
   Canvas& canvas = d.GetCanvas();
   canvas.SetBrushStyle(BrushStyle::Clear);
@@ -84,6 +85,7 @@ void LandingStep(Game& g) {
     canvas.TextOut(400, 30, W("Prosím čekej....."));
     canvas.SetFontColour(colour::Red);
     canvas.TextOut(402, 32, W("Prosím čekej....."));
+    Say(g, W("Prosím čekej....."));
   }
   d.ReleaseCanvas();
   StopStateCues(g);
@@ -141,12 +143,15 @@ void GameOverStep(Game& g) {
   if (keys.KeyDown(vk::F10)) g.io.app.Close();
   if (g.World.MinutesLeft < 1) g.Answer(W("Bohužel raketa se zřítila ze srázu..."));
   if (g.World.Health < 1) g.Answer(W("Bohužel jsi mrtvý.."));
+  // The screen shows no legend; a listener needs one.
+  Say(g, W("F1 nová hra. F2 nahrát uloženou hru. F6 a F7 spolu nahrají poslední uloženou hru. F10 konec."));
 }
 
 void DepartureStep(Game& g) {
   HidePictureCommandLine(g);
   Display& d = g.io.display;
   d.DrawPicture(Picture::odlet, 0, 0);
+  Say(g, W("Raketa odlétá domů. Zvládl jsi to! Escape ukončí hru."));
   StopStateCues(g);
   if (g.io.keys.KeyDown(vk::Esc)) g.io.app.Close();
   d.Present();

@@ -10,6 +10,7 @@
 
 #include "presentation/cues.h"
 #include "presentation/pictures.h"
+#include "presentation/speech.h"
 
 namespace raketa {
 
@@ -37,6 +38,8 @@ constexpr int F4 = 115;
 constexpr int F5 = 116;
 constexpr int F6 = 117;
 constexpr int F7 = 118;
+constexpr int F8 = 119;
+constexpr int F9 = 120;
 constexpr int F10 = 121;
 }  // namespace vk
 
@@ -107,6 +110,8 @@ struct Services {
   SoundCues& sound;
   FileDialogs& dialogs;
   Application& app;
+  // Speech, where the backend offers it (nothing is said without).
+  Speech* speech = nullptr;
 };
 
 }  // namespace raketa

@@ -39,6 +39,29 @@ TEST(CommandOptions, OptionsInAnyOrder) {
   }
 }
 
+// --speak sits beside the others anywhere, the replay included.
+TEST(CommandOptions, SpeakGoesWithAnyOtherOption) {
+  const struct {
+    std::vector<std::string> args;
+    bool speak;
+    std::string replay;
+  } cases[] = {
+      {{"--speak"}, true, ""},
+      {{"--window", "--speak"}, true, ""},
+      {{"--speak", "--replay", "x.replay"}, true, "x.replay"},
+      {{"--replay", "x.replay", "--speak"}, true, "x.replay"},
+      {{"--replay", "--speak"}, false, "--speak"},  // the script's name, not the switch
+      {{"--window"}, false, ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::PrintToString(c.args));
+    const CommandOptions o = ParseCommandLine(c.args);
+    EXPECT_EQ(o.error, "");
+    EXPECT_EQ(o.speak, c.speak);
+    EXPECT_EQ(o.replay, c.replay);
+  }
+}
+
 TEST(CommandOptions, RefusedLinesSayWhy) {
   const struct {
     std::vector<std::string> args;

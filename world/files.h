@@ -83,6 +83,8 @@ class TextFile {
   void Close();
   bool IsOpen() const { return open_; }
   const std::string& Path() const { return path_; }
+  // Everything the open file holds, however much has been read.
+  std::string Whole() const { return std::string(data_.begin(), data_.end()); }
 
   bool Eof() const;
   // At a CR (or at the end).

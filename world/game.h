@@ -11,6 +11,7 @@
 #include "presentation/services.h"
 #include "world/command_history.h"
 #include "world/files.h"
+#include "world/speaking.h"
 #include "world/world_record.h"
 
 namespace raketa {
@@ -70,10 +71,18 @@ struct Game {
   // Which page of the help line comes next.
   int HelpPage = 0;
 
+  // Speech for a player who cannot see the screen; F8 switches it.
+  bool SpeechOn = false;
+  SpeechMemory Spoken;
+
   // --- shortcuts the procedures use everywhere ---
   CommandLine& Edit1() { return io.edit; }
   const std::string& Line() const { return io.edit.GetText(); }
-  void Answer(const std::string& cp1250) { io.edit.SetText(cp1250); }
+  // Every answer is also said, when speech is on.
+  void Answer(const std::string& cp1250) {
+    io.edit.SetText(cp1250);
+    if (!cp1250.empty()) SayAnswer(*this, cp1250);
+  }
   // Plays a cue only while sound is on.
   void Cue(raketa::Cue c) {
     if (SoundOn) io.sound.Play(c);

@@ -31,7 +31,10 @@ std::string RoomTextPath(const Game& g, int room) {
   return path + g.TextExt;
 }
 
-void OpenRoomText(Game& g, const std::string& path) { g.RoomTextFile.Open(path, CurrentGameFolders().data); }
+void OpenRoomText(Game& g, const std::string& path) {
+  g.Spoken.roomTextSaid = false;
+  g.RoomTextFile.Open(path, CurrentGameFolders().data);
+}
 
 void CloseRoomText(Game& g) {
   if (g.RoomTextFile.IsOpen()) g.RoomTextFile.Close();
@@ -65,6 +68,8 @@ void TypeStep(Game& g, bool click) {
     DrawInventoryPanel(g);
     return;
   }
+  // The listener hears the whole text while the typewriter starts on it.
+  SayRoomText(g);
   Display& d = g.io.display;
   Canvas& canvas = d.GetCanvas();
   PrepareNarrationCanvas(canvas);
@@ -93,6 +98,8 @@ void ShowWholeText(Game& g) {
   TextFile& text = g.RoomTextFile;
   bool haveText = text.IsOpen();
   if (haveText) text.Reset();
+  // Said once per entry: a command that redraws the room is not a new text.
+  SayRoomText(g);
   g.TextCursorX = 10;
   g.TextCursorY = 10;
   RedrawBackground(g);

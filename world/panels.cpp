@@ -54,6 +54,7 @@ void DrawRoomContentsPanel(Game& g) {
     canvas.TextOut(10 + (i % 5) * 130, i < 5 ? 500 : 520, room.Items[i].Name.str());
   }
   g.io.display.ReleaseCanvas();
+  SayRoomContents(g);
 }
 
 }  // namespace raketa

@@ -7,6 +7,8 @@ namespace raketa {
 struct LiveOptions {
   // A 1024 x 768 window instead of the whole screen.
   bool windowed = false;
+  // Speech on whatever the settings say (F8 still switches it).
+  bool speak = false;
 };
 
 // Runs the game until the player ends it; returns the process exit code

@@ -34,7 +34,7 @@ class RenderedScreen : public ReplayScreen {
 
 }  // namespace
 
-int ReplayMain(const std::string& scriptPath) {
+int ReplayMain(const std::string& scriptPath, const ReplayOptions& options) {
   std::unique_ptr<FontSet> fonts;
   std::unique_ptr<Catalogue> catalogue;
   try {
@@ -46,7 +46,7 @@ int ReplayMain(const std::string& scriptPath) {
   }
   RenderedScreen screen(*catalogue, *fonts);
   std::ios::sync_with_stdio(false);
-  return RunReplayFile(scriptPath, &screen, std::cout, std::cerr);
+  return RunReplayFile(scriptPath, &screen, std::cout, std::cerr, options);
 }
 
 }  // namespace raketa

@@ -4,8 +4,10 @@
 
 #include <string>
 
+#include "presentation/replay/replay_runner.h"
+
 namespace raketa {
 
-int ReplayMain(const std::string& scriptPath);
+int ReplayMain(const std::string& scriptPath, const ReplayOptions& options = {});
 
 }  // namespace raketa

@@ -5,6 +5,7 @@
 
 #include "app/hlavni.h"
 #include "presentation/replay/recording_services.h"
+#include "presentation/replay/recording_speech.h"
 #include "world/cp1250.h"
 
 namespace raketa {
@@ -14,18 +15,21 @@ namespace {
 // The game and its headless services, with the trace hooks in place.
 class ReplaySession {
  public:
-  ReplaySession(ReplayScreen* screen, std::ostream& out)
+  ReplaySession(ReplayScreen* screen, std::ostream& out, const ReplayOptions& options)
       : screen_(screen),
         trace_(&out),
         display_(screen != nullptr ? &screen->display() : nullptr),
         sound_(trace_),
         dialogs_(trace_),
         app_(trace_),
+        speech_(trace_),
         services_{display_, edit_, keys_, sound_, dialogs_, app_},
         form_(services_) {
     // A long replay keeps no logs; the trace says it all.
     display_.logging = false;
     sound_.keepCalls = false;
+    services_.speech = &speech_;
+    form_.game.SpeechOn = options.speak;
     edit_.OnKeyPress = [this](char k) { form_.keypress(k); };
     edit_.OnTextChange = [this] { trace_.Event("text " + Quoted(Cp1250ToUtf8(edit_.GetText()))); };
     edit_.OnColourChange = [this] {
@@ -136,6 +140,7 @@ class ReplaySession {
   RecordingSound sound_;
   ScriptedDialogs dialogs_;
   RecordingApp app_;
+  RecordingSpeech speech_;
   Services services_;
   Tform1 form_;
 
@@ -150,9 +155,9 @@ class ReplaySession {
 }  // namespace
 
 ReplayResult RunReplay(const std::vector<ReplayDirective>& script, ReplayScreen* screen, std::ostream& out,
-                       std::ostream& err) {
+                       std::ostream& err, const ReplayOptions& options) {
   ReplayResult result;
-  ReplaySession session(screen, out);
+  ReplaySession session(screen, out, options);
   session.Start();
   for (const ReplayDirective& d : script) {
     try {
@@ -180,7 +185,8 @@ ReplayResult RunReplay(const std::vector<ReplayDirective>& script, ReplayScreen*
   return result;
 }
 
-int RunReplayFile(const std::string& path, ReplayScreen* screen, std::ostream& out, std::ostream& err) {
+int RunReplayFile(const std::string& path, ReplayScreen* screen, std::ostream& out, std::ostream& err,
+                  const ReplayOptions& options) {
   std::ifstream in(path);
   if (!in) {
     err << "replay: cannot open script " << path << "\n";
@@ -193,7 +199,7 @@ int RunReplayFile(const std::string& path, ReplayScreen* screen, std::ostream& o
     err << "replay: " << path << ": " << e.what() << "\n";
     return 2;
   }
-  return RunReplay(script, screen, out, err).exitCode;
+  return RunReplay(script, screen, out, err, options).exitCode;
 }
 
 }  // namespace raketa

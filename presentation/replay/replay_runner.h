@@ -24,6 +24,12 @@ class ReplayScreen {
   virtual void Screenshot(const std::string& path, const CommandLine& edit) = 0;
 };
 
+struct ReplayOptions {
+  // Speech on from the start (--speak): the game's sentences appear as
+  // `say` lines.  The player's own settings are never read here.
+  bool speak = false;
+};
+
 struct ReplayResult {
   int exitCode = 0;
   long frames = 0;
@@ -33,9 +39,10 @@ struct ReplayResult {
 // Runs the script in the working directory; the trace goes to `out`,
 // complaints to `err`.
 ReplayResult RunReplay(const std::vector<ReplayDirective>& script, ReplayScreen* screen, std::ostream& out,
-                       std::ostream& err);
+                       std::ostream& err, const ReplayOptions& options = {});
 
 // Parses and runs a script file; exit code 2 for a malformed script.
-int RunReplayFile(const std::string& path, ReplayScreen* screen, std::ostream& out, std::ostream& err);
+int RunReplayFile(const std::string& path, ReplayScreen* screen, std::ostream& out, std::ostream& err,
+                  const ReplayOptions& options = {});
 
 }  // namespace raketa

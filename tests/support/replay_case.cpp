@@ -41,13 +41,13 @@ std::string ReplayTestName(const std::string& name) {
   return n;
 }
 
-void CheckReplayCase(const std::filesystem::path& dir, const std::string& name) {
+void CheckReplayCase(const std::filesystem::path& dir, const std::string& name, const ReplayOptions& options) {
   std::ifstream script(dir / (name + ".replay"));
   std::ifstream expect(dir / (name + ".expect"));
   ASSERT_TRUE(script && expect) << name;
 
   std::ostringstream out, err;
-  ReplayResult result = RunReplay(ParseReplayScript(script), nullptr, out, err);
+  ReplayResult result = RunReplay(ParseReplayScript(script), nullptr, out, err, options);
   EXPECT_EQ(result.exitCode, 0) << err.str();
   if (std::getenv("RAKETA_SHOW_TRACE") != nullptr) std::cout << out.str();
 

@@ -8,12 +8,14 @@
 #include <string>
 #include <vector>
 
+#include "presentation/replay/replay_runner.h"
+
 namespace raketa::test {
 
 // The NAMEs of DIR/NAME.replay, sorted.
 std::vector<std::string> ReplayCaseNames(const std::filesystem::path& dir);
 // A NAME as a test name: letters, digits and underscores.
 std::string ReplayTestName(const std::string& name);
-void CheckReplayCase(const std::filesystem::path& dir, const std::string& name);
+void CheckReplayCase(const std::filesystem::path& dir, const std::string& name, const ReplayOptions& options = {});
 
 }  // namespace raketa::test

@@ -1,0 +1,22 @@
+// Spoken Czech, for a player who cannot see the screen.  The game hands
+// over whole sentences in UTF-8; the live backend synthesises and plays
+// them, the replay backend writes them into its trace.
+#pragma once
+
+#include <string>
+
+namespace raketa {
+
+class Speech {
+ public:
+  virtual ~Speech() = default;
+  // Said once everything asked for before it has been said.
+  virtual void Say(const std::string& utf8) = 0;
+  // Cuts off what is being said, drops what waits, and says this instead.
+  virtual void Interrupt(const std::string& utf8) = 0;
+  // The player switched speech on or off; the live game keeps the choice
+  // for the next run.
+  virtual void Switched(bool on) = 0;
+};
+
+}  // namespace raketa

@@ -1,0 +1,76 @@
+// The words speech is given: the game's texts as a Czech voice should read
+// them.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "world/speaking.h"
+
+namespace raketa::test {
+namespace {
+
+struct Case {
+  const char* given;
+  const char* said;
+};
+
+TEST(SpeechWords, ScreenTextsBecomeOneReadableLine) {
+  const Case cases[] = {
+      {"72 %", "72 procent"},
+      {"zdraví 1 %", "zdraví 1 procento"},
+      {"3% a 4 %", "3 procenta a 4 procenta"},
+      {"0 %", "0 procent"},
+      {"21 %", "21 procent"},
+      {"palivo 100 %!", "palivo 100 procent!"},
+      {"100", "100"},                                  // a number alone stays a number
+      {"PAUSE  ESC=POKRAČUJ", "pauza escape POKRAČUJ"},  // the key legend, as words
+      {"F1=znovu  F10=konec", "F1 znovu F10 konec"},
+      {"ESCAPE", "ESCAPE"},   // only whole words are rewritten
+      {"PAUSED", "PAUSED"},
+      {"  řádek\r\ndruhý\t ", "řádek druhý"},
+      {"", ""},
+  };
+  for (const Case& c : cases) EXPECT_EQ(SpokenForm(c.given), c.said) << c.given;
+}
+
+TEST(SpeechWords, CountedNounsFollowCzechGrammar) {
+  const struct {
+    long n;
+    const char* percent;
+    const char* minutes;
+  } cases[] = {
+      {0, "0 procent", "0 minut"},     {1, "1 procento", "1 minuta"}, {2, "2 procenta", "2 minuty"},
+      {4, "4 procenta", "4 minuty"},   {5, "5 procent", "5 minut"},   {11, "11 procent", "11 minut"},
+      {180, "180 procent", "180 minut"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(Percent(c.n), c.percent);
+    EXPECT_EQ(Minutes(c.n), c.minutes);
+  }
+}
+
+TEST(SpeechWords, MetersRoundAsThePanelShowsThem) {
+  const struct {
+    float value;
+    long whole;
+  } cases[] = {{72.4f, 72}, {72.5f, 72}, {73.5f, 74}, {99.6f, 100}, {0.4f, 0}, {NAN, 0}, {INFINITY, 0}};
+  for (const auto& c : cases) EXPECT_EQ(WholePercent(c.value), c.whole) << c.value;
+}
+
+// Room texts are code page 1250 with CR LF lines; the voice gets one
+// paragraph, and an indented list entry gets the full stop it lacks.
+TEST(SpeechWords, ARoomTextIsOneParagraph) {
+  const Case cases[] = {
+      {"KABINA. Sedis.\r\nDvere vedou na jih.\r\n", "KABINA. Sedis. Dvere vedou na jih."},
+      {"Pult hlasi:\r\n  UNIK PALIVA\r\n  CLANKY - VYBIJENI\r\nKonec.", "Pult hlasi: UNIK PALIVA. CLANKY - VYBIJENI. Konec."},
+      {"  uz s teckou.\r\n", "uz s teckou."},
+      {"bez konce radku", "bez konce radku"},
+      {"\r\n\r\nprazdne radky\r\n\r\n", "prazdne radky"},
+      {"jen LF\nbez CR", "jen LF bez CR"},
+      {"", ""},
+  };
+  for (const Case& c : cases) EXPECT_EQ(SpokenParagraph(c.given), c.said) << c.given;
+}
+
+}  // namespace
+}  // namespace raketa::test
