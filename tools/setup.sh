@@ -10,6 +10,7 @@ packages=(
   build-essential cmake pkg-config
   libsdl2-dev libsdl2-ttf-dev libsdl2-mixer-dev
   libjpeg-dev libfontconfig-dev zlib1g-dev fonts-comic-neue
+  libespeak-ng-dev espeak-ng-data
   libtomlplusplus-dev
 )
 test_packages=(

@@ -19,7 +19,9 @@
 #include "presentation/live/live_application.h"
 #include "presentation/live/live_file_dialogs.h"
 #include "presentation/live/live_screen.h"
+#include "presentation/live/live_speech.h"
 #include "presentation/live/mixer_sound.h"
+#include "presentation/live/speech_setting.h"
 #include "presentation/live/window_output.h"
 #include "presentation/render/font_set.h"
 #include "presentation/render/software_surface.h"
@@ -47,7 +49,7 @@ struct SdlSession {
 // The game with its services, running in the window.
 class LiveGame {
  public:
-  LiveGame(WindowOutput& output, FontSet& fonts, const Catalogue& catalogue)
+  LiveGame(WindowOutput& output, FontSet& fonts, const Catalogue& catalogue, bool speak)
       : surface_(catalogue, fonts),
         screen_(output, surface_, edit_, fonts),
         sound_(catalogue),
@@ -57,6 +59,9 @@ class LiveGame {
         form_(services_),
         window_(output.Window()) {
     surface_.OnPresent = [this] { screen_.NotePresent(); };
+    services_.speech = &speech_;
+    // --speak, or the choice the player made last time with F8.
+    form_.game.SpeechOn = speak || ReadSpeechSetting().value_or(false);
     edit_.OnKeyPress = [this](char k) { form_.keypress(k); };
   }
 
@@ -140,6 +145,7 @@ class LiveGame {
   KeyPoll keys_;
   LiveScreen screen_;
   MixerSound sound_;
+  LiveSpeech speech_;  // after the sound: it plays through the mixer
   LiveApplication app_;
   LiveFileDialogs dialogs_;
   Services services_;
@@ -199,7 +205,7 @@ int RunLive(const LiveOptions& opts) {
   SDL_ShowCursor(SDL_DISABLE);
   if (verbose) std::fprintf(stderr, "raketa: drawing through the %s\n", output->Path().c_str());
   {
-    LiveGame game(*output, *fonts, *catalogue);
+    LiveGame game(*output, *fonts, *catalogue, opts.speak);
     game.Run(verbose ? &started : nullptr);
   }
   output.reset();
