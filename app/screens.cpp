@@ -62,7 +62,8 @@ void IntroStep(Game& g) {
   g.TextCursorX += 10;
   unsigned char c = text.ReadChar();
   canvas.SetFontColour(colour::Red);
-  canvas.TextOut(g.TextCursorX, g.TextCursorY, std::string(1, static_cast<char>(c)));
+  const std::string glyph(1, static_cast<char>(c));
+  canvas.TextOut(GlyphXInCell(canvas, g.TextCursorX, glyph), g.TextCursorY, glyph);
   d.ReleaseCanvas();
   d.Present();
 }

@@ -35,6 +35,9 @@ void ShowWholeText(Game& g);
 // narration as the typewriter's own end does.
 void FinishTyping(Game& g);
 void RedrawBackground(Game& g);
+// Where a glyph starts so that it is centred in the 10-pixel character cell
+// at `cellX`, in the canvas's current font.
+int GlyphXInCell(Canvas& canvas, int cellX, std::string_view glyph);
 // One narration cell: black shadow, then the green glyph.
 void DrawNarrationCharacter(Game& g, Canvas& canvas, unsigned char c);
 

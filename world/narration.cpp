@@ -40,12 +40,16 @@ void CloseRoomText(Game& g) {
   if (g.RoomTextFile.IsOpen()) g.RoomTextFile.Close();
 }
 
-void DrawNarrationCharacter(Game& g, Canvas& canvas, unsigned char c) {
-  const std::string glyph(1, static_cast<char>(c));
+int GlyphXInCell(Canvas& canvas, int cellX, std::string_view glyph) {
   // The glyph sits in the middle of its cell, so that narrow letters do not
   // leave a gap after them and wide ones do not run into the next.
   const int spare = kCellWidth - canvas.TextWidth(glyph);
-  const int x = g.TextCursorX + (spare >= 0 ? spare / 2 : -((1 - spare) / 2));
+  return cellX + (spare >= 0 ? spare / 2 : -((1 - spare) / 2));
+}
+
+void DrawNarrationCharacter(Game& g, Canvas& canvas, unsigned char c) {
+  const std::string glyph(1, static_cast<char>(c));
+  const int x = GlyphXInCell(canvas, g.TextCursorX, glyph);
   canvas.SetFontColour(colour::Black);
   canvas.TextOut(x + 2, g.TextCursorY + 2, glyph);
   canvas.SetFontColour(colour::Green);

@@ -22,6 +22,7 @@
 #include "presentation/live/live_speech.h"
 #include "presentation/live/mixer_sound.h"
 #include "presentation/live/speech_setting.h"
+#include "presentation/live/window_keys.h"
 #include "presentation/live/window_output.h"
 #include "presentation/render/font_set.h"
 #include "presentation/render/software_surface.h"
@@ -115,11 +116,26 @@ class LiveGame {
   void Handle(const SDL_Event& e) {
     switch (e.type) {
       case SDL_QUIT: app_.Close(); break;
-      case SDL_KEYDOWN: KeyDown(e.key, edit_, keys_); break;
+      case SDL_KEYDOWN: Key(e.key); break;
       case SDL_KEYUP: KeyUp(e.key, keys_); break;
       case SDL_TEXTINPUT: TextInput(e.text.text, edit_); break;
       case SDL_WINDOWEVENT: Window(e); break;
       default: break;
+    }
+  }
+
+  void Key(const SDL_KeyboardEvent& k) {
+    switch (WindowKeyOf(k)) {
+      case WindowKey::ToggleFullScreen:
+        if (!k.repeat) screen_.ToggleFullScreen();
+        return;
+      case WindowKey::Paste:
+        if (char* clip = SDL_GetClipboardText()) {
+          for (char c : PastedCp1250(clip)) edit_.TypeChar(static_cast<unsigned char>(c));
+          SDL_free(clip);
+        }
+        return;
+      case WindowKey::None: KeyDown(k, edit_, keys_); return;
     }
   }
 

@@ -23,6 +23,11 @@ void LiveScreen::Redraw() {
   output_.ShowAll(image_.Xrgb());
 }
 
+void LiveScreen::ToggleFullScreen() {
+  output_.ToggleFullScreen();
+  Redraw();
+}
+
 bool LiveScreen::HandleWindowEvent(const SDL_Event& e) {
   if (e.type != SDL_WINDOWEVENT) return false;
   switch (e.window.event) {

@@ -26,6 +26,8 @@ class LiveScreen {
   void Refresh();
   // The window lost its contents or its size changed.
   void Redraw();
+  // Alt+Enter or F11: full screen or a window, the picture drawn again.
+  void ToggleFullScreen();
   // Handles window events that concern the picture; true when it did.
   bool HandleWindowEvent(const SDL_Event& e);
 

@@ -2,6 +2,7 @@
 #include "presentation/live/modal_loop.h"
 
 #include "presentation/live/key_input.h"
+#include "presentation/live/window_keys.h"
 
 namespace raketa {
 
@@ -30,6 +31,10 @@ bool ModalLoop::Run(const std::function<void(Raster565&)>& draw,
     if (e.type == SDL_WINDOWEVENT) {
       if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST) keys_.ReleaseAll();
       screen_.HandleWindowEvent(e);
+      continue;
+    }
+    if (e.type == SDL_KEYDOWN && WindowKeyOf(e.key) == WindowKey::ToggleFullScreen) {
+      if (!e.key.repeat) screen_.ToggleFullScreen();
       continue;
     }
     if (e.type != SDL_KEYDOWN && e.type != SDL_TEXTINPUT) continue;

@@ -50,7 +50,7 @@ inline std::uint32_t Blend(std::uint32_t a, std::uint32_t b, std::uint32_t weigh
 SDL_Window* MakeWindow(bool windowed) {
   if (windowed) {
     return SDL_CreateWindow("Raketa", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, WindowOutput::kWidth,
-                            WindowOutput::kHeight, 0);
+                            WindowOutput::kHeight, SDL_WINDOW_RESIZABLE);
   }
   // Full screen is made at the desktop's own size and place: without a
   // window manager nobody enlarges a smaller window, and SDL would draw for
@@ -105,6 +105,19 @@ WindowOutput::~WindowOutput() {
   if (renderer_) SDL_DestroyRenderer(renderer_);
   if (staging_) SDL_FreeSurface(staging_);
   if (window_) SDL_DestroyWindow(window_);
+}
+
+void WindowOutput::ToggleFullScreen() {
+  windowed_ = !windowed_;
+  if (windowed_) {
+    SDL_SetWindowFullscreen(window_, 0);
+    SDL_SetWindowBordered(window_, SDL_TRUE);
+    SDL_SetWindowResizable(window_, SDL_TRUE);
+    SDL_SetWindowSize(window_, kWidth, kHeight);
+    SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+  } else {
+    SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
+  }
 }
 
 bool WindowOutput::TryRenderer(bool forced) {

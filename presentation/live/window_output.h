@@ -21,7 +21,7 @@ class WindowOutput {
   static constexpr int kWidth = 1024;
   static constexpr int kHeight = 768;
 
-  // Full screen on the desktop's own mode, or a 1024 x 768 window.  Throws
+  // Full screen on the desktop's own mode, or a resizable 1024 x 768 window.  Throws
   // std::runtime_error when no window can be made.
   static std::unique_ptr<WindowOutput> Open(bool windowed);
   ~WindowOutput();
@@ -31,6 +31,11 @@ class WindowOutput {
   SDL_Window* Window() const { return window_; }
   // "window surface" or the renderer's name.
   const std::string& Path() const { return path_; }
+
+  // Between full screen and a resizable 1024 x 768 window; the picture
+  // follows with the next ShowAll.
+  void ToggleFullScreen();
+  bool FullScreen() const { return !windowed_; }
 
   // Shows the given rows of a 1024 x 768 picture of 0x00RRGGBB pixels.
   void Show(const std::uint32_t* xrgb, RowRange rows);

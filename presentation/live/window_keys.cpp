@@ -1,0 +1,25 @@
+#include "presentation/live/window_keys.h"
+
+#include "presentation/command_line.h"
+#include "presentation/live/typed_text.h"
+
+namespace raketa {
+
+WindowKey WindowKeyOf(const SDL_KeyboardEvent& e) {
+  const SDL_Keycode key = e.keysym.sym;
+  const Uint16 mod = e.keysym.mod;
+  const bool alt = (mod & KMOD_ALT) != 0;
+  const bool ctrl = (mod & KMOD_CTRL) != 0;
+  if (key == SDLK_F11 && !alt && !ctrl) return WindowKey::ToggleFullScreen;
+  if ((key == SDLK_RETURN || key == SDLK_KP_ENTER) && alt && !ctrl) return WindowKey::ToggleFullScreen;
+  if (key == SDLK_v && ctrl && !alt) return WindowKey::Paste;
+  return WindowKey::None;
+}
+
+std::string PastedCp1250(std::string_view utf8) {
+  std::string text = TypedCp1250(utf8);
+  if (text.size() > CommandLine::kMaxLength) text.resize(CommandLine::kMaxLength);
+  return text;
+}
+
+}  // namespace raketa
