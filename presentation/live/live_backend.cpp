@@ -61,6 +61,14 @@ class LiveGame {
         window_(output.Window()) {
     surface_.OnPresent = [this] { screen_.NotePresent(); };
     services_.speech = &speech_;
+    dialogs_.speak = [this](const std::string& utf8, bool cutOff) {
+      if (!form_.game.SpeechOn) return;
+      if (cutOff) {
+        speech_.Interrupt(utf8);
+      } else {
+        speech_.Say(utf8);
+      }
+    };
     // --speak, or the choice the player made last time with F8.
     form_.game.SpeechOn = speak || ReadSpeechSetting().value_or(false);
     edit_.OnKeyPress = [this](char k) { form_.keypress(k); };

@@ -1,6 +1,7 @@
 // Drawing the file dialogs and feeding them keys.
 #include "presentation/live/live_file_dialogs.h"
 
+#include "presentation/live/dialog_speech.h"
 #include "presentation/live/remembered_folder.h"
 #include "presentation/live/typed_text.h"
 #include "world/cp1250.h"
@@ -37,14 +38,29 @@ bool LiveFileDialogs::Execute(FileDialogModel::Kind kind, std::string& path) {
   if (directory_.empty()) directory_ = RecallFolder(folders.state);
   FileDialogModel model(kind, directory_, folders.saves);
   bool chosen = false;
+  DialogHeard heard = Hear(model);
+  Tell(DialogNews(nullptr, heard, kind));
   const bool open = ModalLoop(screen_, keys_).Run([&](Raster565& r) { Draw(r, model); },
-                                                  [&](const SDL_Event& e) { return Handle(e, model, chosen); });
+                                                  [&](const SDL_Event& e) {
+                                                    const ModalLoop::Reply reply = Handle(e, model, chosen);
+                                                    if (reply == ModalLoop::Reply::Changed) {
+                                                      DialogHeard now = Hear(model);
+                                                      Tell(DialogNews(&heard, now, kind));
+                                                      heard = now;
+                                                    }
+                                                    return reply;
+                                                  });
   if (!open) app_.Close();
   if (!chosen) return false;
   directory_ = model.Directory();
   RememberFolder(folders.state, directory_);
   path = Utf8ToCp1250(model.Result());
   return true;
+}
+
+void LiveFileDialogs::Tell(const std::vector<std::string>& sentences) {
+  if (!speak) return;
+  for (std::size_t i = 0; i < sentences.size(); ++i) speak(sentences[i], i == 0);
 }
 
 ModalLoop::Reply LiveFileDialogs::Handle(const SDL_Event& e, FileDialogModel& m, bool& chosen) {

@@ -3,7 +3,9 @@
 // the keyboard.  What they list and choose is FileDialogModel's business.
 #pragma once
 
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "presentation/live/file_dialog_model.h"
 #include "presentation/live/modal_loop.h"
@@ -20,8 +22,14 @@ class LiveFileDialogs : public FileDialogs {
   bool ExecuteLoad(std::string& path) override { return Execute(FileDialogModel::Kind::Load, path); }
   bool ExecuteSave(std::string& path) override { return Execute(FileDialogModel::Kind::Save, path); }
 
+  // Hears what the dialog says (UTF-8) while speech is on; `cutOff` on the
+  // first sentence of each key, so a quick run down the list is not heard
+  // entry by entry to the end.
+  std::function<void(const std::string& utf8, bool cutOff)> speak;
+
  private:
   bool Execute(FileDialogModel::Kind kind, std::string& path);
+  void Tell(const std::vector<std::string>& sentences);
   void Draw(Raster565& r, FileDialogModel& m);
   ModalLoop::Reply Handle(const SDL_Event& e, FileDialogModel& m, bool& chosen);
 

@@ -1,0 +1,83 @@
+#include "presentation/live/dialog_speech.h"
+
+#include <cctype>
+#include <filesystem>
+
+namespace raketa {
+
+namespace {
+
+using Focus = FileDialogModel::Focus;
+
+std::string Folder(const std::string& directory) {
+  const std::filesystem::path p(directory);
+  std::string last = p.filename().string();
+  if (last.empty()) last = p.parent_path().filename().string();
+  return "Složka " + (last.empty() ? directory : last) + ".";
+}
+
+std::string Entry(const DialogEntry& e) {
+  if (e.name == "..") return "o složku výš";
+  if (e.directory) return e.name + ", složka";
+  // The extension every saved game has tells the listener nothing.
+  const std::string ext = FileDialogModel::kExtension;
+  if (e.name.size() > ext.size()) {
+    std::string tail = e.name.substr(e.name.size() - ext.size());
+    for (char& c : tail) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (tail == ext) return e.name.substr(0, e.name.size() - ext.size());
+  }
+  return e.name;
+}
+
+std::string NameSaid(const std::string& name) {
+  return name.empty() ? "Jméno souboru je prázdné." : "Jméno souboru: " + name + ".";
+}
+
+std::string Remark(std::string message) {
+  const std::string keys = "(A/N)";
+  const std::size_t at = message.find(keys);
+  if (at != std::string::npos) message.replace(at, keys.size(), "A ano, N ne.");
+  return message;
+}
+
+}  // namespace
+
+DialogHeard Hear(const FileDialogModel& m) {
+  DialogHeard h;
+  h.directory = m.Directory();
+  h.selected = m.Selected();
+  if (h.selected >= 0 && h.selected < static_cast<int>(m.Entries().size())) h.entry = Entry(m.Entries()[h.selected]);
+  h.name = m.Name();
+  h.focus = m.GetFocus();
+  h.message = m.Message();
+  return h;
+}
+
+std::vector<std::string> DialogNews(const DialogHeard* before, const DialogHeard& now, FileDialogModel::Kind kind) {
+  std::vector<std::string> said;
+  const bool listFocus = now.focus == Focus::List;
+  const std::string listed = now.selected < 0 ? "Prázdná složka." : now.entry + ".";
+  if (before == nullptr) {
+    said.push_back(kind == FileDialogModel::Kind::Load ? "Nahrát uloženou hru." : "Uložit hru.");
+    said.push_back(Folder(now.directory));
+    said.push_back(listFocus ? listed : NameSaid(now.name));
+    said.push_back("Šipky vybírají ze seznamu, psaní mění jméno, Enter potvrdí, Escape zavře.");
+    return said;
+  }
+  if (now.directory != before->directory) {
+    said.push_back(Folder(now.directory));
+    if (listFocus) said.push_back(listed);
+  } else if (listFocus && (now.selected != before->selected || before->focus != Focus::List)) {
+    said.push_back(listed);
+  } else if (!listFocus && before->focus != Focus::Name) {
+    said.push_back(NameSaid(now.name));
+  } else if (!listFocus && now.name != before->name) {
+    // Typing is echoed letter by letter; anything else says the whole name.
+    const bool typed = now.name.size() > before->name.size() && now.name.compare(0, before->name.size(), before->name) == 0;
+    said.push_back(typed ? now.name.substr(before->name.size()) : NameSaid(now.name));
+  }
+  if (!now.message.empty() && now.message != before->message) said.push_back(Remark(now.message));
+  return said;
+}
+
+}  // namespace raketa
