@@ -1,5 +1,6 @@
 #include "commands/normal_form.h"
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -34,9 +35,8 @@ std::string Join(const Words& words, std::size_t from) {
 // The direction word a player may mean, or empty.
 std::string Direction(const std::string& w) {
   static const std::pair<const char*, const char*> kDirections[] = {
-      {"s", "sever"},       {"sever", "sever"},   {"j", "jih"},         {"jih", "jih"},
-      {"v", "vychod"},      {"vychod", "vychod"}, {"východ", "vychod"}, {"z", "zapad"},
-      {"zapad", "zapad"},   {"západ", "zapad"},
+      {"s", "sever"},       {"sever", "sever"},   {"j", "jih"},   {"jih", "jih"},     {"v", "vychod"},
+      {"vychod", "vychod"}, {"východ", "vychod"}, {"z", "zapad"}, {"zapad", "zapad"}, {"západ", "zapad"},
   };
   for (const auto& [said, meant] : kDirections) {
     if (w == said) return meant;
@@ -53,10 +53,21 @@ struct VerbForm {
 };
 const std::vector<VerbForm>& Verbs() {
   static const std::vector<VerbForm> verbs = {
-      {{"obleč", "si"}, "použij"}, {{"vezmi"}, "vem"},         {{"seber"}, "vem"},         {{"polož"}, "odloz"},
-      {{"poloz"}, "odloz"},        {{"odlož"}, "odloz"},       {{"zahoď"}, "odloz"},       {{"sněz"}, "použij"},
-      {{"sní"}, "použij"},         {{"jez"}, "použij"},        {{"vypij"}, "použij"},      {{"pij"}, "použij"},
-      {{"obleč"}, "použij"},       {{"prozkoumej"}, "prohledej"}, {{"prohlédni"}, "prohledej"},
+      {{"obleč", "si"}, "použij"},  // before "obleč" alone
+      {{"vezmi"}, "vem"},
+      {{"seber"}, "vem"},
+      {{"polož"}, "odloz"},
+      {{"poloz"}, "odloz"},
+      {{"odlož"}, "odloz"},
+      {{"zahoď"}, "odloz"},
+      {{"sněz"}, "použij"},
+      {{"sní"}, "použij"},
+      {{"jez"}, "použij"},
+      {{"vypij"}, "použij"},
+      {{"pij"}, "použij"},
+      {{"obleč"}, "použij"},
+      {{"prozkoumej"}, "prohledej"},
+      {{"prohlédni"}, "prohledej"},
   };
   return verbs;
 }

@@ -1,8 +1,8 @@
 // The sent lines kept for Up and Down: how far back they reach and what is
 // not kept.
-#include <gtest/gtest.h>
-
 #include "world/command_history.h"
+
+#include <gtest/gtest.h>
 
 namespace raketa {
 namespace {

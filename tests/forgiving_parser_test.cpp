@@ -35,8 +35,7 @@ INSTANTIATE_TEST_SUITE_P(
     Forms, NormalFormTable,
     ::testing::Values(
         // blanks
-        FormCase{"  sever  ", "sever"}, FormCase{"vem   pivo ", "vem pivo"}, FormCase{"", ""},
-        FormCase{"   ", ""},
+        FormCase{"  sever  ", "sever"}, FormCase{"vem   pivo ", "vem pivo"}, FormCase{"", ""}, FormCase{"   ", ""},
         // directions, short and long, with a verb of going
         FormCase{"s", "sever"}, FormCase{"j", "jih"}, FormCase{"v", "vychod"}, FormCase{"z", "zapad"},
         FormCase{"východ", "vychod"}, FormCase{"západ", "zapad"}, FormCase{"jdi na jih", "jih"},
@@ -44,15 +43,14 @@ INSTANTIATE_TEST_SUITE_P(
         FormCase{"běž", "běž"}, FormCase{"jdi na", "jdi na"}, FormCase{"jdi na jih a zpátky", "jdi na jih a zpátky"},
         FormCase{"na sever", "na sever"},
         // verbs
-        FormCase{"vezmi kartu", "vem kartu"}, FormCase{"seber klíč", "vem klíč"},
-        FormCase{"polož klíč", "odloz klíč"}, FormCase{"poloz klíč", "odloz klíč"},
-        FormCase{"odlož klíč", "odloz klíč"}, FormCase{"zahoď klíč", "odloz klíč"},
-        FormCase{"sněz tatranka", "použij tatranka"}, FormCase{"sní tatranka", "použij tatranka"},
-        FormCase{"jez tatranka", "použij tatranka"}, FormCase{"vypij pivo", "použij pivo"},
-        FormCase{"pij pivo", "použij pivo"}, FormCase{"obleč skafandr", "použij skafandr"},
-        FormCase{"obleč si skafandr", "použij skafandr"}, FormCase{"prozkoumej trezor", "prohledej trezor"},
-        FormCase{"prohlédni trezor", "prohledej trezor"}, FormCase{"vezmi", "vem"},
-        FormCase{"vezmikartu", "vezmikartu"},
+        FormCase{"vezmi kartu", "vem kartu"}, FormCase{"seber klíč", "vem klíč"}, FormCase{"polož klíč", "odloz klíč"},
+        FormCase{"poloz klíč", "odloz klíč"}, FormCase{"odlož klíč", "odloz klíč"},
+        FormCase{"zahoď klíč", "odloz klíč"}, FormCase{"sněz tatranka", "použij tatranka"},
+        FormCase{"sní tatranka", "použij tatranka"}, FormCase{"jez tatranka", "použij tatranka"},
+        FormCase{"vypij pivo", "použij pivo"}, FormCase{"pij pivo", "použij pivo"},
+        FormCase{"obleč skafandr", "použij skafandr"}, FormCase{"obleč si skafandr", "použij skafandr"},
+        FormCase{"prozkoumej trezor", "prohledej trezor"}, FormCase{"prohlédni trezor", "prohledej trezor"},
+        FormCase{"vezmi", "vem"}, FormCase{"vezmikartu", "vezmikartu"},
         // the valve
         FormCase{"zavři ventil", "zastav ventil"}, FormCase{"zavri ventil", "zastav ventil"},
         FormCase{"otevři ventil", "otevri ventil"}, FormCase{" zastav  ventil", "zastav ventil"},
@@ -114,48 +112,48 @@ TEST_P(AcceptedLines, DispatchActsAsTheHandlersAlone) {
 
 INSTANTIATE_TEST_SUITE_P(
     Design, AcceptedLines,
-    ::testing::Values(
-        AcceptedCase{"north through an open door", 5, "sever",
-                     [](CommandRig& r) {
-                       r.Here().Exits[North].Target = 6;
-                       r.Here().Exits[North].Opened = 1;
-                     }},
-        AcceptedCase{"no door west", 5, "zapad", nullptr},
-        AcceptedCase{"search the room", 5, "prohledej místnost", nullptr},
-        AcceptedCase{"search the room without the accent", 5, "prohledej mistnost", nullptr},
-        AcceptedCase{"search alone", 5, "prohledej", nullptr},
-        // The trimmed form would search the room instead.
-        AcceptedCase{"the search verb with its blank", 5, "prohledej ", OpenAndSearched},
-        AcceptedCase{"examine with prozkoumej", 5, "prozkoumej skrin",
-                     [](CommandRig& r) {
-                       OpenAndSearched(r);
-                       SetName(r.Here().Fixtures[1].Name, "skrin");
-                     }},
-        // The plain-letter match would pick the locked "stul" first.
-        AcceptedCase{"a fixture named with its accent", 5, "prohledej stůl",
-                     [](CommandRig& r) {
-                       OpenAndSearched(r);
-                       SetName(r.Here().Fixtures[0].Name, "stul");
-                       r.Here().Fixtures[0].Opened = 0;
-                       SetName(r.Here().Fixtures[1].Name, "stůl");
-                     }},
-        // As "vem" it would take the floor's pivo instead.
-        AcceptedCase{"vezmi takes from the fixture", 5, "vezmi pivo",
-                     [](CommandRig& r) {
-                       OpenAndSearched(r);
-                       SetItem(r.Here().Fixtures[0].Items[0], "pivo");
-                       SetItem(r.Here().Items[0], "pivo");
-                     }},
-        AcceptedCase{"take from the floor", 5, "vem pivo",
-                     [](CommandRig& r) {
-                       OpenAndSearched(r);
-                       SetItem(r.Here().Items[4], "pivo");
-                     }},
-        AcceptedCase{"drop", 5, "odloz pivo", [](CommandRig& r) { SetItem(r.w.Slot(2), "pivo"); }},
-        AcceptedCase{"use", 5, "použij pivo", [](CommandRig& r) { SetItem(r.w.Slot(1), "pivo"); }},
-        AcceptedCase{"use without the accent", 5, "pouzij pivo", [](CommandRig& r) { SetItem(r.w.Slot(1), "pivo"); }},
-        AcceptedCase{"close the valve", 27, "zastav ventil", nullptr},
-        AcceptedCase{"open the valve", 27, "otevri ventil", [](CommandRig& r) { r.w.ValveClosed = 1; }}),
+    ::testing::Values(AcceptedCase{"north through an open door", 5, "sever",
+                                   [](CommandRig& r) {
+                                     r.Here().Exits[North].Target = 6;
+                                     r.Here().Exits[North].Opened = 1;
+                                   }},
+                      AcceptedCase{"no door west", 5, "zapad", nullptr},
+                      AcceptedCase{"search the room", 5, "prohledej místnost", nullptr},
+                      AcceptedCase{"search the room without the accent", 5, "prohledej mistnost", nullptr},
+                      AcceptedCase{"search alone", 5, "prohledej", nullptr},
+                      // The trimmed form would search the room instead.
+                      AcceptedCase{"the search verb with its blank", 5, "prohledej ", OpenAndSearched},
+                      AcceptedCase{"examine with prozkoumej", 5, "prozkoumej skrin",
+                                   [](CommandRig& r) {
+                                     OpenAndSearched(r);
+                                     SetName(r.Here().Fixtures[1].Name, "skrin");
+                                   }},
+                      // The plain-letter match would pick the locked "stul" first.
+                      AcceptedCase{"a fixture named with its accent", 5, "prohledej stůl",
+                                   [](CommandRig& r) {
+                                     OpenAndSearched(r);
+                                     SetName(r.Here().Fixtures[0].Name, "stul");
+                                     r.Here().Fixtures[0].Opened = 0;
+                                     SetName(r.Here().Fixtures[1].Name, "stůl");
+                                   }},
+                      // As "vem" it would take the floor's pivo instead.
+                      AcceptedCase{"vezmi takes from the fixture", 5, "vezmi pivo",
+                                   [](CommandRig& r) {
+                                     OpenAndSearched(r);
+                                     SetItem(r.Here().Fixtures[0].Items[0], "pivo");
+                                     SetItem(r.Here().Items[0], "pivo");
+                                   }},
+                      AcceptedCase{"take from the floor", 5, "vem pivo",
+                                   [](CommandRig& r) {
+                                     OpenAndSearched(r);
+                                     SetItem(r.Here().Items[4], "pivo");
+                                   }},
+                      AcceptedCase{"drop", 5, "odloz pivo", [](CommandRig& r) { SetItem(r.w.Slot(2), "pivo"); }},
+                      AcceptedCase{"use", 5, "použij pivo", [](CommandRig& r) { SetItem(r.w.Slot(1), "pivo"); }},
+                      AcceptedCase{"use without the accent", 5, "pouzij pivo",
+                                   [](CommandRig& r) { SetItem(r.w.Slot(1), "pivo"); }},
+                      AcceptedCase{"close the valve", 27, "zastav ventil", nullptr},
+                      AcceptedCase{"open the valve", 27, "otevri ventil", [](CommandRig& r) { r.w.ValveClosed = 1; }}),
     [](const auto& info) { return CaseName(info.param.name); });
 
 // ---------------------------------------------------------------------------
@@ -222,8 +220,8 @@ INSTANTIATE_TEST_SUITE_P(
                      "OK..vzal jsem...", [](CommandRig& r) { return r.w.Slot(1).Name == "pivo"; }},
         ForgivenCase{"polož puts down", 5, "polož  pivo", [](CommandRig& r) { SetItem(r.w.Slot(3), "pivo"); },
                      "OK..odložil jsem ...", [](CommandRig& r) { return r.w.Slot(3).Empty(); }},
-        ForgivenCase{"vypij uses", 5, "vypij pivo", [](CommandRig& r) { SetItem(r.w.Slot(1), "pivo"); },
-                     "Mňam Mňam...", [](CommandRig& r) { return r.w.Slot(1).Empty(); }},
+        ForgivenCase{"vypij uses", 5, "vypij pivo", [](CommandRig& r) { SetItem(r.w.Slot(1), "pivo"); }, "Mňam Mňam...",
+                     [](CommandRig& r) { return r.w.Slot(1).Empty(); }},
         ForgivenCase{"a valve line with a trailing blank", 5, "zastav ventil ", nullptr, "Tu se nedá nic zavřít...",
                      [](CommandRig& r) { return r.w.ValveClosed == 0; }},
         ForgivenCase{"zavři ventil closes it", 27, "zavři ventil", nullptr, "Ok ventil zavřený...",

@@ -49,7 +49,7 @@ class HurryText : public ::testing::Test {
     InstallWorld(TinyWorld());
     // Long enough that the typewriter is far from its end when Tab comes.
     WriteFile("texty/m1.dat", Utf8ToCp1250("Nákladní prostor rakety.\r\nVšude je tma a ticho, jen ventil syčí.\r\n"
-                                            "Na stěně visí mapa a v rohu leží zmačkaný plán.\r\n"));
+                                           "Na stěně visí mapa a v rohu leží zmačkaný plán.\r\n"));
   }
 
   Played Play(const std::string& script) {
@@ -69,8 +69,9 @@ class HurryText : public ::testing::Test {
 // Frames: 100 of landing, then the first play frame starts typing room 1.
 TEST_F(HurryText, TabGivesTheFinishedTypewritersPictureWithoutFurtherClicks) {
   Played waited = Play("key Esc\nwait 101\nwait 300\nscreenshot end\n");
-  Played hurried = Play("key Esc\nwait 101\nwait 20\nscreenshot before\nkey Tab\nwait 1\nscreenshot after\nwait 5\n"
-                     "dump world.sav\n");
+  Played hurried = Play(
+      "key Esc\nwait 101\nwait 20\nscreenshot before\nkey Tab\nwait 1\nscreenshot after\nwait 5\n"
+      "dump world.sav\n");
   ASSERT_EQ(waited.shots.size(), 1u);
   ASSERT_EQ(hurried.shots.size(), 2u);
   // The text was still being typed when Tab came...

@@ -1,8 +1,8 @@
 // The window's own keys, told apart from the game's, and clipboard text as
 // the command line takes it.
-#include <gtest/gtest.h>
-
 #include "presentation/live/window_keys.h"
+
+#include <gtest/gtest.h>
 
 namespace raketa {
 namespace {
