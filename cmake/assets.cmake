@@ -4,10 +4,27 @@
 # they are compiled with the catalogue that decodes them.
 # The files themselves are made by tools/asset_maker (see docs/assets.md).
 
-set(RAKETA_PICTURE_FILES pozadi kyslik dosedka odlet)
-set(RAKETA_CUE_FILES
-  pozadi kroky klik radek ok chyba zavrene dopln
-  dychani venku mrtvy unik_paliva ventil sirena rychle logo)
+# Which files: the identifiers of presentation/asset_list.inc, the one list
+# the game's code is built from too (configuring again when it changes).
+set(RAKETA_ASSET_LIST ${PROJECT_SOURCE_DIR}/presentation/asset_list.inc)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${RAKETA_ASSET_LIST})
+function(raketa_asset_ids macro out)
+  file(STRINGS ${RAKETA_ASSET_LIST} lines REGEX "^${macro}\\(")
+  set(ids)
+  foreach(line IN LISTS lines)
+    string(REGEX MATCH "^${macro}\\(([a-z_0-9]+)," match "${line}")
+    if(NOT match)
+      message(FATAL_ERROR "${RAKETA_ASSET_LIST}: cannot read the identifier in: ${line}")
+    endif()
+    list(APPEND ids ${CMAKE_MATCH_1})
+  endforeach()
+  if(NOT ids)
+    message(FATAL_ERROR "${RAKETA_ASSET_LIST}: no ${macro} lines")
+  endif()
+  set(${out} ${ids} PARENT_SCOPE)
+endfunction()
+raketa_asset_ids(RAKETA_PICTURE RAKETA_PICTURE_FILES)
+raketa_asset_ids(RAKETA_CUE RAKETA_CUE_FILES)
 
 set(RAKETA_EMBED_SCRIPT ${CMAKE_CURRENT_LIST_DIR}/embed_asset.cmake)
 set(RAKETA_EMBED_DIR ${PROJECT_BINARY_DIR}/embedded_assets)

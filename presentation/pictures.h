@@ -1,16 +1,18 @@
-// The four pictures of the picture list poz, by index.
+// The four pictures of the picture list poz, by index; the list itself is
+// presentation/asset_list.inc.
 #pragma once
 
 namespace raketa {
 
 enum class Picture : int {
-  pozadi = 0,   // play-screen background, 1024 x 768
-  kyslik = 1,   // oxygen bottle, 42 x 93
-  dosedka = 2,  // title picture, 1024 x 768
-  odlet = 3,    // departure picture, 1024 x 768
+#define RAKETA_PICTURE(id, width, height) id,
+#include "presentation/asset_list.inc"
 };
 
-constexpr int kPictureCount = 4;
+constexpr int kPictureCount = 0
+#define RAKETA_PICTURE(id, width, height) +1
+#include "presentation/asset_list.inc"
+    ;
 
 const char* PictureName(Picture p);
 

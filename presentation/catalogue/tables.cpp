@@ -1,5 +1,5 @@
 // The fixed sizes and formats of the pictures and cues that ship with the
-// game. Names and the looped flags come from the lists in presentation/core.
+// game, from presentation/asset_list.inc.
 #include <array>
 #include <string_view>
 
@@ -7,51 +7,30 @@
 
 namespace raketa {
 
-const PictureEntry& PictureTable(Picture p) {
-  static const std::array<PictureEntry, kPictureCount> table = [] {
-    // pozadi, kyslik, dosedka, odlet
-    constexpr int kSize[kPictureCount][2] = {{1024, 768}, {42, 93}, {1024, 768}, {1024, 768}};
-    std::array<PictureEntry, kPictureCount> t{};
-    for (int i = 0; i < kPictureCount; ++i) t[i] = {PictureName(static_cast<Picture>(i)), kSize[i][0], kSize[i][1]};
-    return t;
-  }();
-  return table.at(static_cast<std::size_t>(p));
-}
+namespace {
+constexpr std::array<PictureEntry, kPictureCount> kPictures = {{
+#define RAKETA_PICTURE(id, width, height) {#id, width, height},
+#include "presentation/asset_list.inc"
+}};
+constexpr std::array<CueEntry, kCueCount> kCues = {{
+#define RAKETA_CUE(id, name, looped, rate, bits, channels, seconds) {name, looped, rate, bits, channels, seconds},
+#include "presentation/asset_list.inc"
+}};
+}  // namespace
 
-const CueEntry& CueTable(Cue c) {
-  struct Format {
-    int rate, bits, channels;
-    double seconds;
-  };
-  static const std::array<CueEntry, kCueCount> table = [] {
-    // Everything is 22050 Hz 16-bit mono, except the stereo hum and title
-    // jingle and the old 8-bit siren.
-    constexpr Format kFormat[kCueCount] = {
-        {22050, 16, 2, 0.88}, {22050, 16, 1, 3.83}, {22050, 16, 1, 0.04}, {22050, 16, 1, 0.32},
-        {22050, 16, 1, 0.32}, {22050, 16, 1, 0.75}, {22050, 16, 1, 1.34}, {22050, 16, 1, 2.75},
-        {22050, 16, 1, 2.16}, {22050, 16, 1, 8.79}, {22050, 16, 1, 3.58}, {22050, 16, 1, 1.47},
-        {22050, 16, 1, 2.39}, {11025, 8, 1, 1.95},  {22050, 16, 1, 3.19}, {22050, 16, 2, 3.05},
-    };
-    std::array<CueEntry, kCueCount> t{};
-    for (int i = 0; i < kCueCount; ++i) {
-      Cue c = static_cast<Cue>(i);
-      const Format& f = kFormat[i];
-      t[i] = {CueName(c), CueLooped(c), f.rate, f.bits, f.channels, f.seconds};
-    }
-    return t;
-  }();
-  return table.at(static_cast<std::size_t>(c));
-}
+const PictureEntry& PictureTable(Picture p) { return kPictures.at(static_cast<std::size_t>(p)); }
+
+const CueEntry& CueTable(Cue c) { return kCues.at(static_cast<std::size_t>(c)); }
 
 int PictureIndexByName(std::string_view name) {
   for (int i = 0; i < kPictureCount; ++i)
-    if (name == PictureName(static_cast<Picture>(i))) return i;
+    if (name == kPictures[i].name) return i;
   return -1;
 }
 
 int CueIndexByName(std::string_view name) {
   for (int i = 0; i < kCueCount; ++i)
-    if (name == CueName(static_cast<Cue>(i))) return i;
+    if (name == kCues[i].name) return i;
   return -1;
 }
 

@@ -4,27 +4,23 @@
 namespace raketa {
 
 namespace {
-constexpr const char* kCueNames[kCueCount] = {
-    "pozadi", "kroky", "klik",        "radek",  "ok",     "chyba",  "zavrene", "dopln",
-    "dychani", "venku", "mrtvy", "unik paliva", "ventil", "sirena", "rychle",  "logo",
+struct CueFacts {
+  const char* name;
+  bool looped;
 };
-constexpr const char* kPictureNames[kPictureCount] = {"pozadi", "kyslik", "dosedka", "odlet"};
+constexpr CueFacts kCues[kCueCount] = {
+#define RAKETA_CUE(id, name, looped, rate, bits, channels, seconds) {name, looped},
+#include "presentation/asset_list.inc"
+};
+constexpr const char* kPictureNames[kPictureCount] = {
+#define RAKETA_PICTURE(id, width, height) #id,
+#include "presentation/asset_list.inc"
+};
 }  // namespace
 
-const char* CueName(Cue c) { return kCueNames[static_cast<int>(c)]; }
+const char* CueName(Cue c) { return kCues[static_cast<int>(c)].name; }
 
-bool CueLooped(Cue c) {
-  switch (c) {
-    case Cue::pozadi:
-    case Cue::dychani:
-    case Cue::venku:
-    case Cue::unik_paliva:
-    case Cue::sirena:
-      return true;
-    default:
-      return false;
-  }
-}
+bool CueLooped(Cue c) { return kCues[static_cast<int>(c)].looped; }
 
 const char* PictureName(Picture p) { return kPictureNames[static_cast<int>(p)]; }
 
