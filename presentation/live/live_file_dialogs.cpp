@@ -4,6 +4,7 @@
 #include "presentation/live/dialog_speech.h"
 #include "presentation/live/remembered_folder.h"
 #include "presentation/live/typed_text.h"
+#include "presentation/live/window_keys.h"
 #include "world/cp1250.h"
 #include "world/game_folders.h"
 
@@ -78,6 +79,14 @@ ModalLoop::Reply LiveFileDialogs::Handle(const SDL_Event& e, FileDialogModel& m,
     } else {
       m.Type(Cp1250ToUtf8(typed));
     }
+  } else if (e.type == SDL_KEYDOWN && WindowKeyOf(e.key) == WindowKey::Paste) {
+    // A file name pasted into the name field, as if typed.
+    if (m.AskingOverwrite()) return Reply::Ignored;
+    char* clip = SDL_GetClipboardText();
+    const std::string pasted = clip ? TypedCp1250(clip) : std::string();
+    SDL_free(clip);
+    if (pasted.empty()) return Reply::Ignored;
+    m.Type(Cp1250ToUtf8(pasted));
   } else if (e.type == SDL_KEYDOWN) {
     switch (e.key.keysym.sym) {
       case SDLK_UP: m.Move(-1); break;
