@@ -1,6 +1,7 @@
 // The function keys of play: new game, load and save through the dialogs,
 // pause, end, sound, quick save and quick load.
 #include "app/hlavni.h"
+#include "world/game_roles.h"
 
 namespace raketa {
 
@@ -43,10 +44,10 @@ bool ToggleSound(Game& g) {
   TWorld& w = g.World;
   g.SoundOn = true;
   if (w.CablesRepaired) g.io.sound.Play(Cue::sirena);
-  if (w.Current().Outside != 0 && w.CurrentRoom == 33) g.io.sound.Play(Cue::venku);
-  if (w.CurrentRoom != 33) g.io.sound.Play(Cue::pozadi);
+  if (w.Current().Outside != 0 && w.CurrentRoom == kCableRoom) g.io.sound.Play(Cue::venku);
+  if (w.CurrentRoom != kCableRoom) g.io.sound.Play(Cue::pozadi);
   if (w.SuitWorn) g.io.sound.Play(Cue::dychani);
-  if (w.CurrentRoom == 7 && !w.ValveClosed && !w.GaugeReplaced) g.io.sound.Play(Cue::unik_paliva);
+  if (w.CurrentRoom == kLeakRoom && !w.ValveClosed && !w.GaugeReplaced) g.io.sound.Play(Cue::unik_paliva);
   return false;
 }
 

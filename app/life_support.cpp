@@ -2,6 +2,7 @@
 // extended precision and stores the result back as a single, so the meters
 // fall exactly as the game always has.
 #include "app/hlavni.h"
+#include "world/game_roles.h"
 
 namespace raketa {
 
@@ -24,11 +25,11 @@ void LifeSupportTick(Game& g) {
     g.GameOver = true;  // the player died
     g.Cue(Cue::mrtvy);
   }
-  if (w.CurrentRoom == 7 && !w.SuitWorn) {
+  if (w.CurrentRoom == kLeakRoom && !w.SuitWorn) {
     w.Health = Drain(w.Health, 1);
     w.Nourishment = Drain(w.Nourishment, 1);
   }
-  if (w.Current().Outside != 0 && !w.SuitWorn && w.CurrentRoom != 34) {
+  if (w.Current().Outside != 0 && !w.SuitWorn && w.CurrentRoom != kShelterRoom) {
     w.Health = Drain(w.Health, 1);
     w.Nourishment = Drain(w.Nourishment, 1);
   }

@@ -7,6 +7,7 @@
 #include "app/hlavni.h"
 #include "commands/commands.h"
 #include "commands/second_reading.h"
+#include "world/game_roles.h"
 
 namespace raketa {
 
@@ -97,7 +98,7 @@ void PlayStep(Game& g) {
   RecallKeys(g);
 
   if (g.TextExt == ".dat" && EnterAccepted(g)) DispatchCommand(g);
-  if (g.ReturnPhase() && g.World.CurrentRoom == 1) {
+  if (g.ReturnPhase() && g.World.CurrentRoom == kStartRoom) {
     g.Cue(Cue::logo);
     g.DepartureScreen = true;
     return;

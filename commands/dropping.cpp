@@ -3,6 +3,7 @@
 #include "commands/command_kit.h"
 #include "commands/commands.h"
 #include "world/data.h"
+#include "world/game_roles.h"
 
 namespace raketa {
 
@@ -15,7 +16,7 @@ void DropCommand(Game& g) {
       continue;
     }
     g.CommandHandled = true;
-    if (item.Name == std::string_view("skafandr") && w.SuitWorn != 0) {
+    if (item.Name == W(items::kSuit) && w.SuitWorn != 0) {
       g.Answer(W("OK..odložil jsem ..."));
       w.SuitWorn = 0;
       // The breathing is silenced whether or not sound is on.

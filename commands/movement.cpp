@@ -3,6 +3,7 @@
 #include "commands/command_kit.h"
 #include "commands/commands.h"
 #include "world/data.h"
+#include "world/game_roles.h"
 
 namespace raketa {
 
@@ -21,9 +22,6 @@ constexpr DirectionWord kWords[] = {
     {"vychod", East, "to nejde...nejsou žádné dveře na východ ..."},
     {"zapad", West, "to nejde...nejsou žádné dveře na západ ..."},
 };
-
-// Room 32's north door opens when tried; it never needs its key.
-constexpr int kRoomWithFreeNorthDoor = 32;
 
 // The first carried slot whose Name is the key's name, or 0.
 int KeySlot(const TWorld& w, const ShortString<30>& key) {
@@ -53,7 +51,7 @@ void MoveCommand(Game& g) {
 
   g.CommandHandled = true;
   TWorld& w = g.World;
-  if (dir->exit == North && w.CurrentRoom == kRoomWithFreeNorthDoor) w.Current().Exits[North].Opened = 1;
+  if (dir->exit == North && w.CurrentRoom == kFillerRoom) w.Current().Exits[North].Opened = 1;
   TExit& exit = w.Current().Exits[dir->exit];
 
   if (exit.Target == 0) {

@@ -9,6 +9,7 @@
 
 #include "commands/command_kit.h"
 #include "world/data.h"
+#include "world/game_roles.h"
 
 namespace raketa {
 
@@ -55,12 +56,6 @@ UseRow Row(std::vector<const char*> items, unsigned forms, Condition when, Effec
   return row;
 }
 
-// --- rooms with a role in the repairs ---
-constexpr int kGaugeRoom = 7;
-constexpr int kCellRoom = 28;
-constexpr int kFillerRoom = 32;
-constexpr int kCableRoom = 33;
-
 bool Always(const Game&) { return true; }
 bool SuitOn(const Game& g) { return g.World.SuitWorn != 0; }
 bool SuitOff(const Game& g) { return g.World.SuitWorn == 0; }
@@ -87,12 +82,15 @@ bool CanTapeCables(const Game& g) { return In(g, kCableRoom) && SuitOn(g); }
 bool AtCablesWithoutSuit(const Game& g) { return In(g, kCableRoom) && SuitOff(g); }
 
 bool CanReplaceGauge(const Game& g) {
-  return In(g, kGaugeRoom) && g.World.ValveClosed != 0 && g.World.GaugeReplaced == 0;
+  return In(g, kLeakRoom) && g.World.ValveClosed != 0 && g.World.GaugeReplaced == 0;
 }
-bool GaugeValveOpen(const Game& g) { return In(g, kGaugeRoom) && g.World.ValveClosed == 0; }
-bool GaugeDone(const Game& g) { return In(g, kGaugeRoom) && g.World.GaugeReplaced != 0; }
+bool GaugeValveOpen(const Game& g) { return In(g, kLeakRoom) && g.World.ValveClosed == 0; }
+bool GaugeDone(const Game& g) { return In(g, kLeakRoom) && g.World.GaugeReplaced != 0; }
 
 // --- effects ---
+// A room's text once its repair is done ("texty\m32x.dat").
+std::string RepairedText(int room, const std::string& ext) { return "texty\\m" + std::to_string(room) + "x" + ext; }
+
 void OxygenRefill(Game& g) { g.SuitOxygenRefill = true; }
 void PutSuitOn(Game& g) { g.World.SuitWorn = 1; }
 void Eat(Game& g) { g.NourishmentRefill = true; }
@@ -100,9 +98,9 @@ void Heal(Game& g) { g.HealthRefill = true; }
 
 // The carried canister fills from the one text the game has for the full
 // tank; the canister in place follows the phase.
-void PourCarriedFuel(Game& g) { MeterStep(g, Meter::Fuel, "texty\\m32x.txt"); }
-void PourFuelInPlace(Game& g) { MeterStep(g, Meter::Fuel, "texty\\m32x" + g.TextExt); }
-void ExchangeCell(Game& g) { MeterStep(g, Meter::CellCharge, "texty\\m28x" + g.TextExt); }
+void PourCarriedFuel(Game& g) { MeterStep(g, Meter::Fuel, RepairedText(kFillerRoom, ".txt")); }
+void PourFuelInPlace(Game& g) { MeterStep(g, Meter::Fuel, RepairedText(kFillerRoom, g.TextExt)); }
+void ExchangeCell(Game& g) { MeterStep(g, Meter::CellCharge, RepairedText(kCellRoom, g.TextExt)); }
 void ClampCells(Game& g) { g.CellChargeClamp = true; }
 
 // The room's text changes at once to its repaired version.
@@ -110,11 +108,11 @@ void SwitchNarration(Game& g, const std::string& path) {
   CloseRoomText(g);
   OpenRoomText(g, path);
 }
-void TapeCables(Game& g) { SwitchNarration(g, "texty\\m33x" + g.TextExt); }
+void TapeCables(Game& g) { SwitchNarration(g, RepairedText(kCableRoom, g.TextExt)); }
 void CablesDone(Game& g) { g.World.CablesRepaired = 1; }
 void ReplaceCarriedGauge(Game& g) {
   g.World.GaugeReplaced = 1;
-  SwitchNarration(g, "texty\\m7x" + g.TextExt);
+  SwitchNarration(g, RepairedText(kLeakRoom, g.TextExt));
 }
 // From a fixture the gauge goes in without a change of text; the repaired
 // room is described on the next visit.
@@ -122,55 +120,56 @@ void ReplaceGaugeInPlace(Game& g) { g.World.GaugeReplaced = 1; }
 
 const std::vector<UseRow>& Table() {
   static const std::vector<UseRow> kTable = {
-      Row({"kyslík"}, kEveryForm, SuitOn, OxygenRefill, "Ok doplnil jsi zásobu kyslíku...", std::nullopt,
+      Row({items::kOxygen}, kEveryForm, SuitOn, OxygenRefill, "Ok doplnil jsi zásobu kyslíku...", std::nullopt,
           After::UsedUp),
-      Row({"kyslík"}, kEveryForm, SuitOff, nullptr, "Zatím nelze použít nemáš oblečený skafandr !!", Cue::chyba,
+      Row({items::kOxygen}, kEveryForm, SuitOff, nullptr, "Zatím nelze použít nemáš oblečený skafandr !!", Cue::chyba,
           After::Kept),
-      Row({"skafandr"}, kCarried, Always, PutSuitOn, "Ok jsem oblečený...", Cue::dychani, After::Kept),
-      Row({"tatranka", "špekáček", "pivo", "houska"}, kEveryForm, Always, Eat, "Mňam Mňam...", Cue::dopln,
-          After::UsedUp),
-      Row({"minerálka"}, kEveryForm, Always, Eat, "Mňam Mňam...to byla žižeň", Cue::dopln, After::UsedUp),
-      Row({"náplast", "obvaz"}, kEveryForm, Always, Heal, "to je balzám ...už to nekrvácí", Cue::dopln,
+      Row({items::kSuit}, kCarried, Always, PutSuitOn, "Ok jsem oblečený...", Cue::dychani, After::Kept),
+      Row({items::kSnack, items::kSausage, items::kBeer, items::kRoll}, kEveryForm, Always, Eat, "Mňam Mňam...",
+          Cue::dopln, After::UsedUp),
+      Row({items::kMineralWater}, kEveryForm, Always, Eat, "Mňam Mňam...to byla žižeň", Cue::dopln, After::UsedUp),
+      Row({items::kPlaster, items::kBandage}, kEveryForm, Always, Heal, "to je balzám ...už to nekrvácí", Cue::dopln,
           After::UsedUp),
       // The medicine is spelt without the accent when carried or on the
       // floor, and with it in a fixture.
-      Row({"penicilin"}, kCarried | kFloor, Always, Heal, "to je balzám ...už to nekrvácí", Cue::dopln,
+      Row({items::kPenicillin}, kCarried | kFloor, Always, Heal, "to je balzám ...už to nekrvácí", Cue::dopln,
           After::UsedUp),
-      Row({"penicilín"}, kFixture, Always, Heal, "to je balzám ...už to nekrvácí", Cue::dopln, After::UsedUp),
+      Row({items::kPenicillinInFixture}, kFixture, Always, Heal, "to je balzám ...už to nekrvácí", Cue::dopln,
+          After::UsedUp),
 
       // Fuel and cells used in place stay there and can be used again.
-      Row({"palivo"}, kCarried, CanPourFuel, PourCarriedFuel, "Ok..doplnil jsem ", std::nullopt, After::UsedUp),
-      Row({"palivo"}, kInPlace, CanPourFuel, PourFuelInPlace, "Ok..doplnil jsem ", std::nullopt, After::Rebuilt),
-      Row({"palivo"}, kEveryForm, FillerGaugeBroken, nullptr, "Nemá to cenu nejprve oprav tlakoměr !!", Cue::chyba,
+      Row({items::kFuel}, kCarried, CanPourFuel, PourCarriedFuel, "Ok..doplnil jsem ", std::nullopt, After::UsedUp),
+      Row({items::kFuel}, kInPlace, CanPourFuel, PourFuelInPlace, "Ok..doplnil jsem ", std::nullopt, After::Rebuilt),
+      Row({items::kFuel}, kEveryForm, FillerGaugeBroken, nullptr, "Nemá to cenu nejprve oprav tlakoměr !!", Cue::chyba,
           After::Kept),
-      Row({"palivo"}, kEveryForm, FillerValveClosed, nullptr, "...Musíš pustit ventil !!", Cue::chyba, After::Kept),
-      Row({"palivo"}, kEveryForm, TankFull, nullptr, "Už není třeba... ", Cue::chyba, After::Kept),
-      Row({"palivo"}, kEveryForm, NotAtFiller, nullptr, "No a kde to mám nalít ty chytrý... ", Cue::chyba,
+      Row({items::kFuel}, kEveryForm, FillerValveClosed, nullptr, "...Musíš pustit ventil !!", Cue::chyba, After::Kept),
+      Row({items::kFuel}, kEveryForm, TankFull, nullptr, "Už není třeba... ", Cue::chyba, After::Kept),
+      Row({items::kFuel}, kEveryForm, NotAtFiller, nullptr, "No a kde to mám nalít ty chytrý... ", Cue::chyba,
           After::Kept),
 
-      Row({"článek"}, kCarried, CanExchangeCell, ExchangeCell, "Ok..článek vyměněn ", std::nullopt, After::UsedUp,
+      Row({items::kCell}, kCarried, CanExchangeCell, ExchangeCell, "Ok..článek vyměněn ", std::nullopt, After::UsedUp,
           ClampCells),
-      Row({"článek"}, kInPlace, CanExchangeCell, ExchangeCell, "Ok..článek vyměněn ", std::nullopt, After::Rebuilt),
-      Row({"článek"}, kEveryForm, CablesStillBroken, nullptr, "Nejprve zaizoluj kabely ", Cue::chyba, After::Kept),
-      Row({"článek"}, kEveryForm, CellsFull, nullptr, "Už není třeba... ", Cue::chyba, After::Kept),
-      Row({"článek"}, kEveryForm, NotAtCells, nullptr, "Tu není co měnit... ", Cue::chyba, After::Kept),
+      Row({items::kCell}, kInPlace, CanExchangeCell, ExchangeCell, "Ok..článek vyměněn ", std::nullopt, After::Rebuilt),
+      Row({items::kCell}, kEveryForm, CablesStillBroken, nullptr, "Nejprve zaizoluj kabely ", Cue::chyba, After::Kept),
+      Row({items::kCell}, kEveryForm, CellsFull, nullptr, "Už není třeba... ", Cue::chyba, After::Kept),
+      Row({items::kCell}, kEveryForm, NotAtCells, nullptr, "Tu není co měnit... ", Cue::chyba, After::Kept),
 
       // Taping the cables sets the rocket sliding: the countdown starts once
       // the screen is rebuilt and the cue has played.
-      Row({"izolačka"}, kCarried, CanTapeCables, TapeCables, "Kable jsou opraveny mužeš měnit članky.", Cue::dopln,
+      Row({items::kTape}, kCarried, CanTapeCables, TapeCables, "Kable jsou opraveny mužeš měnit članky.", Cue::dopln,
           After::UsedUp, CablesDone),
-      Row({"izolačka"}, kFixture, CanTapeCables, TapeCables, "Kabely jsou opraveny mužeš měnit članky.", Cue::dopln,
+      Row({items::kTape}, kFixture, CanTapeCables, TapeCables, "Kabely jsou opraveny mužeš měnit članky.", Cue::dopln,
           After::UsedUp, CablesDone),
-      Row({"izolačka"}, kCarried | kFixture, AtCablesWithoutSuit, nullptr, "Nemáš skafandr nestihneš to ",
-          Cue::chyba, After::Kept),
-
-      Row({"tlakoměr"}, kCarried, CanReplaceGauge, ReplaceCarriedGauge,
-          "Ok..tlakoměr vyměněn můžeš dolít palivo... ", Cue::dopln, After::UsedUp),
-      Row({"tlakoměr"}, kFixture, CanReplaceGauge, ReplaceGaugeInPlace, "Ok..tlakoměr vyměněn ", Cue::dopln,
-          After::UsedUp),
-      Row({"tlakoměr"}, kCarried | kFixture, GaugeValveOpen, nullptr, "Nemáš zavřený ventil !!", Cue::chyba,
+      Row({items::kTape}, kCarried | kFixture, AtCablesWithoutSuit, nullptr, "Nemáš skafandr nestihneš to ", Cue::chyba,
           After::Kept),
-      Row({"tlakoměr"}, kCarried | kFixture, GaugeDone, nullptr, "Už jsi to opravil ", Cue::chyba, After::Kept),
+
+      Row({items::kGauge}, kCarried, CanReplaceGauge, ReplaceCarriedGauge,
+          "Ok..tlakoměr vyměněn můžeš dolít palivo... ", Cue::dopln, After::UsedUp),
+      Row({items::kGauge}, kFixture, CanReplaceGauge, ReplaceGaugeInPlace, "Ok..tlakoměr vyměněn ", Cue::dopln,
+          After::UsedUp),
+      Row({items::kGauge}, kCarried | kFixture, GaugeValveOpen, nullptr, "Nemáš zavřený ventil !!", Cue::chyba,
+          After::Kept),
+      Row({items::kGauge}, kCarried | kFixture, GaugeDone, nullptr, "Už jsi to opravil ", Cue::chyba, After::Kept),
 
       // Everything else, and every known item in the wrong place.
       Row({}, kCarried, Always, nullptr, "No... vzal jsem ale nevím co s tím...", Cue::chyba, After::Kept),

@@ -3,12 +3,11 @@
 #include "commands/commands.h"
 #include "commands/use_table.h"
 #include "world/data.h"
+#include "world/game_roles.h"
 
 namespace raketa {
 
 namespace {
-
-constexpr int kValveRoom = 27;
 
 void ValveAnswer(Game& g, const char* utf8, Cue cue) {
   g.Answer(W(utf8));

@@ -1,6 +1,7 @@
 // Moving one item between the player's four slots and the current room.
 // A move copies the whole 62-byte slot and empties the source.
 #include "world/data.h"
+#include "world/game_roles.h"
 
 namespace raketa {
 
@@ -26,7 +27,7 @@ bool DropItem(Game& g, int k) {
   TItem& carried = g.World.Slot(k);
   *slot = carried;
   // Putting the suit down takes it off, worn or not.
-  if (carried.Name == std::string_view("skafandr")) {
+  if (carried.Name == W(items::kSuit)) {
     g.World.SuitWorn = 0;
     if (g.SoundOn) g.io.sound.Stop(Cue::dychani);
   }

@@ -1,5 +1,6 @@
 // The room text typed onto the screen like a typewriter, or drawn at once.
 #include "world/data.h"
+#include "world/game_roles.h"
 #include "world/game_folders.h"
 
 namespace raketa {
@@ -27,7 +28,8 @@ void NextRow(Game& g) {
 std::string RoomTextPath(const Game& g, int room) {
   std::string path = "texty\\m" + std::to_string(room);
   const TWorld& w = g.World;
-  if ((w.GaugeReplaced && room == 7) || (w.CablesRepaired && (room == 29 || room == 33))) path += "x";
+  if ((w.GaugeReplaced && room == kLeakRoom) || (w.CablesRepaired && (room == kShaftRoom || room == kCableRoom)))
+    path += "x";
   return path + g.TextExt;
 }
 

@@ -1,6 +1,7 @@
 // A new game from mistnosti.dat, driven by the landing screen: every landing
 // frame prepares, the last one starts the game in room 1.
 #include "world/data.h"
+#include "world/game_roles.h"
 
 namespace raketa {
 
@@ -70,10 +71,10 @@ void NewGame(Game& g) {
   g.io.sound.Stop(Cue::mrtvy);
   g.Cue(Cue::pozadi);
   CloseWorldFile(g);
-  g.World.CurrentRoom = 1;
+  g.World.CurrentRoom = kStartRoom;
   CloseRoomText(g);
   try {
-    OpenRoomText(g, "texty\\m1" + g.TextExt);
+    OpenRoomText(g, "texty\\m" + std::to_string(kStartRoom) + g.TextExt);
   } catch (const IoError&) {
     // Without room 1's text the game still starts; the error is reported.
     ArriveInFirstRoom(g);

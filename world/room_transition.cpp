@@ -2,6 +2,7 @@
 // repairs, the room text opened, the screen and the command line prepared.
 // The footsteps and the narration follow from the frame loop's countdown.
 #include "world/data.h"
+#include "world/game_roles.h"
 
 namespace raketa {
 
@@ -35,11 +36,11 @@ void GoToRoom(Game& g, int n) {
   TWorld& w = g.World;
   w.CurrentRoom = static_cast<std::uint8_t>(TWorld::ClampRoom(n));
   n = w.CurrentRoom;
-  if (w.Room(n).Outside != 0 && n == 33) g.Cue(Cue::venku);
-  if (n != 33) g.Cue(Cue::pozadi);
+  if (w.Room(n).Outside != 0 && n == kCableRoom) g.Cue(Cue::venku);
+  if (n != kCableRoom) g.Cue(Cue::pozadi);
   if (w.SuitWorn) g.Cue(Cue::dychani);
   if (w.CablesRepaired) g.Cue(Cue::sirena);
-  if (n == 7 && w.ValveClosed == 0 && w.GaugeReplaced == 0) g.Cue(Cue::unik_paliva);
+  if (n == kLeakRoom && w.ValveClosed == 0 && w.GaugeReplaced == 0) g.Cue(Cue::unik_paliva);
 
   // A missing room text is reported, but the arrival is completed: the new
   // room's screen is built and the game stays playable without its text.

@@ -4,18 +4,15 @@
 
 namespace raketa::worldtool::rules {
 
-std::string Suit() { return W("skafandr"); }
-std::string Gauge() { return W("tlakoměr"); }
-std::string Tape() { return W("izolačka"); }
-std::string Fuel() { return W("palivo"); }
-std::string Cell() { return W("článek"); }
+std::string Suit() { return W(items::kSuit); }
+std::string Gauge() { return W(items::kGauge); }
+std::string Tape() { return W(items::kTape); }
+std::string Fuel() { return W(items::kFuel); }
+std::string Cell() { return W(items::kCell); }
 
 std::vector<std::string> UseTableNames() {
   std::vector<std::string> names;
-  for (const char* n : {"kyslík", "skafandr", "tatranka", "špekáček", "minerálka", "pivo", "houska", "náplast", "obvaz",
-                        "penicilin", "penicilín", "palivo", "článek", "izolačka", "tlakoměr"}) {
-    names.push_back(W(n));
-  }
+  for (const char* n : items::kUseTable) names.push_back(W(n));
   return names;
 }
 

@@ -7,18 +7,20 @@
 #include <string>
 #include <vector>
 
+#include "world/game_roles.h"
 #include "world/world_record.h"
 
 namespace raketa::worldtool::rules {
 
-constexpr int kStartRoom = 1;     // every new game; the goal of the return
-constexpr int kLeakRoom = 7;      // fumes; the gauge is replaced here
-constexpr int kValveRoom = 27;    // "zastav ventil", "otevri ventil"
-constexpr int kCellRoom = 28;     // cells, once the cables are repaired
-constexpr int kShaftRoom = 29;    // its text changes with the cables
-constexpr int kFillerRoom = 32;   // fuel; its north door opens when tried
-constexpr int kCableRoom = 33;    // outside: the cables are insulated here
-constexpr int kShelterRoom = 34;  // outside, but the vacuum does not harm
+// The rooms with a role, shared with the game.
+using raketa::kCableRoom;
+using raketa::kCellRoom;
+using raketa::kFillerRoom;
+using raketa::kLeakRoom;
+using raketa::kShaftRoom;
+using raketa::kShelterRoom;
+using raketa::kStartRoom;
+using raketa::kValveRoom;
 
 // Names as stored in the record (code page 1250).
 std::string Suit();
