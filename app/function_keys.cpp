@@ -59,7 +59,7 @@ bool QuickSave(Game& g) {
   }
   WriteWorld(g, g.SaveFileName);
   g.InputCooldown = 5;
-  g.Answer(W("Ok uloženo do souboru ") + ShownPath(HostPath(g.SaveFileName)));
+  g.Answer(W("Ok uloženo do souboru ") + ShownPath(SaveHostPath(g.SaveFileName)));
   g.ClearInputOnKey = true;
   g.Cue(Cue::ok);
   return false;

@@ -30,7 +30,7 @@ std::string Bytes(const TWorld& w) { return std::string(reinterpret_cast<const c
 // Temporary files left in the directory of the game path `path`.
 std::vector<std::string> Leftovers(const std::string& path) {
   std::vector<std::string> found;
-  std::filesystem::path dir = std::filesystem::path(HostPath(path)).parent_path();
+  std::filesystem::path dir = std::filesystem::path(SaveHostPath(path)).parent_path();
   if (dir.empty()) dir = ".";
   std::error_code ec;
   for (const auto& e : std::filesystem::directory_iterator(dir, ec)) {
@@ -47,7 +47,7 @@ std::string SaveAndPlayOn(Rig& rig, const std::string& path, Key key, int code) 
   auto check = [&problems](bool ok, const std::string& what) {
     if (!ok) problems += what + "; ";
   };
-  const std::string host = HostPath(path);
+  const std::string host = SaveHostPath(path);
   const bool hadFile = std::filesystem::is_regular_file(host);
   const std::string before = hadFile ? ReadFile(host) : "";
   const std::string saveName = rig.g.SaveFileName;
@@ -65,7 +65,7 @@ std::string SaveAndPlayOn(Rig& rig, const std::string& path, Key key, int code) 
   rig.Frame();
 
   if (code != 0) {
-    const std::string expected = IoMessage(code) + " (" + ShownPath(HostPath(path)) + ").";
+    const std::string expected = IoMessage(code) + " (" + ShownPath(SaveHostPath(path)) + ").";
     check(rig.app.errors.size() == 1 && rig.app.errors[0] == expected,
           "expected the report \"" + expected + "\", got " +
               (rig.app.errors.empty() ? std::string("none") : "\"" + rig.app.errors.back() + "\""));
@@ -159,9 +159,9 @@ TEST(ReliabilitySaves, AFailedSaveKeepsThePreviousOneAndTheGameGoesOn) {
       {"missing directory", [] { return std::string("nikde\\hra.sav"); }, io::InvalidFilename, nullptr},
       {"spaces and Czech letters",
        [] {
-         std::string path = W("moje hry\\uložená hra č. 1.sav");
-         std::filesystem::create_directory(HostPath(W("moje hry")));
-         WriteOld(HostPath(path));
+         std::string path = "moje hry\\uložená hra č. 1.sav";
+         std::filesystem::create_directory("moje hry");
+         WriteOld(SaveHostPath(path));
          return path;
        },
        0, nullptr},
@@ -198,20 +198,20 @@ TEST(ReliabilitySaves, AFailedSaveKeepsThePreviousOneAndTheGameGoesOn) {
   }
 }
 
-// The save dialog hands the game the name the file system lists, in the
-// game's code page; the file must be found under that same name again.
+// The save dialog hands the game the name the file system lists, in UTF-8;
+// the file must be found under that same name again.
 TEST(ReliabilitySaves, ACzechNameIsTheFileSystemsName) {
   Rig rig;
   InstallWorld(TinyWorld());
   rig.w = TinyWorld();
   rig.StartPlay(1);
-  rig.dialogs.answers.push_back(W("uložená hra.sav"));
+  rig.dialogs.answers.push_back(std::string("uložená hra.sav"));
   rig.PressKey(vk::F3);
   rig.Frame();
   EXPECT_TRUE(rig.app.errors.empty());
   EXPECT_TRUE(std::filesystem::exists("uložená hra.sav"));  // this source is UTF-8
   WriteFile("čtvrtá.sav", Bytes(TinyWorld()));
-  rig.dialogs.answers.push_back(W("čtvrtá.sav"));
+  rig.dialogs.answers.push_back(std::string("čtvrtá.sav"));
   rig.PressKey(vk::F2);
   rig.Frame();
   EXPECT_TRUE(rig.app.errors.empty()) << rig.app.errors.front();

@@ -153,16 +153,20 @@ TEST(WorldFile, AWriteProtectedSaveStillLoads) {
   EXPECT_EQ(Bytes(rig.w), Bytes(saved));
 }
 
-TEST(WorldFile, GamePathsBecomeHostPaths) {
+TEST(WorldFile, SaveNamesBecomeHostPaths) {
   Rig rig;
   std::filesystem::create_directory("saves");
   rig.w = TinyWorld();
   WriteWorld(rig.g, "saves\\hra.sav");
   EXPECT_TRUE(std::filesystem::exists("saves/hra.sav"));
-  // A name the player typed in Czech is a UTF-8 file name on the host.
-  WriteWorld(rig.g, Utf8ToCp1250("saves\\uložená hra.sav"));
-  EXPECT_TRUE(std::filesystem::exists("saves/uložená hra.sav"));
-  ReadWorld(rig.g, Utf8ToCp1250("saves\\uložená hra.sav"));
+  // A save name is UTF-8 all the way, in any script.
+  for (const char* name : {"uložená hra.sav", "mañana.sav", "игра ☃.sav"}) {
+    WriteWorld(rig.g, std::string("saves\\") + name);
+    EXPECT_TRUE(std::filesystem::exists(std::string("saves/") + name)) << name;
+    ReadWorld(rig.g, std::string("saves/") + name);
+    CloseWorldFile(rig.g);
+  }
+  EXPECT_FALSE(std::filesystem::exists("saves/????.sav"));
 }
 
 // Each failing save keeps the previous file byte for byte and leaves no

@@ -10,6 +10,8 @@
 #include <cstring>
 
 #include "world/cp1250.h"
+#include "world/host_errors.h"
+#include "world/save_names.h"
 #include "world/world_record.h"
 
 namespace raketa {
@@ -23,7 +25,11 @@ std::string IoMessage(int code) {
     case io::ReadBeyondEnd: return "Read beyond end of file";
     case io::DiskFull: return "Disk full";
     case io::InvalidRecord: return "Invalid world record";
-    default: return "I/O error " + std::to_string(code);
+    case io::NotAFile: return "Not a file (a pipe, a socket or a block device)";
+    default: {
+      const std::string host = HostErrorMessage(code);
+      return host.empty() ? "I/O error " + std::to_string(code) : host;
+    }
   }
 }
 
@@ -51,26 +57,6 @@ std::string HostPath(const std::string& gamePath, const std::string& folder) {
 std::string ShownPath(const std::string& hostPath) { return Utf8ToCp1250(hostPath); }
 
 namespace {
-
-int CodeFromErrno(int err) {
-  switch (err) {
-    case ENOENT: return io::FileNotFound;
-    case ENOTDIR:
-    case ENAMETOOLONG:
-    case EINVAL: return io::InvalidFilename;
-    case EMFILE:
-    case ENFILE: return io::TooManyOpenFiles;
-    case EACCES:
-    case EPERM:
-    case EROFS:
-    case EISDIR:
-    case ETXTBSY: return io::AccessDenied;
-    case ENOSPC:
-    case EDQUOT:
-    case EFBIG: return io::DiskFull;
-    default: return err > 0 ? err : 5;
-  }
-}
 
 // Reads up to `size` bytes; returns how many were read, or -1 with errno.
 long ReadFully(int fd, void* buf, std::size_t size) {
@@ -113,8 +99,31 @@ std::string DirectoryOf(const std::string& path) {
   return path.substr(0, slash);
 }
 
+// Only regular files and character devices (/dev/full, /dev/null) are
+// files to the game: a pipe would block it for ever, a socket cannot be
+// opened, a block device is a disk.
+bool Usable(const struct stat& st) { return S_ISREG(st.st_mode) || S_ISCHR(st.st_mode); }
+
+// Opens without waiting for anybody at the other end.  A directory is
+// refused as "access denied", anything else that is not a file as such.
+int OpenFile(const std::string& host, const std::string& path, int flags) {
+  int fd = ::open(host.c_str(), flags | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) throw IoError(CodeFromErrno(errno), path);
+  struct stat st {};
+  if (::fstat(fd, &st) != 0) {
+    const int err = errno;
+    ::close(fd);
+    throw IoError(CodeFromErrno(err), path);
+  }
+  if (!Usable(st)) {
+    ::close(fd);
+    throw IoError(S_ISDIR(st.st_mode) ? io::AccessDenied : io::NotAFile, path);
+  }
+  return fd;
+}
+
 void WriteInPlace(const std::string& host, const std::string& path, const TWorld& world) {
-  int fd = ::open(host.c_str(), O_WRONLY | O_CLOEXEC);
+  int fd = OpenFile(host, path, O_WRONLY);
   if (fd < 0) throw IoError(CodeFromErrno(errno), path);
   bool ok = WriteFully(fd, &world, sizeof world);
   int err = errno;
@@ -124,17 +133,11 @@ void WriteInPlace(const std::string& host, const std::string& path, const TWorld
 
 }  // namespace
 
-void RecordFile::Read(const std::string& gamePath, TWorld& world, int startRoom, const std::string& folder) {
-  std::string host = HostPath(gamePath, folder);
+void RecordFile::Read(const std::string& name, TWorld& world, int startRoom, const std::string& folder) {
+  std::string host = SaveHostPath(name, folder);
   const std::string path = ShownPath(host);
   if (host.empty()) throw IoError(io::InvalidFilename, path);
-  int fd = ::open(host.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) throw IoError(CodeFromErrno(errno), path);
-  struct stat st {};
-  if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
-    ::close(fd);
-    throw IoError(io::AccessDenied, path);
-  }
+  int fd = OpenFile(host, path, O_RDONLY);
   // The record goes into a buffer first: the world is replaced only by a
   // whole, sound record.
   TWorld buffer;
@@ -151,8 +154,8 @@ void RecordFile::Read(const std::string& gamePath, TWorld& world, int startRoom,
   path_ = path;
 }
 
-void RecordFile::Write(const std::string& gamePath, const TWorld& world, const std::string& folder) {
-  std::string host = HostPath(gamePath, folder);
+void RecordFile::Write(const std::string& name, const TWorld& world, const std::string& folder) {
+  std::string host = SaveHostPath(name, folder);
   const std::string path = ShownPath(host);
   if (host.empty() || host.back() == '/') throw IoError(io::InvalidFilename, path);
   std::string dir = DirectoryOf(host);
@@ -164,7 +167,8 @@ void RecordFile::Write(const std::string& gamePath, const TWorld& world, const s
     // A write-protected save stays protected, even for a user whom the
     // system would let replace it.
     if ((st.st_mode & 0222) == 0) throw IoError(io::AccessDenied, path);
-    // A device or pipe is written in place; it must never be replaced.
+    if (!Usable(st)) throw IoError(io::NotAFile, path);
+    // A device is written in place; it must never be replaced.
     if (!S_ISREG(st.st_mode)) {
       WriteInPlace(host, path, world);
       return;
@@ -178,14 +182,15 @@ void RecordFile::Write(const std::string& gamePath, const TWorld& world, const s
   // which vanishes by itself if the game dies while writing.  Only once it
   // is complete on disk does it get the temporary name and replace the
   // target.  A temporary file left by a game killed in that last instant is
-  // removed by the next save.
-  const std::string tmp = host + ".tmp";
+  // removed by the next save of the same target: its name is the target's
+  // own and no player's.
+  const std::string tmp = SaveTemporaryPath(host);
   ::unlink(tmp.c_str());
   bool anonymous = true;
   int fd = ::open(dir.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0644);
   if (fd < 0) {
     anonymous = false;
-    fd = ::open(tmp.c_str(), O_CREAT | O_TRUNC | O_WRONLY | O_CLOEXEC, 0644);
+    fd = ::open(tmp.c_str(), O_CREAT | O_EXCL | O_NOFOLLOW | O_WRONLY | O_CLOEXEC, 0644);
   }
   if (fd < 0) throw IoError(CodeFromErrno(errno), path);
   bool ok = WriteFully(fd, &world, sizeof world) && ::fsync(fd) == 0;
@@ -232,13 +237,7 @@ void TextFile::Open(const std::string& gamePath, const std::string& folder) {
   const std::string path = ShownPath(host);
   shown_ = path;
   if (host.empty()) throw IoError(io::InvalidFilename, path);
-  int fd = ::open(host.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) throw IoError(CodeFromErrno(errno), path);
-  struct stat st {};
-  if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
-    ::close(fd);
-    throw IoError(io::AccessDenied, path);
-  }
+  int fd = OpenFile(host, path, O_RDONLY);
   std::vector<unsigned char> data;
   unsigned char chunk[4096];
   for (;;) {

@@ -22,6 +22,7 @@ constexpr int DiskFull = 101;
 constexpr int FileNotOpen = 103;
 constexpr int FileNotOpenForInput = 104;
 constexpr int InvalidRecord = 200;  // a record that breaks the world's invariants
+constexpr int NotAFile = 201;       // a pipe, a socket or a block device where a file should be
 }  // namespace io
 
 // The runtime's standard text for an I/O error code.
@@ -57,11 +58,14 @@ class RecordFile {
   // short or broken file leaves the world as it was.  A non-zero
   // `startRoom` replaces the file's current room before the check (a new
   // game always starts in room 1, whatever mistnosti.dat says).
-  // A relative `path` lies inside `folder` (see HostPath).
+  // `path` is a UTF-8 name, not a game path (see SaveHostPath); a relative
+  // one lies inside `folder`.  Only a regular file or a character device is
+  // read, and nothing waits for a writer at the other end.
   void Read(const std::string& path, TWorld& world, int startRoom = 0, const std::string& folder = {});
   // Writes `world` as the file's only record, safely: a temporary file beside
   // the target is written, flushed and renamed over it, so a failed save
-  // never destroys the previous one.
+  // never destroys the previous one.  A character device is written in
+  // place; a pipe, a socket or a block device is refused.
   void Write(const std::string& path, const TWorld& world, const std::string& folder = {});
   // Closing a file that is not open raises code 103.
   void Close();

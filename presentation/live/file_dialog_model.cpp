@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "world/save_names.h"
+
 namespace raketa {
 
 namespace fs = std::filesystem;
@@ -203,13 +205,16 @@ FileDialogModel::Outcome FileDialogModel::Choose(const std::string& typed) {
     return Outcome::Stay;
   }
   if (kind_ == Kind::Load) {
-    if (!fs::is_regular_file(p, ec) && !p.has_extension()) p += kExtension;
+    if (!fs::is_regular_file(p, ec)) {
+      const fs::path withSuffix = WithSaveSuffix(p.string());
+      if (fs::is_regular_file(withSuffix, ec)) p = withSuffix;
+    }
     if (!fs::is_regular_file(p, ec)) {
       message_ = "Soubor " + typed + " nebyl nalezen.";
       return Outcome::Stay;
     }
   } else {
-    if (!p.has_extension()) p += kExtension;
+    p = SaveDialogName(p.string());
     if (!fs::is_directory(p.parent_path(), ec)) {
       message_ = "Složka pro " + typed + " neexistuje.";
       return Outcome::Stay;

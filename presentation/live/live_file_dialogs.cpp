@@ -55,7 +55,7 @@ bool LiveFileDialogs::Execute(FileDialogModel::Kind kind, std::string& path) {
   if (!chosen) return false;
   directory_ = model.Directory();
   RememberFolder(folders.state, directory_);
-  path = Utf8ToCp1250(model.Result());
+  path = model.Result();
   return true;
 }
 
@@ -77,7 +77,9 @@ ModalLoop::Reply LiveFileDialogs::Handle(const SDL_Event& e, FileDialogModel& m,
       else if (c == 'n') outcome = m.Answer(false);
       else return Reply::Ignored;
     } else {
-      m.Type(Cp1250ToUtf8(typed));
+      // A file name may be in any script: it stays UTF-8, and only its
+      // picture in the dialog shows '?' where the font has no letter.
+      m.Type(e.text.text);
     }
   } else if (e.type == SDL_KEYDOWN && WindowKeyOf(e.key) == WindowKey::Paste) {
     // A file name pasted into the name field, as if typed.

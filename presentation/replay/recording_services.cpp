@@ -1,6 +1,8 @@
 #include "presentation/replay/recording_services.h"
 
 #include "world/cp1250.h"
+#include "world/game_folders.h"
+#include "world/save_names.h"
 
 namespace raketa {
 
@@ -118,8 +120,9 @@ bool ScriptedDialogs::Answer(const char* kind, std::string& path) {
     trace_.Event(std::string("dialog ") + kind + " cancel");
     return false;
   }
-  path = *answer;
-  trace_.Event(std::string("dialog ") + kind + " " + Cp1250ToUtf8(path));
+  // A name for a save gets the suffix the save dialog would give it.
+  path = std::string(kind) == "save" ? SaveDialogName(*answer, CurrentGameFolders().saves) : *answer;
+  trace_.Event(std::string("dialog ") + kind + " " + path);
   return true;
 }
 

@@ -87,7 +87,7 @@ class ScriptedDialogs : public FileDialogs {
   explicit ScriptedDialogs(Trace& trace) : trace_(trace) {}
   bool ExecuteLoad(std::string& path) override { return Answer("load", path); }
   bool ExecuteSave(std::string& path) override { return Answer("save", path); }
-  std::deque<std::optional<std::string>> answers;  // paths in code page 1250
+  std::deque<std::optional<std::string>> answers;  // UTF-8 names
   int opened = 0;
 
  private:

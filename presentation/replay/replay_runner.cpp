@@ -101,7 +101,7 @@ class ReplaySession {
     if (d.flag) {
       dialogs_.answers.push_back(std::nullopt);
     } else {
-      dialogs_.answers.push_back(Utf8ToCp1250(d.text));
+      dialogs_.answers.push_back(d.text);
     }
   }
 

@@ -58,12 +58,16 @@ TEST_F(FileDialogTest, SaveProposesNonameWithTheDefaultExtension) {
   EXPECT_EQ(m.Result(), "noname.sav");
 }
 
-TEST_F(FileDialogTest, SaveAddsTheExtensionOnlyToNamesWithout) {
+// A dot inside a name is no extension: only a name that ends in ".sav", in
+// any letter case, is kept as it is.
+TEST_F(FileDialogTest, SaveAddsTheSuffixUnlessTheNameEndsInIt) {
   struct Case {
     const char* typed;
     const char* chosen;
   };
-  for (Case c : {Case{"hra", "hra.sav"}, Case{"hra.dat", "hra.dat"}, Case{"saves/nova", "saves/nova.sav"},
+  for (Case c : {Case{"hra", "hra.sav"}, Case{"hra.dat", "hra.dat.sav"}, Case{"hra č. 1", "hra č. 1.sav"},
+                 Case{"HRA.SAV", "HRA.SAV"}, Case{"hra.sAv", "hra.sAv"}, Case{"hra.sav.", "hra.sav..sav"},
+                 Case{"игра ☃", "игра ☃.sav"}, Case{"saves/nova", "saves/nova.sav"},
                  Case{"saves/../druha", "druha.sav"}}) {
     FileDialogModel m(Kind::Save);
     TypeName(m, c.typed);  // replaces the proposed name
