@@ -6,10 +6,12 @@
 #include <exception>
 #include <filesystem>
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "cues.h"
+#include "game_list.h"
 #include "icon.h"
 #include "jpeg_file.h"
 #include "pictures.h"
@@ -39,9 +41,17 @@ int main(int argc, char** argv) {
     fs::create_directories(out / "pictures");
     fs::create_directories(out / "cues");
     fs::create_directories(out / "icons");
+    // The game's list says what to make; every entry needs its painter or
+    // recipe, and what is made must have the entry's size or format.
     auto picture = [&](const std::string& name, const std::function<assets::Canvas()>& paint) {
       if (!Wanted(names, name)) return;
-      assets::WriteJpeg(paint(), (out / "pictures" / (name + ".jpg")).string());
+      const assets::ListedPicture* entry = nullptr;
+      for (const assets::ListedPicture& p : assets::GamePictures())
+        if (p.file == name) entry = &p;
+      if (entry == nullptr) throw std::runtime_error("the game lists no picture " + name);
+      const assets::Canvas made = paint();
+      assets::CheckMade(*entry, made);
+      assets::WriteJpeg(made, (out / "pictures" / (name + ".jpg")).string());
       std::printf("pictures/%s.jpg\n", name.c_str());
     };
     assets::Canvas pozadi = assets::PaintPozadi();
@@ -57,9 +67,20 @@ int main(int argc, char** argv) {
       }
     }
     for (const assets::CueRecipe& cue : assets::CueRecipes()) {
-      if (!Wanted(names, cue.file)) continue;
-      assets::WriteWav(cue.make(), (out / "cues" / (cue.file + std::string(".wav"))).string());
-      std::printf("cues/%s.wav\n", cue.file);
+      bool listed = false;
+      for (const assets::ListedCue& entry : assets::GameCues()) listed = listed || cue.file == std::string(entry.file);
+      if (!listed) throw std::runtime_error(std::string("the game lists no cue ") + cue.file);
+    }
+    for (const assets::ListedCue& entry : assets::GameCues()) {
+      if (!Wanted(names, entry.file)) continue;
+      const assets::CueRecipe* recipe = nullptr;
+      for (const assets::CueRecipe& cue : assets::CueRecipes())
+        if (cue.file == std::string(entry.file)) recipe = &cue;
+      if (recipe == nullptr) throw std::runtime_error(std::string("no recipe for the cue ") + entry.file);
+      const assets::Sound made = recipe->make();
+      assets::CheckMade(entry, made);
+      assets::WriteWav(made, (out / "cues" / (entry.file + std::string(".wav"))).string());
+      std::printf("cues/%s.wav\n", entry.file);
     }
   } catch (const std::exception& e) {
     std::fprintf(stderr, "asset_maker: %s\n", e.what());
