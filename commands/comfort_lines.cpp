@@ -28,6 +28,8 @@ const char* const kHelp[] = {
 void ComfortLineCommand(Game& g) {
   const std::string& line = g.Line();
   if (line == W(comfort_line::LookAround)) {
+    // Looking around is the way to hear the room again.
+    g.Spoken.roomTextSaid = false;
     ShowWholeText(g);
     g.Answer(W("rozhlížím se..."));
   } else if (line == W(comfort_line::Inventory)) {

@@ -12,9 +12,13 @@ bool LineIs(const Game& g, std::string_view verb, std::string_view name) {
 }
 
 void RebuildScreen(Game& g) {
+  // Heard is what the command changed: an unchanged contents panel is not
+  // said again.
+  g.Spoken.panelRedrawn = true;
   ShowWholeText(g);
   DrawInventoryPanel(g);
   DrawRoomContentsPanel(g);
+  g.Spoken.panelRedrawn = false;
 }
 
 }  // namespace raketa

@@ -58,12 +58,17 @@ TEST(SpeechWords, MetersRoundAsThePanelShowsThem) {
 }
 
 // Room texts are code page 1250 with CR LF lines; the voice gets one
-// paragraph, and an indented list entry gets the full stop it lacks.
+// paragraph, and an indented list entry (before a capital) gets the full
+// stop it lacks.
 TEST(SpeechWords, ARoomTextIsOneParagraph) {
   const Case cases[] = {
       {"KABINA. Sedis.\r\nDvere vedou na jih.\r\n", "KABINA. Sedis. Dvere vedou na jih."},
       {"Pult hlasi:\r\n  UNIK PALIVA\r\n  CLANKY - VYBIJENI\r\nKonec.", "Pult hlasi: UNIK PALIVA. CLANKY - VYBIJENI. Konec."},
       {"  uz s teckou.\r\n", "uz s teckou."},
+      // An indented quotation whose sentences run on over the lines.
+      {"poznamky:\r\n \x84" "Energii otevre cip. Nahradni\r\n  clanky se meni zde\r\n  hned! -J.\x93\r\nKonec.",
+       "poznamky: \x84" "Energii otevre cip. Nahradni clanky se meni zde hned! -J.\x93 Konec."},
+      {"  \x8A" "LUS\r\n  \x9A" "upina", "\x8A" "LUS \x9A" "upina."},  // Š is a capital, š is not
       {"bez konce radku", "bez konce radku"},
       {"\r\n\r\nprazdne radky\r\n\r\n", "prazdne radky"},
       {"jen LF\nbez CR", "jen LF bez CR"},

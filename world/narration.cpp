@@ -104,7 +104,9 @@ void ShowWholeText(Game& g) {
   TextFile& text = g.RoomTextFile;
   bool haveText = text.IsOpen();
   if (haveText) text.Reset();
-  // Said once per entry: a command that redraws the room is not a new text.
+  // Said once per entry: a command that redraws the room (a take, a use) is
+  // not a new text, and repeats the contents panel aloud only if it changed.
+  const bool redrawn = g.Spoken.roomTextSaid;
   SayRoomText(g);
   g.TextCursorX = 10;
   g.TextCursorY = 10;
@@ -127,7 +129,10 @@ void ShowWholeText(Game& g) {
   }
   g.NarrationPending = false;
   DrawInventoryPanel(g);
+  const bool outer = g.Spoken.panelRedrawn;
+  g.Spoken.panelRedrawn = outer || redrawn;
   if (g.World.Current().Searched) DrawRoomContentsPanel(g);
+  g.Spoken.panelRedrawn = outer;
 }
 
 void RedrawBackground(Game& g) {

@@ -110,6 +110,7 @@ void SpeechFrame(Game& g) {
   HandOverSpeech(g);
   m.lastFrame.swap(m.thisFrame);
   m.thisFrame.clear();
+  m.panelRedrawn = false;  // left set by a redraw an error broke off
 }
 
 void EndSpeechFrame(Game& g) {
@@ -181,7 +182,11 @@ void SayRoomContents(Game& g) {
     said += W("Na zemi: ") + ItemList(floor);
   }
   if (said.empty()) said = W("nic");
-  Say(g, W("V místnosti se nachází: ") + said + ".");
+  said = W("V místnosti se nachází: ") + said + ".";
+  const bool unchanged = said == g.Spoken.lastContents;
+  g.Spoken.lastContents = said;
+  if (g.Spoken.panelRedrawn && unchanged) return;
+  Say(g, said);
 }
 
 void SayInventory(Game& g) {
@@ -264,24 +269,45 @@ std::string SpokenForm(const std::string& utf8) {
   return out;
 }
 
+namespace {
+// Whether a line's first letter is a capital, past blanks, quotes and dashes.
+bool StartsWithCapital(const std::string& cp1250) {
+  for (unsigned char c : cp1250) {
+    if (c == ' ' || c == '\t' || c == '"' || c == '\'' || c == '(' || c == 0x84 || c == 0x93 || c == 0x96) continue;
+    return LowerCp1250(c) != c;
+  }
+  return false;
+}
+}  // namespace
+
 std::string SpokenParagraph(const std::string& cp1250) {
-  std::string out;
+  struct Line {
+    std::string text;
+    bool indented;
+  };
+  std::vector<Line> lines;
   std::size_t start = 0;
   while (start <= cp1250.size()) {
     std::size_t end = cp1250.find('\n', start);
     if (end == std::string::npos) end = cp1250.size();
     std::string line = cp1250.substr(start, end - start);
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    const bool indented = !line.empty() && (line[0] == ' ' || line[0] == '\t');
-    std::size_t a = line.find_first_not_of(" \t\r");
-    std::size_t b = line.find_last_not_of(" \t\r");
-    if (a != std::string::npos) {
-      line = line.substr(a, b - a + 1);
-      if (indented && std::string(".,:;!?").find(line.back()) == std::string::npos) line += ".";
-      if (!out.empty()) out += " ";
-      out += line;
-    }
+    const std::size_t a = line.find_first_not_of(" \t\r");
+    const std::size_t b = line.find_last_not_of(" \t\r");
+    if (a != std::string::npos) lines.push_back({line.substr(a, b - a + 1), a > 0});
     start = end + 1;
+  }
+  std::string out;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    std::string text = lines[i].text;
+    // An indented line that ends without a stop before a capital is an
+    // entry of a list (the console's warnings): the voice pauses after it.
+    // Inside an indented quotation the sentence simply goes on.
+    const bool nextIsNew = i + 1 == lines.size() || StartsWithCapital(lines[i + 1].text);
+    const std::size_t last = text.find_last_not_of("\"')\x93");
+    const bool stopped = last != std::string::npos && std::string(".,:;!?").find(text[last]) != std::string::npos;
+    if (lines[i].indented && nextIsNew && !stopped) text += ".";
+    if (!out.empty()) out += " ";
+    out += text;
   }
   return out;
 }

@@ -24,6 +24,8 @@ struct SpeechMemory {
   bool answerLast = false;           // the last one waiting is an answer
   bool roomTextSaid = false;  // the open room text went to speech
   bool alarmSaid = false;     // the countdown alarm of this game went
+  std::string lastContents;   // the contents panel as last said
+  bool panelRedrawn = false;  // the panel is drawn again by a command
 };
 
 // Queued behind what is being said, unless it was just said.
