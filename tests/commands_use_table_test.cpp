@@ -2,8 +2,10 @@
 // held by an open fixture.  Each row says where it applies, and what answer,
 // cues, effect and fate of the item follow.
 #include <functional>
+#include <set>
 
 #include "commands_test_kit.h"
+#include "world/game_roles.h"
 
 namespace raketa::test {
 namespace {
@@ -297,6 +299,31 @@ INSTANTIATE_TEST_SUITE_P(Use, UseTable, ::testing::ValuesIn(Runs()), [](const au
   const char* form = r.form == C ? "carried" : r.form == F ? "floor" : "fixture";
   return CaseName(std::string(r.c->name) + "_" + form + (r.soundOn ? "" : "_silent"));
 });
+
+// The names the world tool holds a world to (world/game_roles.h) are the
+// names the use command knows: each gets an answer of its own somewhere (in
+// one of the rooms with a role, in some form, suit on), where a stranger
+// only ever gets the shrug.
+TEST(UseTableNames, EveryListedNameIsOneTheUseCommandKnows) {
+  std::vector<std::string> names(std::begin(items::kUseTable), std::end(items::kUseTable));
+  names.push_back("lano");
+  std::set<std::string> known;
+  for (int room : {5, kLeakRoom, kCellRoom, kFillerRoom, kCableRoom}) {
+    CommandRig rig(room);
+    const TWorld start = rig.w;
+    for (const std::string& name : names) {
+      for (Form form : {C, F, X}) {
+        rig.w = start;
+        Place(rig, form, name);
+        rig.w.SuitWorn = 1;
+        rig.Run("použij " + name, [&](Game& g) { Handle(g, form); });
+        const std::string answer = rig.LineUtf8();
+        if (answer != kCarriedFallback && answer != kInPlaceFallback) known.insert(name);
+      }
+    }
+  }
+  for (const std::string& name : names) EXPECT_EQ(known.count(name), name == "lano" ? 0u : 1u) << name;
+}
 
 }  // namespace
 }  // namespace raketa::test
