@@ -36,6 +36,8 @@ void LoadAndEnter(Game& g, const std::string& path) {
 void IntroStep(Game& g) {
   TextFile& text = g.RoomTextFile;
   if (g.io.keys.KeyDown(vk::Esc)) {
+    // The intro's long text stops with it.
+    SayAtOnce(g, W("úvod přeskočen"));
     EndIntro(g);
     return;
   }

@@ -123,6 +123,10 @@ void EndSpeechFrame(Game& g) {
                W(Minutes(WholePercent(g.World.MinutesLeft))) + W(", rychle do kabiny!"));
   }
   m.alarmSaid = running;
+  // Death, the fall and the departure cut off whatever was being said.
+  const bool ended = g.GameOver || g.DepartureScreen;
+  if (ended && !m.endSaid && !m.waiting.empty()) m.cutOff = true;
+  m.endSaid = ended;
   HandOverSpeech(g);
 }
 
@@ -216,7 +220,8 @@ void SayState(Game& g) {
 
 void SwitchSpeech(Game& g) {
   if (g.SpeechOn) {
-    SayAsked(g, W("řeč vypnuta"));
+    // The last words cut off whatever was still being said.
+    SayAtOnce(g, W("řeč vypnuta"));
     g.SpeechOn = false;
   } else {
     g.SpeechOn = true;

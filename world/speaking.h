@@ -24,6 +24,7 @@ struct SpeechMemory {
   bool answerLast = false;           // the last one waiting is an answer
   bool roomTextSaid = false;  // the open room text went to speech
   bool alarmSaid = false;     // the countdown alarm of this game went
+  bool endSaid = false;       // the game-over or departure screen is up
   std::string lastContents;   // the contents panel as last said
   bool panelRedrawn = false;  // the panel is drawn again by a command
 };

@@ -1,0 +1,112 @@
+// How a frame's sentences reach the voice: what cuts off what, what is
+// dropped as a repeat, and that nothing is said with speech off.
+#include <gtest/gtest.h>
+
+#include "support/rig.h"
+#include "world/speaking.h"
+
+namespace raketa::test {
+namespace {
+
+struct Heard {
+  bool cutOff;
+  std::string text;
+  bool operator==(const Heard&) const = default;
+};
+
+void PrintTo(const Heard& h, std::ostream* os) { *os << (h.cutOff ? "cut+" : "") << h.text; }
+
+class HeardSpeech : public Speech {
+ public:
+  void Say(const std::string& utf8) override { heard.push_back({false, utf8}); }
+  void Interrupt(const std::string& utf8) override { heard.push_back({true, utf8}); }
+  void Switched(bool on) override { switched.push_back(on); }
+  std::vector<Heard> heard;
+  std::vector<bool> switched;
+};
+
+class SpeechHandOver : public ::testing::Test {
+ protected:
+  SpeechHandOver() {
+    rig.services.speech = &voice;
+    rig.StartPlay();
+    rig.g.SpeechOn = true;
+  }
+  // One frame's worth of asking, handed over at its end.
+  template <typename Asks>
+  std::vector<Heard> Frame(Asks asks) {
+    voice.heard.clear();
+    SpeechFrame(rig.g);
+    asks(rig.g);
+    EndSpeechFrame(rig.g);
+    return voice.heard;
+  }
+  Rig rig;
+  HeardSpeech voice;
+};
+
+TEST_F(SpeechHandOver, ARoomTextCutsOffEarlierFramesButNotItsOwnFrame) {
+  EXPECT_EQ(Frame([](Game& g) { Say(g, "dlouha veta"); }), (std::vector<Heard>{{false, "dlouha veta"}}));
+  // The answer of the command that changed the room comes first and is not
+  // cut off by the room's new text.
+  EXPECT_EQ(Frame([](Game& g) {
+              SayAnswer(g, "opraveno");
+              SayAtOnce(g, "nova mistnost");
+              Say(g, "panel");
+            }),
+            (std::vector<Heard>{{true, "opraveno"}, {false, "nova mistnost"}, {false, "panel"}}));
+}
+
+TEST_F(SpeechHandOver, TextsWrittenOnEveryFrameAreSaidOnce) {
+  auto pause = [](Game& g) { SayAnswer(g, W("PAUSE  ESC=POKRAČUJ")); };
+  EXPECT_EQ(Frame(pause), (std::vector<Heard>{{false, "pauza escape POKRAČUJ"}}));
+  EXPECT_TRUE(Frame(pause).empty());
+  EXPECT_TRUE(Frame(pause).empty());
+  // After a frame without it, the same answer is news again.
+  Frame([](Game&) {});
+  EXPECT_EQ(Frame(pause).size(), 1u);
+  // Asked for by the player, it is said every time.
+  auto state = [](Game& g) { SayAsked(g, "stav"); };
+  EXPECT_EQ(Frame(state).size(), 1u);
+  EXPECT_EQ(Frame(state).size(), 1u);
+}
+
+TEST_F(SpeechHandOver, AnAnswerReplacedInItsFrameIsNotSaid) {
+  EXPECT_EQ(Frame([](Game& g) {
+              SayAnswer(g, "raketa se zritila");
+              SayAnswer(g, "jsi mrtvy");
+              Say(g, "F1 nova hra");
+            }),
+            (std::vector<Heard>{{false, "jsi mrtvy"}, {false, "F1 nova hra"}}));
+}
+
+TEST_F(SpeechHandOver, TheEndOfAGameCutsOffWhatWasBeingSaid) {
+  Frame([](Game& g) { Say(g, "dlouhy text mistnosti"); });
+  EXPECT_EQ(Frame([](Game& g) {
+              g.GameOver = true;
+              SayAnswer(g, "jsi mrtvy");
+            }),
+            (std::vector<Heard>{{true, "jsi mrtvy"}}));
+  // Still over on the next frames: nothing more is cut off.
+  EXPECT_EQ(Frame([](Game& g) { Say(g, "dalsi"); }), (std::vector<Heard>{{false, "dalsi"}}));
+}
+
+TEST_F(SpeechHandOver, SpeechOffSaysNothingAndTheSwitchIsRemembered) {
+  SwitchSpeech(rig.g);  // off: the last words, cutting off the rest
+  EndSpeechFrame(rig.g);
+  EXPECT_EQ(voice.heard, (std::vector<Heard>{{true, "řeč vypnuta"}}));
+  EXPECT_TRUE(Frame([](Game& g) {
+                SayAnswer(g, "nechápu");
+                SayAtOnce(g, "mistnost");
+                SayRoomContents(g);
+                SayState(g);
+              }).empty());
+  voice.heard.clear();
+  SwitchSpeech(rig.g);
+  EndSpeechFrame(rig.g);
+  EXPECT_EQ(voice.heard, (std::vector<Heard>{{false, "řeč zapnuta"}}));
+  EXPECT_EQ(voice.switched, (std::vector<bool>{false, true}));
+}
+
+}  // namespace
+}  // namespace raketa::test
