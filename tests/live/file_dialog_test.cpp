@@ -46,7 +46,9 @@ TEST_F(FileDialogTest, ListsParentDirectoriesThenSavedGamesOnly) {
     EXPECT_EQ(Names(m), (std::vector<std::string>{"..", "Archiv", "saves", "A.SAV", "b.sav"}));
     for (const DialogEntry& e : m.Entries()) {
       EXPECT_EQ(e.directory, e.name == ".." || e.name == "Archiv" || e.name == "saves") << e.name;
-      if (e.name != "..") EXPECT_EQ(e.modified.size(), std::string("01.02.2024 10:20").size()) << e.modified;
+      if (e.name != "..") {
+        EXPECT_EQ(e.modified.size(), std::string("01.02.2024 10:20").size()) << e.modified;
+      }
     }
   }
 }
