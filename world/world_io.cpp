@@ -1,5 +1,6 @@
 #include "world/data.h"
 #include "world/game_folders.h"
+#include "world/game_roles.h"
 
 namespace raketa {
 
@@ -10,7 +11,7 @@ void ReadWorld(Game& g, const std::string& path) {
 }
 
 void ReadNewWorld(Game& g, const std::string& path) {
-  g.WorldFile.Read(path, g.World, 1, CurrentGameFolders().data);
+  g.WorldFile.Read(path, g.World, kStartRoom, CurrentGameFolders().data);
 }
 
 void WriteWorld(Game& g, const std::string& path) {
