@@ -19,10 +19,13 @@ void LoadGameDialog(Game& g) {
   ReadWorld(g, path);
   PhaseFromWorld(g);
   g.SaveFileName = path;
-  GoToRoom(g, g.World.CurrentRoom);
-  CloseWorldFile(g);
-  g.CommandHandled = false;
-  g.NarrationPending = true;
+  // A missing room text stops the text, not the load.
+  WholeStep([&] { GoToRoom(g, g.World.CurrentRoom); },
+            [&] {
+              CloseWorldFile(g);
+              g.CommandHandled = false;
+              g.NarrationPending = true;
+            });
 }
 
 void SaveGameDialog(Game& g) {
@@ -73,11 +76,13 @@ bool QuickLoad(Game& g) {
   }
   ReadWorld(g, g.SaveFileName);
   PhaseFromWorld(g);
-  GoToRoom(g, g.World.CurrentRoom);
-  g.InputCooldown = 5;
-  CloseWorldFile(g);
-  g.CommandHandled = false;
-  g.NarrationPending = true;
+  WholeStep([&] { GoToRoom(g, g.World.CurrentRoom); },
+            [&] {
+              g.InputCooldown = 5;
+              CloseWorldFile(g);
+              g.CommandHandled = false;
+              g.NarrationPending = true;
+            });
   return false;
 }
 

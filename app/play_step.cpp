@@ -26,12 +26,16 @@ void AnswerNotUnderstood(Game& g, const char* utf8) {
 
 void ReturnCommand(Game& g) {
   RememberSentLine(g);
-  MoveCommand(g);
-  g.InputCooldown = 5;
-  DrawInventoryPanel(g);
-  if (!g.CommandHandled) AnswerNotUnderstood(g, "sakra spěchej do kabiny...");
-  g.ClearInputOnKey = true;
-  g.CommandHandled = false;
+  // A room whose text is missing is still entered, and the command ends
+  // as every command does.
+  WholeStep([&] { MoveCommand(g); },
+            [&] {
+              g.InputCooldown = 5;
+              DrawInventoryPanel(g);
+              if (!g.CommandHandled) AnswerNotUnderstood(g, "sakra spěchej do kabiny...");
+              g.ClearInputOnKey = true;
+              g.CommandHandled = false;
+            });
 }
 
 // Without a sound world (mistnosti.dat could not be read before any game
@@ -75,14 +79,21 @@ void OfferToHandlers(Game& g) {
 void DispatchCommand(Game& g) {
   const std::vector<std::string> carriedBefore = CarriedNames(g.World);
   RememberSentLine(g);
-  OfferToHandlers(g);
-  if (!g.CommandHandled) ReadAgainInNormalForm(g, OfferToHandlers);
-  g.InputCooldown = 5;
-  DrawInventoryPanel(g);
-  if (CarriedNames(g.World) != carriedBefore) SayInventory(g);
-  if (!g.CommandHandled) AnswerNotUnderstood(g, "nechápu co mám dělat ...");
-  g.ClearInputOnKey = true;
-  g.CommandHandled = false;
+  // A handler stopped by a missing text has done its part; the command
+  // ends as every command does, and the error is reported after.
+  WholeStep(
+      [&] {
+        OfferToHandlers(g);
+        if (!g.CommandHandled) ReadAgainInNormalForm(g, OfferToHandlers);
+      },
+      [&] {
+        g.InputCooldown = 5;
+        DrawInventoryPanel(g);
+        if (CarriedNames(g.World) != carriedBefore) SayInventory(g);
+        if (!g.CommandHandled) AnswerNotUnderstood(g, "nechápu co mám dělat ...");
+        g.ClearInputOnKey = true;
+        g.CommandHandled = false;
+      });
 }
 
 void PlayStep(Game& g) {

@@ -23,12 +23,14 @@ void HidePictureCommandLine(Game& g) {
 }
 
 // Loads a game on the game-over screen; the room is entered as on arrival.
-void LoadAndEnter(Game& g, const std::string& path) {
+// A missing room text stops the text, not `arrived`.
+template <class Arrived>
+void LoadAndEnter(Game& g, const std::string& path, Arrived arrived) {
   ReadWorld(g, path);
   PhaseFromWorld(g);
   g.GameOver = false;
   g.DepartureScreen = false;
-  GoToRoom(g, g.World.CurrentRoom);
+  WholeStep([&] { GoToRoom(g, g.World.CurrentRoom); }, arrived);
 }
 
 }  // namespace
@@ -122,8 +124,7 @@ void GameOverStep(Game& g) {
       ReadWorld(g, path);
       PhaseFromWorld(g);
       g.GameOver = false;
-      GoToRoom(g, g.World.CurrentRoom);
-      CloseWorldFile(g);
+      WholeStep([&] { GoToRoom(g, g.World.CurrentRoom); }, [&] { CloseWorldFile(g); });
     }
   }
   // Polled only to use up a press made on this screen.
@@ -137,11 +138,12 @@ void GameOverStep(Game& g) {
       g.Cue(Cue::chyba);
       return;
     }
-    LoadAndEnter(g, g.SaveFileName);
-    g.InputCooldown = 5;
-    CloseWorldFile(g);
-    g.CommandHandled = false;
-    g.NarrationPending = true;
+    LoadAndEnter(g, g.SaveFileName, [&] {
+      g.InputCooldown = 5;
+      CloseWorldFile(g);
+      g.CommandHandled = false;
+      g.NarrationPending = true;
+    });
   }
   if (keys.KeyDown(vk::F10)) g.io.app.Close();
   if (g.World.MinutesLeft < 1) g.Answer(W("Bohužel raketa se zřítila ze srázu..."));

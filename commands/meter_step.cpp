@@ -24,10 +24,17 @@ void MeterStep(Game& g, Meter meter, const std::string& fullText) {
   // Stored before the text is switched: a missing text leaves the raise.
   Set(w, meter, raised);
   if (raised > 90) {
-    CloseRoomText(g);
-    OpenRoomText(g, fullText);
-    Set(w, meter, 100);
-    g.Cue(Cue::dopln);
+    // Without its text the tank or cell is full all the same: the way home
+    // needs exactly 100.
+    WholeStep(
+        [&] {
+          CloseRoomText(g);
+          OpenRoomText(g, fullText);
+        },
+        [&] {
+          Set(w, meter, 100);
+          g.Cue(Cue::dopln);
+        });
   }
 }
 

@@ -201,12 +201,18 @@ void ApplyUseTable(Game& g, TItem& slot, UseForm form) {
   const unsigned bit = FormBit(form);
   for (const UseRow& row : Table()) {
     if (!RowFits(row, g, slot, bit)) continue;
-    if (row.effect != nullptr) row.effect(g);
-    g.Answer(row.answer);
-    if (row.after == After::UsedUp) slot.Clear();
-    if (row.after != After::Kept) RebuildScreen(g);
-    if (row.cue) g.Cue(*row.cue);
-    if (row.afterwards != nullptr) row.afterwards(g);
+    // A repaired room's text that cannot be opened stops only the text.
+    WholeStep(
+        [&] {
+          if (row.effect != nullptr) row.effect(g);
+        },
+        [&] {
+          g.Answer(row.answer);
+          if (row.after == After::UsedUp) slot.Clear();
+          if (row.after != After::Kept) RebuildScreen(g);
+          if (row.cue) g.Cue(*row.cue);
+          if (row.afterwards != nullptr) row.afterwards(g);
+        });
     return;
   }
 }

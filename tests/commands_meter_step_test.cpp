@@ -90,9 +90,9 @@ TEST(MeterStep, FuelFourTimesFromTheFloorOfRoom32) {
   EXPECT_EQ(Sounds(rig), Plays({Cue::chyba}));
 }
 
-// A missing "full" text is an I/O error that the frame reports; the raise
-// made before it stays, and the item is not used up.
-TEST(MeterStep, AMissingFullTextKeepsTheRaiseAndTheItem) {
+// A missing "full" text is an I/O error that the frame reports; the tank
+// is full all the same (exactly 100, which the way home needs).
+TEST(MeterStep, AMissingFullTextStillFillsToExactly100) {
   CommandRig rig(32);
   std::remove("texty/m32x.txt");
   rig.w.GaugeReplaced = 1;
@@ -100,8 +100,8 @@ TEST(MeterStep, AMissingFullTextKeepsTheRaiseAndTheItem) {
   SetItem(rig.w.Slot(1), "palivo");
   rig.Line("použij palivo");
   EXPECT_THROW(ValveAndUseCommand(rig.g), IoError);
-  EXPECT_EQ(rig.w.Fuel, 95.0f);
-  EXPECT_TRUE(rig.w.Slot(1).Name == "palivo");
+  EXPECT_EQ(rig.w.Fuel, 100.0f);
+  EXPECT_TRUE(rig.w.Slot(1).Empty());
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Which item a use line names: the two spellings of the verb, Name or
 // AltName, the first slot of several, the bare verb with its blank, and the
 // places an item in the floor or a fixture cannot be reached from.
+#include <algorithm>
 #include <functional>
 
 #include "commands_test_kit.h"
@@ -169,18 +170,44 @@ TEST(UseCarried, UsingUpMarksTheRoomSearched) {
   EXPECT_EQ(rig.Here().Searched, 1);
 }
 
-// The gauge and the tape switch the narration before they are used up: a
-// missing text stops the command with the flag set and the item kept.
-TEST(UseCarried, AMissingRepairTextStopsBeforeTheItemIsUsedUp) {
-  CommandRig rig(7);
-  std::remove("texty/m7x.dat");
-  rig.w.ValveClosed = 1;
-  SetItem(rig.w.Slot(1), "tlakoměr");
-  rig.Line("použij tlakoměr");
-  EXPECT_THROW(ValveAndUseCommand(rig.g), IoError);
-  EXPECT_EQ(rig.w.GaugeReplaced, 1);
-  EXPECT_TRUE(rig.w.Slot(1).Name == W("tlakoměr"));
-  EXPECT_FALSE(rig.g.RoomTextFile.IsOpen());
+// A repair whose new room text is missing is a whole repair all the same:
+// the flag or the meter with its cap, the item used up, the answer, the cue
+// and the panels; the error is raised once, after all of it.
+TEST(UseCarried, AMissingRepairTextStopsOnlyTheText) {
+  struct Case {
+    int room;
+    const char* item;
+    const char* missing;
+    void (*prepare)(TWorld&);
+    bool (*done)(const TWorld&);
+    const char* answer;
+  };
+  const Case cases[] = {
+      {32, "palivo", "texty/m32x.txt", [](TWorld& w) { w.GaugeReplaced = 1; w.Fuel = 80; },
+       [](const TWorld& w) { return w.Fuel == 100.0f; }, "Ok..doplnil jsem "},
+      {28, "článek", "texty/m28x.dat", [](TWorld& w) { w.CablesRepaired = 1; w.CellCharge = 75; },
+       [](const TWorld& w) { return w.CellCharge == 100.0f; }, "Ok..článek vyměněn "},
+      {7, "tlakoměr", "texty/m7x.dat", [](TWorld& w) { w.ValveClosed = 1; },
+       [](const TWorld& w) { return w.GaugeReplaced == 1; }, "Ok..tlakoměr vyměněn můžeš dolít palivo... "},
+      {33, "izolačka", "texty/m33x.dat", [](TWorld& w) { w.SuitWorn = 1; },
+       [](const TWorld& w) { return w.CablesRepaired == 1; }, "Kable jsou opraveny mužeš měnit članky."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.item);
+    CommandRig rig(c.room);
+    std::remove(c.missing);
+    c.prepare(rig.w);
+    SetItem(rig.w.Slot(1), c.item);
+    rig.Line(std::string("použij ") + c.item);
+    rig.ClearLogs();
+    EXPECT_THROW(ValveAndUseCommand(rig.g), IoError);
+    EXPECT_TRUE(c.done(rig.w));
+    EXPECT_TRUE(rig.w.Slot(1).Empty()) << "the item is used up";
+    EXPECT_EQ(rig.LineUtf8(), c.answer);
+    const std::vector<std::string> sounds = Sounds(rig);
+    EXPECT_NE(std::find(sounds.begin(), sounds.end(), Plays({Cue::dopln})[0]), sounds.end());
+    EXPECT_NE(Panels(rig), std::vector<std::string>{}) << "the screen is rebuilt";
+  }
 }
 
 }  // namespace

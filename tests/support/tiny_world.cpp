@@ -93,6 +93,14 @@ std::vector<std::pair<std::string, TWorld>> FixtureSaves(const TWorld& world) {
   w.GaugeReplaced = 1;
   w.CablesRepaired = 1;
   saves.emplace_back("full.sav", w);
+  w = world;
+  w.CurrentRoom = 32;
+  w.GaugeReplaced = 1;
+  w.CablesRepaired = 1;
+  w.CellCharge = 100;
+  w.Fuel = 80;
+  SetItem(w.Slot(1), "palivo", "palivo");
+  saves.emplace_back("filler.sav", w);
   return saves;
 }
 

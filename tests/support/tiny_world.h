@@ -27,7 +27,9 @@ void InstallWorld(const TWorld& world);
 // Saves beside the world, made from it: "room2.sav", "room7.sav" and
 // "room33.sav" (the player in that room), "dying.sav" (room 2, Health and
 // MinutesLeft 0.5), "cables.sav" (room 2, cables repaired, suit worn),
-// "full.sav" (room 2, fuel and cells at 100, both repairs done).
+// "full.sav" (room 2, fuel and cells at 100, both repairs done),
+// "filler.sav" (room 32, gauge and cables repaired, cells full, fuel 80,
+// a canister "palivo" carried).
 std::vector<std::pair<std::string, TWorld>> FixtureSaves(const TWorld& world);
 std::string RoomText(int room);
 
