@@ -1,6 +1,7 @@
 #include "presentation/replay/replay_runner.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 
 #include "app/hlavni.h"
@@ -187,6 +188,15 @@ ReplayResult RunReplay(const std::vector<ReplayDirective>& script, ReplayScreen*
 
 int RunReplayFile(const std::string& path, ReplayScreen* screen, std::ostream& out, std::ostream& err,
                   const ReplayOptions& options) {
+  // A folder opens and reads as nothing, and a device never ends: neither
+  // is a script.  A pipe is one (a script made on the fly).
+  std::error_code ec;
+  const auto type = std::filesystem::status(path, ec).type();
+  if (type == std::filesystem::file_type::directory || type == std::filesystem::file_type::character ||
+      type == std::filesystem::file_type::block || type == std::filesystem::file_type::socket) {
+    err << "replay: " << path << " is not a script file\n";
+    return 2;
+  }
   std::ifstream in(path);
   if (!in) {
     err << "replay: cannot open script " << path << "\n";

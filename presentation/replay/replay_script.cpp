@@ -15,6 +15,24 @@ std::string Trimmed(const std::string& s) {
   return s.substr(a, b - a);
 }
 
+// A script line is short; a longer one is no script (a binary file, or
+// /dev/zero through a pipe) and is not read on for ever.
+constexpr std::size_t kMaxLine = 4096;
+
+bool ReadLine(std::istream& in, std::string& raw, int lineNo);
+
+// Part of a line for an error message: at most 40 bytes, control bytes
+// shown as '?', so that a binary line does not flood the terminal.
+std::string Shown(const std::string& s) {
+  std::string out;
+  for (std::size_t i = 0; i < s.size() && i < 40; ++i) {
+    const unsigned char c = static_cast<unsigned char>(s[i]);
+    out += c < 32 || c == 127 ? '?' : static_cast<char>(c);
+  }
+  if (s.size() > 40) out += "...";
+  return out;
+}
+
 [[noreturn]] void Malformed(int line, const std::string& why) {
   throw ReplayScriptError("line " + std::to_string(line) + ": " + why);
 }
@@ -40,11 +58,25 @@ int ReplayKeyCode(const std::string& name) {
   return 0;
 }
 
+namespace {
+bool ReadLine(std::istream& in, std::string& raw, int lineNo) {
+  raw.clear();
+  std::istream::int_type c;
+  while ((c = in.get()) != std::istream::traits_type::eof()) {
+    if (c == '\n') return true;
+    if (raw.size() >= kMaxLine) Malformed(lineNo, "line longer than " + std::to_string(kMaxLine) + " bytes");
+    raw += static_cast<char>(c);
+  }
+  if (in.bad()) Malformed(lineNo, "the script cannot be read");
+  return !raw.empty();
+}
+}  // namespace
+
 std::vector<ReplayDirective> ParseReplayScript(std::istream& in) {
   std::vector<ReplayDirective> out;
   std::string raw;
   int lineNo = 0;
-  while (std::getline(in, raw)) {
+  while (ReadLine(in, raw, lineNo + 1)) {
     ++lineNo;
     if (!raw.empty() && raw.back() == '\r') raw.pop_back();
     // "type" keeps every character after "type ", blanks included.
@@ -70,7 +102,7 @@ std::vector<ReplayDirective> ParseReplayScript(std::istream& in) {
     } else if (word == "key" || word == "hold" || word == "release") {
       d.kind = word == "key" ? ReplayDirective::Key : word == "hold" ? ReplayDirective::Hold : ReplayDirective::Release;
       d.key = ReplayKeyCode(arg);
-      if (d.key == 0) Malformed(lineNo, "unknown key '" + arg + "'");
+      if (d.key == 0) Malformed(lineNo, "unknown key '" + Shown(arg) + "'");
     } else if (word == "dialog") {
       d.kind = ReplayDirective::Dialog;
       if (arg.empty()) Malformed(lineNo, "dialog needs a path or cancel");
@@ -87,7 +119,7 @@ std::vector<ReplayDirective> ParseReplayScript(std::istream& in) {
     } else if (word == "type") {
       d.kind = ReplayDirective::Type;  // "type" alone types nothing
     } else {
-      Malformed(lineNo, "unknown directive '" + word + "'");
+      Malformed(lineNo, "unknown directive '" + Shown(word) + "'");
     }
     out.push_back(d);
   }
