@@ -225,6 +225,15 @@ TEST(WorldToolToml, RefusesWhatWouldNotShipAsWritten) {
       {"[State]\nHealth = 1\nNourishment = 1\nCellCharge = 1\nFuel = 1\nSuitOxygen = 1\nMinutesLeft = 9\n"
        "[[Rooms]]\nNumber = 5\n[[Rooms]]\nNumber = 5\n",
        "defined twice"},
+      // Meters the panel could never show: a raw value is written as bits.
+      {"[State]\nHealth = 1e300\nNourishment = 1\nCellCharge = 1\nFuel = 1\nSuitOxygen = 1\nMinutesLeft = 9\n",
+       "Health: must be a finite number"},
+      {"[State]\nHealth = 1\nNourishment = -inf\nCellCharge = 1\nFuel = 1\nSuitOxygen = 1\nMinutesLeft = 9\n",
+       "Nourishment: must be a finite number"},
+      {"[State]\nHealth = 1\nNourishment = 1\nCellCharge = nan\nFuel = 1\nSuitOxygen = 1\nMinutesLeft = 9\n",
+       "CellCharge: must be a finite number"},
+      {"[State]\nHealth = 1\nNourishment = 1\nCellCharge = 1\nFuel = 3000000000\nSuitOxygen = 1\nMinutesLeft = 9\n",
+       "Fuel: must be within"},
   };
   for (const auto& c : cases) {
     try {
@@ -235,6 +244,13 @@ TEST(WorldToolToml, RefusesWhatWouldNotShipAsWritten) {
       EXPECT_NE(std::string(e.what()).find("w.toml:"), std::string::npos) << e.what();
     }
   }
+}
+
+// A device that never ends is read no further than one record and a byte.
+TEST(WorldToolRoundTrip, DecompilingAnEndlessDeviceStopsAfterOneRecord) {
+  Scratch s;
+  EXPECT_EQ(RunTool({"decompile", "/dev/zero", s.Path("zero.toml")}), 0);
+  EXPECT_TRUE(std::filesystem::exists(s.Path("zero.toml")));
 }
 
 TEST(WorldToolToml, DefaultsOpenWhatNothingLocks) {

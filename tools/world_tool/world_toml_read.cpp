@@ -90,17 +90,21 @@ class Reader {
     const toml::node* n = t.get(key);
     std::string place = where + "." + std::string(key);
     if (!n) Fail(t, where, "needs " + std::string(key));
+    // A number is what the meter panel can show; anything else (a
+    // hostile save's raw value) must be written as its bits, on purpose.
+    constexpr double kShowable = 2147483647.0;
     if (const auto* d = n->as_floating_point()) {
       double v = d->get();
-      if (std::isnan(v)) {
-        std::uint32_t bits = 0x7FC00000u;
-        float f;
-        std::memcpy(&f, &bits, sizeof f);
-        return f;
+      if (!std::isfinite(v) || std::fabs(v) > kShowable) {
+        Fail(*n, place, "must be a finite number within +-2147483647 (a raw value is written { Bits = 0x... })");
       }
       return static_cast<float>(v);
     }
-    if (n->is_integer()) return static_cast<float>(*n->value<std::int64_t>());
+    if (n->is_integer()) {
+      const std::int64_t v = *n->value<std::int64_t>();
+      if (v > kShowable || v < -kShowable) Fail(*n, place, "must be within +-2147483647");
+      return static_cast<float>(v);
+    }
     if (const toml::table* bitsTable = n->as_table()) {
       OnlyKeys(*bitsTable, place, {"Bits"});
       const toml::node* b = bitsTable->get("Bits");

@@ -104,13 +104,12 @@ std::string Fixture(const TFixture& f) {
 std::string FormatMeter(float value) {
   std::uint32_t bits;
   std::memcpy(&bits, &value, sizeof bits);
-  if (std::isnan(value)) {
-    if (bits == 0x7FC00000u) return "nan";  // the reader's sign of "-nan" is not to be trusted
+  // What no panel can show is kept exactly, as its bits.
+  if (!std::isfinite(value) || std::fabs(value) > 2147483647.0f) {
     char buf[40];
     std::snprintf(buf, sizeof buf, "{ Bits = 0x%08X }", static_cast<unsigned>(bits));
     return buf;
   }
-  if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
   // The shortest decimal of the single, checked to come back through a
   // double (as the TOML reader reads it); the double's own digits otherwise.
   char buf[64];
