@@ -15,6 +15,17 @@ Canvas& PanelCanvas(Game& g) {
   canvas.SetFontSize(kPanelFontSize);
   return canvas;
 }
+
+// The panels' columns are 130 pixels apart; a name longer than its column
+// is cut and ends in an ellipsis, so that its neighbour stays readable.
+constexpr int kColumnWidth = 124;
+
+std::string FitColumn(Canvas& canvas, std::string text) {
+  if (canvas.TextWidth(text) <= kColumnWidth) return text;
+  static const std::string kEllipsis = "\x85";  // "…" in code page 1250
+  while (!text.empty() && canvas.TextWidth(text + kEllipsis) > kColumnWidth) text.pop_back();
+  return text + kEllipsis;
+}
 }  // namespace
 
 void DrawInventoryPanel(Game& g) {
@@ -22,7 +33,7 @@ void DrawInventoryPanel(Game& g) {
   canvas.SetFontColour(colour::Yellow);
   canvas.TextOut(10, 630, W("Sebou neseš..:"));
   for (int k = 1; k <= kInventorySlots; ++k) {
-    canvas.TextOut(10 + (k - 1) * 130, 660, std::to_string(k) + ") " + g.World.Slot(k).Name.str() + " ");
+    canvas.TextOut(10 + (k - 1) * 130, 660, FitColumn(canvas, std::to_string(k) + ") " + g.World.Slot(k).Name.str() + " "));
   }
   g.io.display.ReleaseCanvas();
 }
@@ -43,15 +54,17 @@ void DrawRoomContentsPanel(Game& g) {
     for (int k = 1; k <= kInventorySlots; ++k) {
       if (SameName(fx.KeyName, g.World.Slot(k).Name)) fx.Opened = 1;
     }
-    canvas.TextOut(10, y, fx.Name.str());
+    canvas.TextOut(10, y, FitColumn(canvas, fx.Name.str()));
     if (fx.Opened != 0) {
       canvas.SetFontColour(colour::NearWhite);
-      for (int j = 0; j < kFixtureItemSlots; ++j) canvas.TextOut(140 + j * 130, y, fx.Items[j].Name.str());
+      for (int j = 0; j < kFixtureItemSlots; ++j) {
+        canvas.TextOut(140 + j * 130, y, FitColumn(canvas, fx.Items[j].Name.str()));
+      }
     }
   }
   canvas.SetFontColour(colour::Green);
   for (int i = 0; i < kRoomItemSlots; ++i) {
-    canvas.TextOut(10 + (i % 5) * 130, i < 5 ? 500 : 520, room.Items[i].Name.str());
+    canvas.TextOut(10 + (i % 5) * 130, i < 5 ? 500 : 520, FitColumn(canvas, room.Items[i].Name.str()));
   }
   g.io.display.ReleaseCanvas();
   SayRoomContents(g);
