@@ -12,6 +12,14 @@ void Tform1::FormCreate() {
   g.IntroScreen = true;
   g.Edit1().SetTop(1500);
   // The pointer is hidden by the backends over the whole window.
+  const std::string texts = MissingTextsFolder();
+  if (!texts.empty()) {
+    g.TextsMissing = true;
+    const std::string message = "The room texts cannot be read (" + ShownPath(texts) + "); the game goes on without them.";
+    Say(g, message);
+    HandOverSpeech(g);
+    g.io.app.ShowError(message);
+  }
   try {
     OpenRoomText(g, "texty\\m0.dat");
   } catch (const IoError& e) {

@@ -24,10 +24,10 @@ TEST_P(ReplayCase, TraceContainsTheExpectedLinesInOrder) {
   InstallWorld(TinyWorld());
   // A pipe nobody reads or writes, where a careless open would wait for ever.
   ASSERT_EQ(::mkfifo("pipe.sav", 0644), 0);
-  // NAME.missing lists files of the world taken away for the case.
+  // NAME.missing lists files or folders of the world taken away for the case.
   std::ifstream missing(kReplayDir / (GetParam() + ".missing"));
   for (std::string file; std::getline(missing, file);) {
-    if (!file.empty()) std::filesystem::remove(file);
+    if (!file.empty()) std::filesystem::remove_all(file);
   }
   CheckReplayCase(kReplayDir, GetParam());
 }

@@ -31,6 +31,9 @@ void OpenRoomText(Game& g, const std::string& path);
 // Closes the room text if one is open (a text that failed to open leaves
 // none, and the next transition must still work).
 void CloseRoomText(Game& g);
+// The room texts' folder when it is missing or cannot be read; empty when
+// it is there.
+std::string MissingTextsFolder();
 void TypeNextCharacter(Game& g);
 void ShowWholeText(Game& g);
 // The rest of the text being typed, drawn silently in one go, ending the

@@ -66,6 +66,11 @@ struct Game {
     bool GameOver = false;
   } Landing;
 
+  // The room texts' folder was missing or unreadable at start-up: said once
+  // then, and the game plays on without texts instead of failing at every
+  // room.
+  bool TextsMissing = false;
+
   // Lines sent with Enter, recalled with Up and Down in play.
   CommandHistory History;
   // Which page of the help line comes next.

@@ -1,5 +1,8 @@
 // The room text typed onto the screen like a typewriter, or drawn at once.
 #include "world/data.h"
+
+#include <dirent.h>
+
 #include "world/game_roles.h"
 #include "world/game_folders.h"
 
@@ -33,8 +36,20 @@ std::string RoomTextPath(const Game& g, int room) {
   return path + g.TextExt;
 }
 
+std::string MissingTextsFolder() {
+  const std::string folder = HostPath("texty", CurrentGameFolders().data);
+  DIR* dir = ::opendir(folder.c_str());
+  if (dir == nullptr) return folder;
+  ::closedir(dir);
+  return {};
+}
+
 void OpenRoomText(Game& g, const std::string& path) {
   g.Spoken.roomTextSaid = false;
+  if (g.TextsMissing) {
+    CloseRoomText(g);
+    return;
+  }
   g.RoomTextFile.Open(path, CurrentGameFolders().data);
 }
 
