@@ -253,6 +253,15 @@ TEST(WorldToolRoundTrip, DecompilingAnEndlessDeviceStopsAfterOneRecord) {
   EXPECT_TRUE(std::filesystem::exists(s.Path("zero.toml")));
 }
 
+// A name of ten megabytes is not echoed whole; the reason still shows.
+TEST(WorldToolRoundTrip, AHugeNameIsCutInItsErrorMessage) {
+  Scratch s;
+  std::string err;
+  EXPECT_EQ(RunTool({"decompile", std::string(10'000'000, 'n'), s.Path("x.toml")}, &err), 1);
+  EXPECT_LT(err.size(), 1000u);
+  EXPECT_NE(err.find("cannot be opened"), std::string::npos) << err.substr(0, 600);
+}
+
 TEST(WorldToolToml, DefaultsOpenWhatNothingLocks) {
   WorldSource src = ReadWorldToml(
       "[State]\nHealth = 1\nNourishment = 1\nCellCharge = 1\nFuel = 1\nSuitOxygen = 1\nMinutesLeft = 9\n"

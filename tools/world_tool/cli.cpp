@@ -84,6 +84,15 @@ int Map(const Args& a, std::ostream& err) {
   return 0;
 }
 
+// An error names the file it is about; a name of megabytes is shown by its
+// beginning and its end, where the reason stands.
+std::string Cut(const std::string& message) {
+  constexpr std::size_t kHead = 200, kTail = 150;
+  if (message.size() <= kHead + kTail + 40) return message;
+  return message.substr(0, kHead) + "... (" + std::to_string(message.size() - kHead - kTail) + " bytes cut) ..." +
+         message.substr(message.size() - kTail);
+}
+
 }  // namespace
 
 int RunWorldTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -96,10 +105,10 @@ int RunWorldTool(const std::vector<std::string>& args, std::ostream& out, std::o
     if (cmd == "texts") return Texts(Split(args, ""), err);
     if (cmd == "map") return Map(Split(args, ""), err);
   } catch (const ToolError& e) {
-    err << "error: " << e.what() << "\n";
+    err << "error: " << Cut(e.what()) << "\n";
     return 1;
   } catch (const std::exception& e) {
-    err << "error: " << e.what() << "\n";
+    err << "error: " << Cut(e.what()) << "\n";
     return 1;
   }
   err << kUsage;
