@@ -22,18 +22,8 @@ if [ "${1:-}" = --tests ]; then
   with_tests=1
   packages+=("${test_packages[@]}")
 fi
-installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
-missing=()
-for p in "${packages[@]}"; do
-  installed "$p" || missing+=("$p")
-done
-if ((${#missing[@]})); then
-  echo "Installing: ${missing[*]}"
-  sudo_cmd=()
-  [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
-  "${sudo_cmd[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}"
-fi
+source tools/install_missing.sh
+install_missing "${packages[@]}"
 
 # Without --tests the tests and benchmarks are built only where their
 # libraries are already there (a machine that ran tools/test.sh before).

@@ -9,17 +9,8 @@ cd "$(dirname "$0")/../.."
 build=${RAKETA_DEB_BUILD_DIR:-build-deb}
 
 packages=(desktop-file-utils appstream man-db groff-base lintian dpkg-dev file)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if ((${#missing[@]})); then
-  echo "Installing: ${missing[*]}"
-  sudo_cmd=()
-  [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
-  "${sudo_cmd[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}"
-fi
+source tools/install_missing.sh
+install_missing "${packages[@]}"
 
 # Debian's compiler and linker flags, hardening included (they count when
 # the build folder is first configured).
