@@ -1,6 +1,7 @@
 #include "presentation/replay/replay_script.h"
 
 #include <cctype>
+#include <charconv>
 #include <cstdlib>
 #include <utility>
 
@@ -14,6 +15,12 @@ std::string Trimmed(const std::string& s) {
   while (b > a && std::isspace(static_cast<unsigned char>(s[b - 1]))) --b;
   return s.substr(a, b - a);
 }
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+// A wait longer than this (about eleven hours of play) is a typing slip,
+// not a pause anyone means; it would also keep the replay busy for ever.
+constexpr long kMaxWait = 1000000;
 
 // A script line is short; a longer one is no script (a binary file, or
 // /dev/zero through a pipe) and is not read on for ever.
@@ -79,26 +86,38 @@ std::vector<ReplayDirective> ParseReplayScript(std::istream& in) {
   while (ReadLine(in, raw, lineNo + 1)) {
     ++lineNo;
     if (!raw.empty() && raw.back() == '\r') raw.pop_back();
-    // "type" keeps every character after "type ", blanks included.
-    if (raw.rfind("type ", 0) == 0) {
+    // Blanks (spaces or tabs) before a directive are indentation.
+    std::size_t start = 0;
+    while (start < raw.size() && IsBlank(raw[start])) ++start;
+    // "type" keeps every character after the one blank that follows it,
+    // further blanks included.
+    if (raw.compare(start, 4, "type") == 0 && raw.size() > start + 4 && IsBlank(raw[start + 4])) {
       ReplayDirective d;
       d.kind = ReplayDirective::Type;
       d.line = lineNo;
-      d.text = raw.substr(5);
+      d.text = raw.substr(start + 5);
       out.push_back(d);
       continue;
     }
     std::string line = Trimmed(raw);
     if (line.empty() || line[0] == '#') continue;
-    std::string word = line.substr(0, line.find(' '));
-    std::string arg = line.size() > word.size() ? Trimmed(line.substr(word.size())) : "";
+    std::size_t wordEnd = 0;
+    while (wordEnd < line.size() && !IsBlank(line[wordEnd])) ++wordEnd;
+    std::string word = line.substr(0, wordEnd);
+    std::string arg = Trimmed(line.substr(wordEnd));
     ReplayDirective d;
     d.kind = ReplayDirective::Wait;
     d.line = lineNo;
     if (word == "wait") {
-      char* end = nullptr;
-      d.count = std::strtol(arg.c_str(), &end, 10);
-      if (arg.empty() || *end != '\0' || d.count < 0) Malformed(lineNo, "wait needs a number of frames");
+      const char* first = arg.data();
+      const char* last = first + arg.size();
+      auto [end, ec] = std::from_chars(first, last, d.count);
+      if (arg.empty() || arg[0] == '-' || ec == std::errc::invalid_argument || end != last) {
+        Malformed(lineNo, "wait needs a number of frames");
+      }
+      if (ec == std::errc::result_out_of_range || d.count > kMaxWait) {
+        Malformed(lineNo, "wait of more than " + std::to_string(kMaxWait) + " frames");
+      }
     } else if (word == "key" || word == "hold" || word == "release") {
       d.kind = word == "key" ? ReplayDirective::Key : word == "hold" ? ReplayDirective::Hold : ReplayDirective::Release;
       d.key = ReplayKeyCode(arg);
