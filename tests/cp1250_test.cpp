@@ -122,5 +122,53 @@ TEST(CodePage1250, LowerCaseFollowsUnicodeWithinTheCodePage) {
   std::setlocale(LC_CTYPE, before.c_str());
 }
 
+TEST(Utf8Decoding, TakesWholeSequencesAndRefusesWhatIsNotUtf8) {
+  struct Case {
+    std::string bytes;
+    std::size_t length;  // 0: refused
+    char32_t cp;
+    const char* why;
+  };
+  const Case cases[] = {
+      {"a", 1, U'a', "ASCII"},
+      {"\xC4\x8D", 2, U'\u010D', "two bytes (č)"},
+      {"\xC2\x80", 2, U'\u0080', "the smallest two-byte code point"},
+      {"\xE2\x82\xAC", 3, U'\u20AC', "three bytes (€)"},
+      {"\xE0\xA0\x80", 3, U'\u0800', "the smallest three-byte code point"},
+      {"\xED\x9F\xBF", 3, U'\uD7FF', "just below the surrogates"},
+      {"\xEE\x80\x80", 3, U'\uE000', "just above the surrogates"},
+      {"\xF0\x9F\x9A\x80", 4, U'\U0001F680', "four bytes (rocket)"},
+      {"\xF4\x8F\xBF\xBF", 4, U'\U0010FFFF', "the last code point"},
+      {"\xC4\x8Dx", 2, U'\u010D', "what follows is not taken"},
+      {"\xC0\xAF", 0, 0, "overlong slash in two bytes"},
+      {"\xC1\x81", 0, 0, "overlong A in two bytes"},
+      {"\xE0\x80\xAF", 0, 0, "overlong slash in three bytes"},
+      {"\xF0\x8F\xBF\xBF", 0, 0, "overlong U+FFFF in four bytes"},
+      {"\xED\xA0\x80", 0, 0, "high surrogate"},
+      {"\xED\xBF\xBF", 0, 0, "low surrogate"},
+      {"\xF4\x90\x80\x80", 0, 0, "past the last code point"},
+      {"\xC4", 0, 0, "two-byte sequence cut off"},
+      {"\xE2\x82", 0, 0, "three-byte sequence cut off"},
+      {"\xF0\x9F\x9A", 0, 0, "four-byte sequence cut off"},
+      {"\xC4x", 0, 0, "lead byte followed by ASCII"},
+      {"\x80", 0, 0, "lone continuation byte"},
+      {"\xF8\x88\x80\x80\x80", 0, 0, "five-byte form"},
+      {"\xFF", 0, 0, "never in UTF-8"},
+  };
+  for (const Case& c : cases) {
+    char32_t cp = 0;
+    const std::size_t n = DecodeUtf8(c.bytes, 0, cp);
+    EXPECT_EQ(n, c.length) << c.why;
+    if (c.length != 0 && n == c.length) {
+      EXPECT_EQ(cp, c.cp) << c.why;
+    }
+  }
+  // A sequence is read where it starts, not only at the front.
+  char32_t cp = 0;
+  EXPECT_EQ(DecodeUtf8("ab\xC5\xBE", 2, cp), 2u);
+  EXPECT_EQ(cp, U'\u017E');
+  EXPECT_EQ(DecodeUtf8("ab\xC5", 2, cp), 0u);
+}
+
 }  // namespace
 }  // namespace raketa

@@ -22,6 +22,10 @@ TEST(TypedText, KeepsWhatCodePage1250HoldsAndDropsTheRest) {
       {"\x80z", "z", "a stray continuation byte"},
       {"\xC4z", "z", "a lead byte without its continuation"},
       {"k\xC5", "k", "a sequence cut off at the end"},
+      {"\xC1\x81z", "z", "an overlong A"},
+      {"\xE0\x81\x81z", "z", "an overlong A in three bytes"},
+      {"\xED\xA0\x80z", "z", "a surrogate half"},
+      {"\xF5\x80\x80\x80z", "z", "past the last code point"},
   };
   for (const Case& c : cases) EXPECT_EQ(TypedCp1250(c.typed), c.expected) << c.why;
 }
