@@ -1,28 +1,15 @@
-// Speech as the replay mode shows it: every tests/replays/speech/NAME.replay
-// runs with --speak on the tests' small world, checked against NAME.expect.
+// Speech off in the replay mode until the player asks for it.  The cases
+// under tests/replays/speech/ (run with --speak) show what is said.
 #include <gtest/gtest.h>
 
 #include <sstream>
 
-#include "support/replay_case.h"
+#include "presentation/replay/replay_runner.h"
 #include "support/scratch_dir.h"
 #include "support/tiny_world.h"
 
 namespace raketa::test {
 namespace {
-
-const std::filesystem::path kDir = std::filesystem::path(RAKETA_SOURCE_DIR) / "tests" / "replays" / "speech";
-
-class SpeechReplay : public testing::TestWithParam<std::string> {};
-
-TEST_P(SpeechReplay, TraceContainsTheExpectedLinesInOrder) {
-  ScratchDir dir;
-  InstallWorld(TinyWorld());
-  CheckReplayCase(kDir, GetParam(), ReplayOptions{.speak = true});
-}
-
-INSTANTIATE_TEST_SUITE_P(Speech, SpeechReplay, testing::ValuesIn(ReplayCaseNames(kDir)),
-                         [](const testing::TestParamInfo<std::string>& info) { return ReplayTestName(info.param); });
 
 // Without --speak the game says nothing, so every trace made before there
 // was speech stays as it was; F8 is what turns it on.

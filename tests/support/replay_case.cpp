@@ -1,33 +1,73 @@
 #include "support/replay_case.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <sstream>
 
 #include "presentation/replay/replay_runner.h"
+#include "support/repair_world.h"
+#include "support/tiny_world.h"
 
 namespace raketa::test {
 
+namespace fs = std::filesystem;
+
 namespace {
+
 std::vector<std::string> Lines(std::istream& in) {
   std::vector<std::string> out;
   std::string line;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line[0] != '#') out.push_back(line);
-  }
+  while (std::getline(in, line)) out.push_back(line);
   return out;
 }
+
+bool IsComment(const std::string& line) { return line.empty() || line[0] == '#'; }
+
+// Puts the named world into the working directory; false for a name no
+// case may use.
+bool InstallCaseWorld(const std::string& world) {
+  if (world == "tiny") {
+    InstallWorld(TinyWorld());
+  } else if (world == "repairs") {
+    InstallWorld(RepairWorld());
+  } else if (world == "game") {
+    fs::copy(fs::path(RAKETA_BINARY_DIR) / "gamedata", fs::current_path(), fs::copy_options::recursive);
+  } else {
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
 
-std::vector<std::string> ReplayCaseNames(const std::filesystem::path& dir) {
+ReplayCaseSetup ReadCaseSetup(std::istream& script) {
+  ReplayCaseSetup setup;
+  std::string line;
+  while (std::getline(script, line)) {
+    if (line.rfind("#@ ", 0) != 0) continue;
+    std::istringstream words(line.substr(3));
+    std::string word, value;
+    words >> word;
+    if (word == "world" && words >> value) setup.world = value;
+    if (word == "speak") setup.options.speak = true;
+  }
+  return setup;
+}
+
+std::vector<std::string> ReplayCaseNames(const fs::path& dir) {
   std::vector<std::string> names;
-  if (!std::filesystem::exists(dir)) return names;
-  for (auto& e : std::filesystem::directory_iterator(dir)) {
-    if (e.path().extension() == ".replay") names.push_back(e.path().stem().string());
+  if (!fs::exists(dir)) return names;
+  for (auto& e : fs::recursive_directory_iterator(dir)) {
+    if (e.path().extension() != ".replay") continue;
+    fs::path name = fs::relative(e.path(), dir);
+    name.replace_extension();
+    names.push_back(name.generic_string());
   }
   std::sort(names.begin(), names.end());
   return names;
@@ -41,43 +81,92 @@ std::string ReplayTestName(const std::string& name) {
   return n;
 }
 
-void CheckReplayCase(const std::filesystem::path& dir, const std::string& name, const ReplayOptions& options) {
-  std::ifstream script(dir / (name + ".replay"));
-  std::ifstream expect(dir / (name + ".expect"));
-  ASSERT_TRUE(script && expect) << name;
+std::string FirstDifference(const std::vector<std::string>& expected, const std::vector<std::string>& actual) {
+  std::size_t a = 0;
+  for (std::size_t e = 0; e < expected.size(); ++e) {
+    if (IsComment(expected[e])) continue;
+    if (a == actual.size()) {
+      return "trace ends at line " + std::to_string(a) + "; expected line " + std::to_string(e + 1) + ": " +
+             expected[e];
+    }
+    if (actual[a] != expected[e]) {
+      return "trace line " + std::to_string(a + 1) + ": " + actual[a] + "\nexpected line " + std::to_string(e + 1) +
+             ": " + expected[e];
+    }
+    ++a;
+  }
+  if (a < actual.size()) return "trace line " + std::to_string(a + 1) + " is more than expected: " + actual[a];
+  return "";
+}
 
+std::vector<std::string> KeepComments(const std::vector<std::string>& expected,
+                                      const std::vector<std::string>& actual) {
+  std::vector<std::string> out;
+  std::vector<std::string> pending;
+  std::size_t a = 0;
+  for (const std::string& line : expected) {
+    if (IsComment(line)) {
+      if (!line.empty()) pending.push_back(line);
+      continue;
+    }
+    auto found = std::find(actual.begin() + static_cast<std::ptrdiff_t>(a), actual.end(), line);
+    if (found == actual.end()) continue;  // gone: its comments wait for the next line still there
+    out.insert(out.end(), actual.begin() + static_cast<std::ptrdiff_t>(a), found);
+    out.insert(out.end(), pending.begin(), pending.end());
+    out.push_back(*found);
+    pending.clear();
+    a = static_cast<std::size_t>(found - actual.begin()) + 1;
+  }
+  out.insert(out.end(), actual.begin() + static_cast<std::ptrdiff_t>(a), actual.end());
+  out.insert(out.end(), pending.begin(), pending.end());
+  return out;
+}
+
+void CheckReplayCase(const fs::path& dir, const std::string& name) {
+  const fs::path scriptPath = dir / (name + ".replay");
+  const fs::path expectPath = dir / (name + ".expect");
+  std::ifstream header(scriptPath);
+  ASSERT_TRUE(header) << scriptPath;
+  const ReplayCaseSetup setup = ReadCaseSetup(header);
+  ASSERT_TRUE(InstallCaseWorld(setup.world)) << scriptPath << " names no world this checker knows: \"" << setup.world
+                                             << "\" (a line \"#@ world tiny|repairs|game\")";
+  // A pipe nobody reads or writes, where a careless open would wait for ever.
+  ASSERT_EQ(::mkfifo("pipe.sav", 0644), 0);
+  std::ifstream missing(dir / (name + ".missing"));
+  for (std::string file; std::getline(missing, file);) {
+    if (!file.empty()) fs::remove_all(file);
+  }
+
+  std::ifstream script(scriptPath);
   std::ostringstream out, err;
-  ReplayResult result = RunReplay(ParseReplayScript(script), nullptr, out, err, options);
+  ReplayResult result = RunReplay(ParseReplayScript(script), nullptr, out, err, setup.options);
   EXPECT_EQ(result.exitCode, 0) << err.str();
   if (std::getenv("RAKETA_SHOW_TRACE") != nullptr) std::cout << out.str();
 
   std::istringstream traceText(out.str());
   const std::vector<std::string> trace = Lines(traceText);
-  std::size_t at = 0;
-  std::vector<std::string> forbidden;
-  auto checkForbidden = [&](std::size_t end) {
-    for (const std::string& f : forbidden) {
-      for (std::size_t i = at; i < end; ++i) EXPECT_NE(trace[i], f) << "trace line " << i + 1;
-    }
-    forbidden.clear();
-  };
-  for (const std::string& line : Lines(expect)) {
-    if (line.rfind("! ", 0) == 0) {
-      forbidden.push_back(line.substr(2));
-      continue;
-    }
-    auto found = std::find(trace.begin() + static_cast<std::ptrdiff_t>(at), trace.end(), line);
-    if (found == trace.end()) {
-      // Where the search stood helps to see what happened instead.
-      std::string context;
-      for (std::size_t i = at; i < trace.size() && i < at + 12; ++i) context += "  " + trace[i] + "\n";
-      FAIL() << "missing, in order: " << line << "\ntrace from there:\n" << context;
-    }
-    std::size_t index = static_cast<std::size_t>(found - trace.begin());
-    checkForbidden(index);
-    at = index + 1;
+  std::vector<std::string> expected;
+  if (std::ifstream expect(expectPath); expect) expected = Lines(expect);
+
+  const char* rewrite = std::getenv("RAKETA_REWRITE_EXPECT");
+  if (rewrite != nullptr && std::string(rewrite) == "1") {
+    std::ofstream file(expectPath);
+    for (const std::string& line : KeepComments(expected, trace)) file << line << '\n';
+    ASSERT_TRUE(file.good()) << "cannot write " << expectPath;
+    return;
   }
-  checkForbidden(trace.size());
+  ASSERT_TRUE(fs::exists(expectPath)) << expectPath << " is missing (RAKETA_REWRITE_EXPECT=1 writes it)";
+
+  // A trace left from an earlier failure would only mislead.
+  const fs::path actualPath = fs::path(RAKETA_BINARY_DIR) / "replay_actual" / (name + ".trace");
+  fs::remove(actualPath);
+  const std::string difference = FirstDifference(expected, trace);
+  if (difference.empty()) return;
+  fs::create_directories(actualPath.parent_path());
+  std::ofstream(actualPath) << out.str();
+  ADD_FAILURE() << expectPath.filename().string() << " differs from the trace:\n"
+                << difference << "\nwhole trace: " << actualPath.string() << "\n(if the change is intended, rerun with "
+                << "RAKETA_REWRITE_EXPECT=1 and review the .expect diff)";
 }
 
 }  // namespace raketa::test

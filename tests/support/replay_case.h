@@ -1,7 +1,17 @@
-// A replay test case: DIR/NAME.replay is run in the working directory, and
-// its trace must contain the lines of DIR/NAME.expect in order (other lines
-// may come between them); a line written "! LINE" must not appear between
-// the lines around it.  RAKETA_SHOW_TRACE=1 prints the whole trace.
+// A replay test case: DIR/NAME.replay is run in a fresh working directory on
+// the world its own "#@ world" line names, and its whole trace must be the
+// lines of DIR/NAME.expect ("#" lines there are comments).  A case's header
+// lines, comments to the script reader:
+//   #@ world tiny      the tests' small world with its fixture saves
+//   #@ world repairs   the world of the repair chain
+//   #@ world game      the shipped game data of the build
+//   #@ speak           as with --speak
+// NAME.missing lists files or folders of the world taken away before the
+// run; every case also finds a pipe "pipe.sav" that nobody reads or writes.
+// RAKETA_SHOW_TRACE=1 prints each trace; RAKETA_REWRITE_EXPECT=1 writes
+// each trace into its .expect instead of comparing (comments are kept
+// before the line they stood before).  On a mismatch the actual trace is
+// written to BUILD/replay_actual/NAME.trace.
 #pragma once
 
 #include <filesystem>
@@ -12,10 +22,28 @@
 
 namespace raketa::test {
 
-// The NAMEs of DIR/NAME.replay, sorted.
+// What a case's header lines ask for.
+struct ReplayCaseSetup {
+  std::string world;  // empty when the case names none
+  ReplayOptions options;
+};
+ReplayCaseSetup ReadCaseSetup(std::istream& script);
+
+// The NAMEs of DIR/**/NAME.replay, relative to DIR without ".replay", sorted.
 std::vector<std::string> ReplayCaseNames(const std::filesystem::path& dir);
 // A NAME as a test name: letters, digits and underscores.
 std::string ReplayTestName(const std::string& name);
-void CheckReplayCase(const std::filesystem::path& dir, const std::string& name, const ReplayOptions& options = {});
+
+// The first difference of an expected and an actual trace ("#" lines of the
+// expected one skipped), as a message naming the line; empty when equal.
+std::string FirstDifference(const std::vector<std::string>& expected, const std::vector<std::string>& actual);
+// The actual trace with the expected file's comments put back, each before
+// the first line (in order) equal to the one it stood before; comments whose
+// line is gone go at the end.
+std::vector<std::string> KeepComments(const std::vector<std::string>& expected,
+                                      const std::vector<std::string>& actual);
+
+// Sets up the case's world in the working directory, runs it and compares.
+void CheckReplayCase(const std::filesystem::path& dir, const std::string& name);
 
 }  // namespace raketa::test
