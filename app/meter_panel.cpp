@@ -44,7 +44,6 @@ void Timer1Timer(Game& g) {
   canvas.SetBrushColour(colour::Black);
   canvas.Rectangle(510, 640, 990, 663);
   canvas.SetBrushStyle(BrushStyle::Clear);
-  canvas.SetFontName("comic sans ms");
   canvas.SetFontSize(12);
   struct Meter {
     float value;

@@ -52,7 +52,6 @@ void IntroStep(Game& g) {
   Display& d = g.io.display;
   Canvas& canvas = d.GetCanvas();
   canvas.SetBrushStyle(BrushStyle::Clear);
-  canvas.SetFontName("comic sans ms");
   canvas.SetFontSize(12);
   if (text.Eoln()) {
     g.TextCursorY += 18;
@@ -83,7 +82,6 @@ void LandingStep(Game& g) {
   d.DrawPicture(Picture::dosedka, 0, 0);
   Canvas& canvas = d.GetCanvas();
   canvas.SetBrushStyle(BrushStyle::Clear);
-  canvas.SetFontName("comic sans ms");
   canvas.SetFontSize(16);
   if (g.LandingCountdown < 80) {
     canvas.SetFontColour(colour::Black);

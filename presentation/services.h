@@ -45,13 +45,13 @@ constexpr int F10 = 121;
 
 enum class BrushStyle { Solid, Clear };
 
-// Drawing context on the back surface.  Text is code page 1250.
+// Drawing context on the back surface.  Text is code page 1250, in the
+// game's one typeface; only its size and colour are chosen.
 class Canvas {
  public:
   virtual ~Canvas() = default;
   virtual void SetBrushStyle(BrushStyle style) = 0;
   virtual void SetBrushColour(std::uint32_t bgr) = 0;
-  virtual void SetFontName(std::string_view name) = 0;
   virtual void SetFontSize(int points) = 0;
   virtual void SetFontColour(std::uint32_t bgr) = 0;
   // Top-left of the text at (x, y); with a clear brush only glyphs are drawn.

@@ -16,7 +16,6 @@ constexpr int kRowHeight = 18;
 void PrepareNarrationCanvas(Canvas& canvas) {
   canvas.SetBrushStyle(BrushStyle::Clear);
   canvas.SetFontSize(kNarrationFontSize);
-  canvas.SetFontName("comic sans ms");
 }
 
 // A CR starts the next row; the CR and everything through the next LF are

@@ -11,7 +11,6 @@ constexpr int kPanelFontSize = 12;
 Canvas& PanelCanvas(Game& g) {
   Canvas& canvas = g.io.display.GetCanvas();
   canvas.SetBrushStyle(BrushStyle::Clear);
-  canvas.SetFontName("comic sans ms");
   canvas.SetFontSize(kPanelFontSize);
   return canvas;
 }

@@ -30,7 +30,7 @@ void SoftwareSurface::SetFontSize(int points) {
 }
 
 void SoftwareSurface::TextOut(int x, int y, std::string_view text) {
-  // Every name the game gives is "comic sans ms": one typeface serves all.
+  // The game has one typeface (the font set's); only its size changes.
   if (!face_) face_ = &fonts_.Face(fontSize_, false);
   const int height = face_->LineHeight();
   if (brush_ == BrushStyle::Solid) {

@@ -32,7 +32,6 @@ class SoftwareSurface : public Display, public Canvas {
   // --- Canvas ---
   void SetBrushStyle(BrushStyle style) override { brush_ = style; }
   void SetBrushColour(std::uint32_t bgr) override { brushColour_ = ToRgb565(bgr); }
-  void SetFontName(std::string_view name) override { fontName_ = name; }
   void SetFontSize(int points) override;
   void SetFontColour(std::uint32_t bgr) override { fontColour_ = ToRgb565(bgr); }
   void TextOut(int x, int y, std::string_view text) override;
@@ -74,7 +73,6 @@ class SoftwareSurface : public Display, public Canvas {
   BrushStyle brush_ = BrushStyle::Solid;
   std::uint16_t brushColour_ = ToRgb565(0xFFFFFF);
   std::uint16_t fontColour_ = ToRgb565(0x000000);
-  std::string fontName_ = "comic sans ms";
   int fontSize_ = 12;
   FontFace* face_ = nullptr;
 };

@@ -49,10 +49,6 @@ void RecordingDisplay::SetBrushColour(std::uint32_t bgr) {
   if (innerCanvas_ != nullptr) innerCanvas_->SetBrushColour(bgr);
 }
 
-void RecordingDisplay::SetFontName(std::string_view name) {
-  if (innerCanvas_ != nullptr) innerCanvas_->SetFontName(name);
-}
-
 void RecordingDisplay::SetFontSize(int points) {
   fontSize_ = points;
   if (innerCanvas_ != nullptr) innerCanvas_->SetFontSize(points);

@@ -39,7 +39,6 @@ class RecordingDisplay : public Display, public Canvas {
 
   void SetBrushStyle(BrushStyle style) override;
   void SetBrushColour(std::uint32_t bgr) override;
-  void SetFontName(std::string_view name) override;
   void SetFontSize(int points) override;
   void SetFontColour(std::uint32_t bgr) override;
   void TextOut(int x, int y, std::string_view text) override;
