@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "world/game_folders.h"
+#include "services/game_folders.h"
 
 namespace raketa {
 

@@ -8,7 +8,7 @@
 
 #include "app/hlavni.h"
 #include "bench/bench_world.h"
-#include "presentation/catalogue.h"
+#include "services/catalogue.h"
 #include "presentation/render/font_set.h"
 #include "presentation/render/software_surface.h"
 #include "presentation/replay/recording_services.h"

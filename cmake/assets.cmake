@@ -4,9 +4,9 @@
 # they are compiled with the catalogue that decodes them.
 # The files themselves are made by tools/asset_maker (see docs/assets.md).
 
-# Which files: the identifiers of presentation/asset_list.inc, the one list
+# Which files: the identifiers of services/asset_list.inc, the one list
 # the game's code is built from too (configuring again when it changes).
-set(RAKETA_ASSET_LIST ${PROJECT_SOURCE_DIR}/presentation/asset_list.inc)
+set(RAKETA_ASSET_LIST ${PROJECT_SOURCE_DIR}/services/asset_list.inc)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${RAKETA_ASSET_LIST})
 function(raketa_asset_ids macro out)
   file(STRINGS ${RAKETA_ASSET_LIST} lines REGEX "^${macro}\\(")

@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "world/cp1250.h"
+#include "services/cp1250.h"
 
 namespace raketa {
 

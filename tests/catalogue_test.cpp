@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "presentation/catalogue.h"
+#include "services/catalogue.h"
 #include "presentation/render/software_surface.h"
 #include "support/rig.h"
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "world/cp1250.h"
+#include "services/cp1250.h"
 
 namespace raketa {
 namespace {

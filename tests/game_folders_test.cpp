@@ -8,7 +8,7 @@
 #include "app/hlavni.h"
 #include "support/rig.h"
 #include "support/tiny_world.h"
-#include "world/game_folders.h"
+#include "services/game_folders.h"
 
 namespace raketa::test {
 namespace {

@@ -2,7 +2,7 @@
 // with '/', and a relative path lands inside the folder it belongs to.
 #include <gtest/gtest.h>
 
-#include "world/cp1250.h"
+#include "services/cp1250.h"
 #include "world/files.h"
 
 namespace raketa {

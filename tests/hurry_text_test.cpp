@@ -7,13 +7,13 @@
 #include <sstream>
 #include <vector>
 
-#include "presentation/catalogue.h"
+#include "services/catalogue.h"
 #include "presentation/render/software_surface.h"
 #include "presentation/replay/replay_runner.h"
 #include "support/rig.h"
 #include "support/scratch_dir.h"
 #include "support/tiny_world.h"
-#include "world/cp1250.h"
+#include "services/cp1250.h"
 
 namespace raketa::test {
 namespace {

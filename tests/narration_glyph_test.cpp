@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "presentation/catalogue.h"
+#include "services/catalogue.h"
 #include "presentation/render/software_surface.h"
 #include "support/rig.h"
 #include "world/data.h"

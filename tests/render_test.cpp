@@ -6,11 +6,11 @@
 #include <random>
 #include <vector>
 
-#include "presentation/command_line.h"
+#include "services/command_line.h"
 #include "presentation/render/png_writer.h"
 #include "presentation/render/screen_image.h"
 #include "presentation/render/software_surface.h"
-#include "world/cp1250.h"
+#include "services/cp1250.h"
 
 namespace raketa {
 namespace {

@@ -16,7 +16,7 @@
 
 #include "cli.h"
 #include "text_rules.h"
-#include "world/cp1250.h"
+#include "services/cp1250.h"
 #include "world_check.h"
 #include "world_file.h"
 #include "world_toml.h"

@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "world/cp1250.h"
+#include "services/cp1250.h"
 #include "world/files.h"
-#include "world/save_names.h"
+#include "services/save_names.h"
 #include "world/whole_step.h"
 #include "world/game.h"
 #include "world/world_record.h"

@@ -9,9 +9,9 @@
 #include <cstdio>
 #include <cstring>
 
-#include "world/cp1250.h"
+#include "services/cp1250.h"
 #include "world/host_errors.h"
-#include "world/save_names.h"
+#include "services/save_names.h"
 #include "world/world_record.h"
 
 namespace raketa {

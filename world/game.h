@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <string>
 
-#include "presentation/command_line.h"
-#include "presentation/key_poll.h"
-#include "presentation/services.h"
+#include "services/command_line.h"
+#include "services/key_poll.h"
+#include "services/services.h"
 #include "world/command_history.h"
 #include "world/files.h"
 #include "world/speaking.h"

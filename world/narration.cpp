@@ -4,7 +4,7 @@
 #include <dirent.h>
 
 #include "world/game_roles.h"
-#include "world/game_folders.h"
+#include "services/game_folders.h"
 
 namespace raketa {
 

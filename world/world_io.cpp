@@ -1,5 +1,5 @@
 #include "world/data.h"
-#include "world/game_folders.h"
+#include "services/game_folders.h"
 #include "world/game_roles.h"
 
 namespace raketa {

@@ -1,9 +1,9 @@
 // The asset files' bytes, compiled in by cmake/assets.cmake: one generated
-// source per line of presentation/asset_list.inc, each defining its array
+// source per line of services/asset_list.inc, each defining its array
 // and size.
 #include <cstddef>
 
-#include "presentation/catalogue.h"
+#include "services/catalogue.h"
 
 namespace raketa::embedded {
 #define RAKETA_PICTURE(id, width, height) \
@@ -12,7 +12,7 @@ namespace raketa::embedded {
 #define RAKETA_CUE(id, name, looped, rate, bits, channels, seconds) \
   extern const unsigned char cue_##id[]; \
   extern const std::size_t cue_##id##_size;
-#include "presentation/asset_list.inc"
+#include "services/asset_list.inc"
 }  // namespace raketa::embedded
 
 namespace raketa {
@@ -22,7 +22,7 @@ EmbeddedBytes EmbeddedPicture(Picture p) {
   switch (p) {
 #define RAKETA_PICTURE(id, width, height) \
   case Picture::id: return {picture_##id, picture_##id##_size};
-#include "presentation/asset_list.inc"
+#include "services/asset_list.inc"
   }
   return {nullptr, 0};
 }
@@ -32,7 +32,7 @@ EmbeddedBytes EmbeddedCue(Cue c) {
   switch (c) {
 #define RAKETA_CUE(id, name, looped, rate, bits, channels, seconds) \
   case Cue::id: return {cue_##id, cue_##id##_size};
-#include "presentation/asset_list.inc"
+#include "services/asset_list.inc"
   }
   return {nullptr, 0};
 }

@@ -8,7 +8,7 @@
 
 #include <jpeglib.h>
 
-#include "presentation/catalogue.h"
+#include "services/catalogue.h"
 
 namespace raketa {
 

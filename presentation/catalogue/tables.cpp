@@ -1,20 +1,20 @@
 // The fixed sizes and formats of the pictures and cues that ship with the
-// game, from presentation/asset_list.inc.
+// game, from services/asset_list.inc.
 #include <array>
 #include <string_view>
 
-#include "presentation/catalogue.h"
+#include "services/catalogue.h"
 
 namespace raketa {
 
 namespace {
 constexpr std::array<PictureEntry, kPictureCount> kPictures = {{
 #define RAKETA_PICTURE(id, width, height) {#id, width, height},
-#include "presentation/asset_list.inc"
+#include "services/asset_list.inc"
 }};
 constexpr std::array<CueEntry, kCueCount> kCues = {{
 #define RAKETA_CUE(id, name, looped, rate, bits, channels, seconds) {name, looped, rate, bits, channels, seconds},
-#include "presentation/asset_list.inc"
+#include "services/asset_list.inc"
 }};
 }  // namespace
 

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <string>
 
-#include "presentation/catalogue.h"
+#include "services/catalogue.h"
 
 namespace raketa {
 

@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "world/save_names.h"
+#include "services/save_names.h"
 
 namespace raketa {
 

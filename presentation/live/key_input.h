@@ -4,8 +4,8 @@
 
 #include <SDL.h>
 
-#include "presentation/command_line.h"
-#include "presentation/key_poll.h"
+#include "services/command_line.h"
+#include "services/key_poll.h"
 
 namespace raketa {
 

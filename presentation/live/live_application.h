@@ -3,7 +3,7 @@
 #pragma once
 
 #include "presentation/live/modal_loop.h"
-#include "presentation/services.h"
+#include "services/services.h"
 
 namespace raketa {
 

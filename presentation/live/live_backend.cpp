@@ -11,9 +11,9 @@
 #include <string>
 
 #include "app/hlavni.h"
-#include "presentation/catalogue.h"
-#include "presentation/command_line.h"
-#include "presentation/key_poll.h"
+#include "services/catalogue.h"
+#include "services/command_line.h"
+#include "services/key_poll.h"
 #include "presentation/live/display_check.h"
 #include "presentation/live/key_input.h"
 #include "presentation/live/live_application.h"

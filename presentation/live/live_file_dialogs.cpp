@@ -5,8 +5,8 @@
 #include "presentation/live/remembered_folder.h"
 #include "presentation/live/typed_text.h"
 #include "presentation/live/window_keys.h"
-#include "world/cp1250.h"
-#include "world/game_folders.h"
+#include "services/cp1250.h"
+#include "services/game_folders.h"
 
 namespace raketa {
 

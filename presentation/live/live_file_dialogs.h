@@ -9,7 +9,7 @@
 
 #include "presentation/live/file_dialog_model.h"
 #include "presentation/live/modal_loop.h"
-#include "presentation/services.h"
+#include "services/services.h"
 
 namespace raketa {
 

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "presentation/command_line.h"
+#include "services/command_line.h"
 #include "presentation/live/window_output.h"
 #include "presentation/render/screen_image.h"
 #include "presentation/render/software_surface.h"

@@ -15,7 +15,7 @@
 #include <thread>
 #include <vector>
 
-#include "presentation/speech.h"
+#include "services/speech.h"
 
 struct Mix_Chunk;
 

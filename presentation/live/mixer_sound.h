@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "presentation/catalogue.h"
-#include "presentation/services.h"
+#include "services/catalogue.h"
+#include "services/services.h"
 
 struct Mix_Chunk;
 

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "presentation/key_poll.h"
+#include "services/key_poll.h"
 #include "presentation/live/live_screen.h"
 #include "presentation/render/raster565.h"
 

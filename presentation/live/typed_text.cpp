@@ -1,7 +1,7 @@
 // Decoding typed UTF-8 into code page 1250.
 #include "presentation/live/typed_text.h"
 
-#include "world/cp1250.h"
+#include "services/cp1250.h"
 
 namespace raketa {
 

@@ -1,6 +1,6 @@
 #include "presentation/live/window_keys.h"
 
-#include "presentation/command_line.h"
+#include "services/command_line.h"
 #include "presentation/live/typed_text.h"
 
 namespace raketa {

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "world/cp1250.h"
+#include "services/cp1250.h"
 
 namespace raketa {
 

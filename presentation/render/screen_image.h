@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "presentation/command_line.h"
+#include "services/command_line.h"
 #include "presentation/render/font_set.h"
 #include "presentation/render/raster565.h"
 

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "presentation/catalogue.h"
+#include "services/catalogue.h"
 #include "presentation/render/font_set.h"
 #include "presentation/render/raster565.h"
-#include "presentation/services.h"
+#include "services/services.h"
 
 namespace raketa {
 

@@ -1,8 +1,8 @@
 #include "presentation/replay/recording_services.h"
 
-#include "world/cp1250.h"
-#include "world/game_folders.h"
-#include "world/save_names.h"
+#include "services/cp1250.h"
+#include "services/game_folders.h"
+#include "services/save_names.h"
 
 namespace raketa {
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "presentation/replay/trace.h"
-#include "presentation/services.h"
+#include "services/services.h"
 
 namespace raketa {
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "presentation/replay/trace.h"
-#include "presentation/speech.h"
+#include "services/speech.h"
 
 namespace raketa {
 

@@ -3,7 +3,7 @@
 #include <iostream>
 #include <memory>
 
-#include "presentation/catalogue.h"
+#include "services/catalogue.h"
 #include "presentation/render/font_set.h"
 #include "presentation/render/png_writer.h"
 #include "presentation/render/screen_image.h"

@@ -7,7 +7,7 @@
 #include "app/hlavni.h"
 #include "presentation/replay/recording_services.h"
 #include "presentation/replay/recording_speech.h"
-#include "world/cp1250.h"
+#include "services/cp1250.h"
 
 namespace raketa {
 

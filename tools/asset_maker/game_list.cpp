@@ -8,7 +8,7 @@ namespace assets {
 const std::vector<ListedPicture>& GamePictures() {
   static const std::vector<ListedPicture> list = {
 #define RAKETA_PICTURE(id, width, height) {#id, width, height},
-#include "presentation/asset_list.inc"
+#include "services/asset_list.inc"
   };
   return list;
 }
@@ -16,7 +16,7 @@ const std::vector<ListedPicture>& GamePictures() {
 const std::vector<ListedCue>& GameCues() {
   static const std::vector<ListedCue> list = {
 #define RAKETA_CUE(id, name, looped, rate, bits, channels, seconds) {#id, rate, bits, channels, seconds},
-#include "presentation/asset_list.inc"
+#include "services/asset_list.inc"
   };
   return list;
 }

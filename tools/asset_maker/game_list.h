@@ -1,4 +1,4 @@
-// The game's own list of pictures and cues (presentation/asset_list.inc):
+// The game's own list of pictures and cues (services/asset_list.inc):
 // what the maker has to make, at the size and format the game checks when
 // it loads them.
 #pragma once

@@ -5,7 +5,7 @@
 #include "encoding.h"
 #include "game_rules.h"
 #include "item_names.h"
-#include "world/cp1250.h"
+#include "services/cp1250.h"
 #include "world_check.h"
 
 namespace raketa::worldtool {

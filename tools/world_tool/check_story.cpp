@@ -8,7 +8,7 @@
 #include "encoding.h"
 #include "game_rules.h"
 #include "reachability.h"
-#include "world/cp1250.h"
+#include "services/cp1250.h"
 #include "world_check.h"
 
 namespace raketa::worldtool {

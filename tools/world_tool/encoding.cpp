@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "world/cp1250.h"
+#include "services/cp1250.h"
 
 namespace raketa::worldtool {
 

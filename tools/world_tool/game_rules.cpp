@@ -1,6 +1,6 @@
 #include "game_rules.h"
 
-#include "world/cp1250.h"
+#include "services/cp1250.h"
 
 namespace raketa::worldtool::rules {
 

@@ -1,6 +1,6 @@
 #include "item_names.h"
 
-#include "world/cp1250.h"
+#include "services/cp1250.h"
 
 namespace raketa::worldtool {
 

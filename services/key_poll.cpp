@@ -1,4 +1,4 @@
-#include "presentation/key_poll.h"
+#include "services/key_poll.h"
 
 namespace raketa {
 

@@ -1,6 +1,6 @@
-#include "presentation/command_line.h"
+#include "services/command_line.h"
 
-#include "world/cp1250.h"
+#include "services/cp1250.h"
 
 namespace raketa {
 

@@ -1,5 +1,5 @@
 // Save names, their host paths and the temporary file beside them.
-#include "world/save_names.h"
+#include "services/save_names.h"
 
 #include <sys/stat.h>
 

@@ -8,9 +8,9 @@
 #include <string>
 #include <string_view>
 
-#include "presentation/cues.h"
-#include "presentation/pictures.h"
-#include "presentation/speech.h"
+#include "services/cues.h"
+#include "services/pictures.h"
+#include "services/speech.h"
 
 namespace raketa {
 

@@ -1,4 +1,4 @@
-#include "world/game_folders.h"
+#include "services/game_folders.h"
 
 #include <filesystem>
 #include <system_error>

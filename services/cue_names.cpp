@@ -1,5 +1,5 @@
-#include "presentation/cues.h"
-#include "presentation/pictures.h"
+#include "services/cues.h"
+#include "services/pictures.h"
 
 namespace raketa {
 
@@ -10,11 +10,11 @@ struct CueFacts {
 };
 constexpr CueFacts kCues[kCueCount] = {
 #define RAKETA_CUE(id, name, looped, rate, bits, channels, seconds) {name, looped},
-#include "presentation/asset_list.inc"
+#include "services/asset_list.inc"
 };
 constexpr const char* kPictureNames[kPictureCount] = {
 #define RAKETA_PICTURE(id, width, height) #id,
-#include "presentation/asset_list.inc"
+#include "services/asset_list.inc"
 };
 }  // namespace
 

@@ -1,17 +1,17 @@
 // The four pictures of the picture list poz, by index; the list itself is
-// presentation/asset_list.inc.
+// services/asset_list.inc.
 #pragma once
 
 namespace raketa {
 
 enum class Picture : int {
 #define RAKETA_PICTURE(id, width, height) id,
-#include "presentation/asset_list.inc"
+#include "services/asset_list.inc"
 };
 
 constexpr int kPictureCount = 0
 #define RAKETA_PICTURE(id, width, height) +1
-#include "presentation/asset_list.inc"
+#include "services/asset_list.inc"
     ;
 
 const char* PictureName(Picture p);

@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "presentation/cues.h"
-#include "presentation/pictures.h"
+#include "services/cues.h"
+#include "services/pictures.h"
 
 namespace raketa {
 

@@ -1,5 +1,5 @@
 // Code page 1250, the game's text encoding, and conversions at its edges.
-#include "world/cp1250.h"
+#include "services/cp1250.h"
 
 #include <array>
 
