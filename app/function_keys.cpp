@@ -1,7 +1,6 @@
 // The function keys of play: new game, load and save through the dialogs,
 // pause, end, sound, quick save and quick load.
 #include "app/hlavni.h"
-#include "world/game_roles.h"
 
 namespace raketa {
 
@@ -44,13 +43,8 @@ bool ToggleSound(Game& g) {
     g.SoundOn = false;
     return true;
   }
-  TWorld& w = g.World;
   g.SoundOn = true;
-  if (w.CablesRepaired) g.io.sound.Play(Cue::sirena);
-  if (w.Current().Outside != 0 && w.CurrentRoom == kCableRoom) g.io.sound.Play(Cue::venku);
-  if (w.CurrentRoom != kCableRoom) g.io.sound.Play(Cue::pozadi);
-  if (w.SuitWorn) g.io.sound.Play(Cue::dychani);
-  if (w.CurrentRoom == kLeakRoom && !w.ValveClosed && !w.GaugeReplaced) g.io.sound.Play(Cue::unik_paliva);
+  StartRoomLoops(g, SirenOrder::First);
   return false;
 }
 

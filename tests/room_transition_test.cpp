@@ -66,6 +66,19 @@ TEST(RoomTransition, LoopsFitTheRoomAndTheRepairs) {
     std::string text;
     while (!rig.g.RoomTextFile.Eof()) text.push_back(static_cast<char>(rig.g.RoomTextFile.ReadChar()));
     EXPECT_EQ(text, c.text);
+
+    // F5 off and on again in the room restarts the same loops, but the
+    // siren comes first.
+    if (!c.sound) continue;
+    rig.ClearLogs();
+    EXPECT_TRUE(ToggleSound(rig.g));
+    EXPECT_FALSE(ToggleSound(rig.g));
+    std::vector<RecordingSound::Call> again = kStops;
+    if (c.cables) again.push_back({true, Cue::sirena});
+    for (Cue p : c.plays) {
+      if (p != Cue::sirena) again.push_back({true, p});
+    }
+    EXPECT_EQ(rig.sound.calls, again);
   }
 }
 

@@ -67,5 +67,10 @@ void PhaseFromWorld(Game& g);
 
 // Stops the looped room cues and the hurried footsteps.
 void StopStateCues(Game& g);
+// Starts the looped cues that fit the current room and the repairs (only
+// with sound on). Entering a room starts the siren after the breathing;
+// switching the sound back on starts it first.
+enum class SirenOrder { AfterBreathing, First };
+void StartRoomLoops(Game& g, SirenOrder siren);
 
 }  // namespace raketa

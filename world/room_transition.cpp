@@ -12,6 +12,17 @@ void StopStateCues(Game& g) {
   }
 }
 
+void StartRoomLoops(Game& g, SirenOrder siren) {
+  const TWorld& w = g.World;
+  const int n = w.CurrentRoom;
+  if (siren == SirenOrder::First && w.CablesRepaired) g.Cue(Cue::sirena);
+  if (w.Room(n).Outside != 0 && n == kCableRoom) g.Cue(Cue::venku);
+  if (n != kCableRoom) g.Cue(Cue::pozadi);
+  if (w.SuitWorn) g.Cue(Cue::dychani);
+  if (siren == SirenOrder::AfterBreathing && w.CablesRepaired) g.Cue(Cue::sirena);
+  if (n == kLeakRoom && w.ValveClosed == 0 && w.GaugeReplaced == 0) g.Cue(Cue::unik_paliva);
+}
+
 namespace {
 void PrepareArrival(Game& g) {
   g.TextCursorX = 10;
@@ -36,11 +47,7 @@ void GoToRoom(Game& g, int n) {
   TWorld& w = g.World;
   w.CurrentRoom = static_cast<std::uint8_t>(TWorld::ClampRoom(n));
   n = w.CurrentRoom;
-  if (w.Room(n).Outside != 0 && n == kCableRoom) g.Cue(Cue::venku);
-  if (n != kCableRoom) g.Cue(Cue::pozadi);
-  if (w.SuitWorn) g.Cue(Cue::dychani);
-  if (w.CablesRepaired) g.Cue(Cue::sirena);
-  if (n == kLeakRoom && w.ValveClosed == 0 && w.GaugeReplaced == 0) g.Cue(Cue::unik_paliva);
+  StartRoomLoops(g, SirenOrder::AfterBreathing);
 
   // A missing room text is reported, but the arrival is completed: the new
   // room's screen is built and the game stays playable without its text.
