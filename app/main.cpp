@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/command_options.h"
+#include "app/game_runner.h"
 #include "app/start_up_folders.h"
 #include "presentation/live/live_backend.h"
 #include "presentation/replay/replay_main.h"
@@ -25,9 +26,10 @@ int main(int argc, char** argv) {
     return 0;
   }
   raketa::SetGameFolders(raketa::ChooseFolders(raketa::ReadSurroundings(options.data, RAKETA_INSTALLED_DATA)));
-  if (!options.replay.empty()) return raketa::ReplayMain(options.replay, raketa::ReplayOptions{.speak = options.speak});
+  if (!options.replay.empty()) return raketa::ReplayMain(options.replay, raketa::ReplayOptions{.speak = options.speak, .game = raketa::MakeGame});
   raketa::LiveOptions live;
   live.windowed = options.windowed;
   live.speak = options.speak;
+  live.game = raketa::MakeGame;
   return raketa::RunLive(live);
 }

@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "bench/bench_game.h"
+#include "app/game_runner.h"
 #include "presentation/replay/replay_runner.h"
 
 namespace raketa::bench {
@@ -35,7 +36,7 @@ void BM_Replay10000Frames(benchmark::State& state) {
   std::ostringstream err;
   for (auto _ : state) {
     SurfaceScreen screen(catalogue, *fonts);
-    ReplayResult result = RunReplay(script, &screen, trace, err);
+    ReplayResult result = RunReplay(script, &screen, trace, err, {.game = MakeGame});
     if (result.frames != 10000 || result.exitCode != 0) {
       state.SkipWithError(("the script ran " + std::to_string(result.frames) + " frames: " + err.str()).c_str());
       break;

@@ -9,6 +9,7 @@
 
 #include "services/catalogue.h"
 #include "presentation/render/software_surface.h"
+#include "app/game_runner.h"
 #include "presentation/replay/replay_runner.h"
 #include "support/rig.h"
 #include "support/scratch_dir.h"
@@ -58,7 +59,7 @@ class HurryText : public ::testing::Test {
     KeptScreen screen(catalogue, *fonts);
     std::istringstream in(script);
     std::ostringstream out, err;
-    ReplayResult r = RunReplay(ParseReplayScript(in), &screen, out, err);
+    ReplayResult r = RunReplay(ParseReplayScript(in), &screen, out, err, {.game = MakeGame});
     EXPECT_EQ(r.exitCode, 0) << err.str();
     return {screen.shots, out.str()};
   }

@@ -4,6 +4,7 @@
 
 #include <sstream>
 
+#include "app/game_runner.h"
 #include "presentation/replay/replay_runner.h"
 #include "support/scratch_dir.h"
 #include "support/tiny_world.h"
@@ -18,7 +19,7 @@ TEST(SpeechReplayOff, NothingIsSaidUntilTheSwitch) {
   InstallWorld(TinyWorld());
   std::istringstream script("key Esc\nwait 130\ntype xyz\nkey Enter\nwait 2\nkey F9\nwait 1\nkey F8\nwait 1\n");
   std::ostringstream out, err;
-  ReplayResult result = RunReplay(ParseReplayScript(script), nullptr, out, err);
+  ReplayResult result = RunReplay(ParseReplayScript(script), nullptr, out, err, {.game = MakeGame});
   ASSERT_EQ(result.exitCode, 0) << err.str();
   const std::string trace = out.str();
   const std::string switchedOn = " say \"řeč zapnuta\"";

@@ -12,6 +12,7 @@
 #include <iostream>
 #include <sstream>
 
+#include "app/game_runner.h"
 #include "presentation/replay/replay_runner.h"
 #include "support/rig.h"
 
@@ -189,7 +190,7 @@ TEST(Walkthrough, TheReplayModeWinsTheSameSession) {
   InstallGameData();
   std::istringstream in(script);
   std::ostringstream out, err;
-  ReplayResult result = RunReplay(ParseReplayScript(in), nullptr, out, err);
+  ReplayResult result = RunReplay(ParseReplayScript(in), nullptr, out, err, {.game = MakeGame});
   EXPECT_EQ(result.exitCode, 0) << err.str();
   EXPECT_TRUE(result.closed);
   EXPECT_NE(out.str().find(" state departure\n"), std::string::npos);

@@ -33,13 +33,6 @@ set(RAKETA_LAYERS
 # together.
 set(RAKETA_WIRING app/main.cpp)
 
-# Both backends still construct the main form themselves; these two files
-# are the last ones allowed to reach up into app/, until a game runner that
-# the wiring hands them takes that over.
-set(RAKETA_UPWARD_STILL
-  "presentation/replay/replay_runner.cpp|app/hlavni.h"
-  "presentation/live/live_backend.cpp|app/hlavni.h")
-
 # Everything below the backends stays free of SDL.
 set(RAKETA_NO_SDL services world commands app)
 
@@ -74,9 +67,6 @@ foreach(entry IN LISTS RAKETA_LAYERS)
           continue()
         endif()
         if(NOT allowed STREQUAL "" AND target MATCHES "^(${allowed_alt})/")
-          continue()
-        endif()
-        if("${file}|${target}" IN_LIST RAKETA_UPWARD_STILL)
           continue()
         endif()
         message(NOTICE "${file} includes \"${target}\", "

@@ -10,7 +10,6 @@
 #include <stdexcept>
 #include <string>
 
-#include "app/hlavni.h"
 #include "services/catalogue.h"
 #include "services/command_line.h"
 #include "services/key_poll.h"
@@ -50,19 +49,19 @@ struct SdlSession {
 // The game with its services, running in the window.
 class LiveGame {
  public:
-  LiveGame(WindowOutput& output, FontSet& fonts, const Catalogue& catalogue, bool speak)
+  LiveGame(WindowOutput& output, FontSet& fonts, const Catalogue& catalogue, const LiveOptions& opts)
       : surface_(catalogue, fonts),
         screen_(output, surface_, edit_, fonts),
         sound_(catalogue),
         app_(screen_, keys_),
         dialogs_(screen_, keys_, app_),
         services_{surface_, edit_, keys_, sound_, dialogs_, app_},
-        form_(services_),
+        game_(opts.game(services_)),
         window_(output.Window()) {
     surface_.OnPresent = [this] { screen_.NotePresent(); };
     services_.speech = &speech_;
     dialogs_.speak = [this](const std::string& utf8, bool cutOff) {
-      if (!form_.game.SpeechOn) return;
+      if (!game_->SpeechOn()) return;
       if (cutOff) {
         speech_.Interrupt(utf8);
       } else {
@@ -70,15 +69,15 @@ class LiveGame {
       }
     };
     // --speak, or the choice the player made last time with F8.
-    form_.game.SpeechOn = speak || ReadSpeechSetting().value_or(false);
-    edit_.OnKeyPress = [this](char k) { form_.keypress(k); };
+    game_->SetSpeechOn(opts.speak || ReadSpeechSetting().value_or(false));
+    edit_.OnKeyPress = [this](char k) { game_->KeyPress(k); };
   }
 
   // With `started`, the time from then to the first frame on the screen is
   // reported on stderr.
   void Run(const std::chrono::steady_clock::time_point* started) {
     screen_.Redraw();
-    form_.FormCreate();
+    game_->Start();
     const Uint32 flags = SDL_GetWindowFlags(window_);
     focused_ = (flags & SDL_WINDOW_INPUT_FOCUS) != 0;
     surface_.SetCanDraw((flags & (SDL_WINDOW_MINIMIZED | SDL_WINDOW_HIDDEN)) == 0);
@@ -90,7 +89,7 @@ class LiveGame {
       // Sleep until the next tick is due or an event arrives.
       Uint64 now = SDL_GetTicks64();
       Uint64 due = nextPanel;
-      const bool framesRun = focused_ && form_.FrameTimerEnabled();
+      const bool framesRun = focused_ && game_->FramesRun();
       if (framesRun && lastFrame + kFrameMs < due) due = lastFrame + kFrameMs;
       SDL_Event e;
       const bool got = due > now ? SDL_WaitEventTimeout(&e, static_cast<int>(due - now)) : SDL_PollEvent(&e);
@@ -101,13 +100,13 @@ class LiveGame {
       if (app_.Closing()) break;
       now = SDL_GetTicks64();
       if (now >= nextPanel) {
-        form_.Timer1Timer();
+        game_->PanelTick();
         nextPanel += kPanelMs;
         if (nextPanel <= now) nextPanel = now + kPanelMs;  // no bursts after a stall
       }
-      if (focused_ && form_.FrameTimerEnabled() && now - lastFrame >= kFrameMs) {
+      if (focused_ && game_->FramesRun() && now - lastFrame >= kFrameMs) {
         lastFrame = now;
-        form_.DXTimerTimer();
+        game_->Frame();
         if (started) {
           screen_.Refresh();
           const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - *started);
@@ -117,7 +116,7 @@ class LiveGame {
       }
     }
     SDL_StopTextInput();
-    form_.DXDrawFinalize();
+    game_->Finish();
   }
 
  private:
@@ -173,7 +172,7 @@ class LiveGame {
   LiveApplication app_;
   LiveFileDialogs dialogs_;
   Services services_;
-  Tform1 form_;
+  std::unique_ptr<GameRunner> game_;
   SDL_Window* window_;
   bool focused_ = false;
 };
@@ -229,7 +228,7 @@ int RunLive(const LiveOptions& opts) {
   SDL_ShowCursor(SDL_DISABLE);
   if (verbose) std::fprintf(stderr, "raketa: drawing through the %s\n", output->Path().c_str());
   {
-    LiveGame game(*output, *fonts, *catalogue, opts.speak);
+    LiveGame game(*output, *fonts, *catalogue, opts);
     game.Run(verbose ? &started : nullptr);
   }
   output.reset();

@@ -2,6 +2,8 @@
 // and the sound.
 #pragma once
 
+#include "services/game_runner.h"
+
 namespace raketa {
 
 struct LiveOptions {
@@ -9,6 +11,8 @@ struct LiveOptions {
   bool windowed = false;
   // Speech on whatever the settings say (F8 still switches it).
   bool speak = false;
+  // The game to run; the wiring hands it in.
+  GameFactory game;
 };
 
 // Runs the game until the player ends it; returns the process exit code

@@ -4,10 +4,11 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/hlavni.h"
 #include "presentation/replay/recording_services.h"
 #include "presentation/replay/recording_speech.h"
+#include "services/command_line.h"
 #include "services/cp1250.h"
+#include "services/key_poll.h"
 
 namespace raketa {
 
@@ -25,13 +26,13 @@ class ReplaySession {
         app_(trace_),
         speech_(trace_),
         services_{display_, edit_, keys_, sound_, dialogs_, app_},
-        form_(services_) {
+        game_(options.game(services_)) {
     // A long replay keeps no logs; the trace says it all.
     display_.logging = false;
     sound_.keepCalls = false;
     services_.speech = &speech_;
-    form_.game.SpeechOn = options.speak;
-    edit_.OnKeyPress = [this](char k) { form_.keypress(k); };
+    game_->SetSpeechOn(options.speak);
+    edit_.OnKeyPress = [this](char k) { game_->KeyPress(k); };
     edit_.OnTextChange = [this] { trace_.Event("text " + Quoted(Cp1250ToUtf8(edit_.GetText()))); };
     edit_.OnColourChange = [this] {
       char buf[32];
@@ -42,7 +43,7 @@ class ReplaySession {
   }
 
   void Start() {
-    form_.FormCreate();
+    game_->Start();
     NoteWorld();
   }
 
@@ -54,17 +55,17 @@ class ReplaySession {
       if (focused_) {
         ++frame_;
         trace_.SetFrame(frame_);
-        GameStep step = CurrentStep(form_.game);
+        const std::string step = game_->StepName();
         if (!haveStep_ || step != lastStep_) {
-          trace_.Event(std::string("state ") + StepName(step));
+          trace_.Event("state " + step);
           lastStep_ = step;
           haveStep_ = true;
         }
-        form_.DXTimerTimer();
+        game_->Frame();
         NoteWorld();
         if (Closed()) break;
       }
-      for (int t = 0; t < 4; ++t) form_.Timer1Timer();
+      for (int t = 0; t < 4; ++t) game_->PanelTick();
     }
   }
 
@@ -110,7 +111,8 @@ class ReplaySession {
 
   void Dump(const std::string& path) {
     std::ofstream f(path, std::ios::binary | std::ios::trunc);
-    f.write(reinterpret_cast<const char*>(&form_.game.World), sizeof(TWorld));
+    const std::string world = game_->WorldBytes();
+    f.write(world.data(), static_cast<std::streamsize>(world.size()));
     if (!f) throw std::runtime_error("cannot write " + path);
   }
 
@@ -122,13 +124,12 @@ class ReplaySession {
  private:
   // Room and phase changes, noted after everything that may change them.
   void NoteWorld() {
-    const Game& g = form_.game;
-    if (g.World.CurrentRoom != lastRoom_) {
-      lastRoom_ = g.World.CurrentRoom;
+    if (game_->Room() != lastRoom_) {
+      lastRoom_ = game_->Room();
       trace_.Event("room " + std::to_string(lastRoom_));
     }
-    if (g.TextExt != lastExt_) {
-      lastExt_ = g.TextExt;
+    if (game_->Phase() != lastExt_) {
+      lastExt_ = game_->Phase();
       if (!lastExt_.empty()) trace_.Event("phase " + lastExt_);
     }
   }
@@ -143,12 +144,12 @@ class ReplaySession {
   RecordingApp app_;
   RecordingSpeech speech_;
   Services services_;
-  Tform1 form_;
+  std::unique_ptr<GameRunner> game_;
 
   long frame_ = 0;
   bool focused_ = true;
   bool haveStep_ = false;
-  GameStep lastStep_ = GameStep::Play;
+  std::string lastStep_;
   int lastRoom_ = 0;
   std::string lastExt_;
 };

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "presentation/replay/replay_script.h"
+#include "services/game_runner.h"
 
 namespace raketa {
 
@@ -28,6 +29,8 @@ struct ReplayOptions {
   // Speech on from the start (--speak): the game's sentences appear as
   // `say` lines.  The player's own settings are never read here.
   bool speak = false;
+  // The game to drive; the wiring hands it in.
+  GameFactory game;
 };
 
 struct ReplayResult {

@@ -10,6 +10,7 @@
 #include <iostream>
 #include <sstream>
 
+#include "app/game_runner.h"
 #include "presentation/replay/replay_runner.h"
 #include "support/repair_world.h"
 #include "support/tiny_world.h"
@@ -139,7 +140,9 @@ void CheckReplayCase(const fs::path& dir, const std::string& name) {
 
   std::ifstream script(scriptPath);
   std::ostringstream out, err;
-  ReplayResult result = RunReplay(ParseReplayScript(script), nullptr, out, err, setup.options);
+  ReplayOptions options = setup.options;
+  options.game = MakeGame;
+  ReplayResult result = RunReplay(ParseReplayScript(script), nullptr, out, err, options);
   EXPECT_EQ(result.exitCode, 0) << err.str();
   if (std::getenv("RAKETA_SHOW_TRACE") != nullptr) std::cout << out.str();
 
