@@ -58,6 +58,9 @@ bool TakeItemFromFixture(Game& g, int f, int j);
 // --- room transition and new game ---
 void GoToRoom(Game& g, int n);
 void NewGame(Game& g);
+// The screen of an arrival: text from the top left, the background drawn
+// afresh, the command line back at the bottom at the given left edge.
+void ArriveOnScreen(Game& g, int commandLineLeft);
 
 // --- phase ---
 // Full cells and fuel outside room 33: the way back has begun.

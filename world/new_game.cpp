@@ -7,12 +7,7 @@ namespace raketa {
 
 namespace {
 void ArriveInFirstRoom(Game& g) {
-  g.TextCursorX = 10;
-  g.TextCursorY = 10;
-  g.BackgroundPending = true;
-  g.ClearInputOnKey = false;
-  g.Edit1().SetTop(715);
-  g.Edit1().SetLeft(20);
+  ArriveOnScreen(g, 20);
   g.CommandHandled = false;
   g.NarrationPending = true;
   g.NourishmentRefill = false;

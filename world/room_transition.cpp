@@ -23,14 +23,19 @@ void StartRoomLoops(Game& g, SirenOrder siren) {
   if (n == kLeakRoom && w.ValveClosed == 0 && w.GaugeReplaced == 0) g.Cue(Cue::unik_paliva);
 }
 
-namespace {
-void PrepareArrival(Game& g) {
+void ArriveOnScreen(Game& g, int commandLineLeft) {
   g.TextCursorX = 10;
   g.TextCursorY = 10;
   g.BackgroundPending = true;
   g.ClearInputOnKey = false;
   g.Edit1().SetTop(715);
-  g.Edit1().SetLeft(10);
+  g.Edit1().SetLeft(commandLineLeft);
+}
+
+namespace {
+void PrepareArrival(Game& g) {
+  // Left 10 for one frame: the frame loop puts the line back at 20.
+  ArriveOnScreen(g, 10);
   g.Edit1().SetText("");
   // No later handler may see the line that caused the move.
   g.CommandHandled = true;
