@@ -12,19 +12,28 @@ void NoFileName(Game& g) {
 }
 }  // namespace
 
-void LoadGameDialog(Game& g) {
-  std::string path;
-  if (!g.io.dialogs.ExecuteLoad(path)) return;
+void LoadAndEnter(Game& g, const std::string& path, const LoadEntry& how) {
   ReadWorld(g, path);
   PhaseFromWorld(g);
-  g.SaveFileName = path;
+  if (how.remember) g.SaveFileName = path;
+  if (how.leaveGameOver) g.GameOver = false;
+  if (how.leaveDeparture) g.DepartureScreen = false;
   // A missing room text stops the text, not the load.
   WholeStep([&] { GoToRoom(g, g.World.CurrentRoom); },
             [&] {
+              if (how.cooldown) g.InputCooldown = 5;
               CloseWorldFile(g);
-              g.CommandHandled = false;
-              g.NarrationPending = true;
+              if (how.narrate) {
+                g.CommandHandled = false;
+                g.NarrationPending = true;
+              }
             });
+}
+
+void LoadGameDialog(Game& g) {
+  std::string path;
+  if (!g.io.dialogs.ExecuteLoad(path)) return;
+  LoadAndEnter(g, path, {.remember = true, .narrate = true});
 }
 
 void SaveGameDialog(Game& g) {
@@ -68,15 +77,7 @@ bool QuickLoad(Game& g) {
     NoFileName(g);
     return true;
   }
-  ReadWorld(g, g.SaveFileName);
-  PhaseFromWorld(g);
-  WholeStep([&] { GoToRoom(g, g.World.CurrentRoom); },
-            [&] {
-              g.InputCooldown = 5;
-              CloseWorldFile(g);
-              g.CommandHandled = false;
-              g.NarrationPending = true;
-            });
+  LoadAndEnter(g, g.SaveFileName, {.cooldown = true, .narrate = true});
   return false;
 }
 

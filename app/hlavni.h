@@ -53,6 +53,16 @@ void OfferToHandlers(Game& g);
 // True when the frame ends here.
 bool FunctionKeys(Game& g);
 void LoadGameDialog(Game& g);
+// Loading a saved game and entering its room as on arrival; the ways to
+// load differ only in what they leave behind.
+struct LoadEntry {
+  bool remember = false;        // the file becomes the quick-save file
+  bool leaveGameOver = false;   // loaded from the game-over screen
+  bool leaveDeparture = false;
+  bool cooldown = false;        // input waits 5 frames
+  bool narrate = false;         // the room's text shows at once
+};
+void LoadAndEnter(Game& g, const std::string& path, const LoadEntry& how);
 void SaveGameDialog(Game& g);
 // True when it turned the sound off (the frame ends).
 bool ToggleSound(Game& g);

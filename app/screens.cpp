@@ -22,17 +22,6 @@ void HidePictureCommandLine(Game& g) {
   g.Edit1().SetLeft(20);
 }
 
-// Loads a game on the game-over screen; the room is entered as on arrival.
-// A missing room text stops the text, not `arrived`.
-template <class Arrived>
-void LoadAndEnter(Game& g, const std::string& path, Arrived arrived) {
-  ReadWorld(g, path);
-  PhaseFromWorld(g);
-  g.GameOver = false;
-  g.DepartureScreen = false;
-  WholeStep([&] { GoToRoom(g, g.World.CurrentRoom); }, arrived);
-}
-
 }  // namespace
 
 void IntroStep(Game& g) {
@@ -119,10 +108,7 @@ void GameOverStep(Game& g) {
     std::string path;
     if (g.io.dialogs.ExecuteLoad(path)) {
       // The screen is left only once the load succeeded.
-      ReadWorld(g, path);
-      PhaseFromWorld(g);
-      g.GameOver = false;
-      WholeStep([&] { GoToRoom(g, g.World.CurrentRoom); }, [&] { CloseWorldFile(g); });
+      LoadAndEnter(g, path, {.leaveGameOver = true});
     }
   }
   // Polled only to use up a press made on this screen.
@@ -136,12 +122,8 @@ void GameOverStep(Game& g) {
       g.Cue(Cue::chyba);
       return;
     }
-    LoadAndEnter(g, g.SaveFileName, [&] {
-      g.InputCooldown = 5;
-      CloseWorldFile(g);
-      g.CommandHandled = false;
-      g.NarrationPending = true;
-    });
+    LoadAndEnter(g, g.SaveFileName,
+                 {.leaveGameOver = true, .leaveDeparture = true, .cooldown = true, .narrate = true});
   }
   if (keys.KeyDown(vk::F10)) g.io.app.Close();
   if (g.World.MinutesLeft < 1) g.Answer(W("Bohužel raketa se zřítila ze srázu..."));
