@@ -1,11 +1,39 @@
-// The main form behind the runner interface the backends drive.
+// The main form behind the runner interface the backends drive. The test
+// rig and the benchmarks hold the runner itself, to reach the game inside.
 #pragma once
 
 #include <memory>
+#include <string>
 
+#include "app/hlavni.h"
 #include "services/game_runner.h"
 
 namespace raketa {
+
+class FormRunner final : public GameRunner {
+ public:
+  explicit FormRunner(Services& services) : form_(services) {}
+
+  void Start() override { form_.FormCreate(); }
+  void Frame() override { form_.DXTimerTimer(); }
+  void PanelTick() override { form_.Timer1Timer(); }
+  void KeyPress(char key) override { form_.keypress(key); }
+  bool FramesRun() const override { return form_.FrameTimerEnabled(); }
+  void Finish() override { form_.DXDrawFinalize(); }
+
+  bool SpeechOn() const override { return form_.game.SpeechOn; }
+  void SetSpeechOn(bool on) override { form_.game.SpeechOn = on; }
+
+  const char* StepName() const override;
+  int Room() const override { return form_.game.World.CurrentRoom; }
+  const std::string& Phase() const override { return form_.game.TextExt; }
+  std::string WorldBytes() const override;
+
+  Game& game() { return form_.game; }
+
+ private:
+  Tform1 form_;
+};
 
 std::unique_ptr<GameRunner> MakeGame(Services& services);
 

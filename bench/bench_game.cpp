@@ -15,7 +15,7 @@ WorkingDirectory::~WorkingDirectory() {
 
 BenchGame::BenchGame() {
   sound.keepCalls = false;
-  edit.OnKeyPress = [this](char k) { form.keypress(k); };
+  edit.OnKeyPress = [this](char k) { runner.KeyPress(k); };
 }
 
 void BenchGame::Enter(int room) {

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "app/hlavni.h"
+#include "app/game_runner.h"
 #include "bench/bench_world.h"
 #include "services/catalogue.h"
 #include "presentation/render/font_set.h"
@@ -40,8 +40,8 @@ struct BenchGame {
   ScriptedDialogs dialogs{trace};
   RecordingApp app{trace};
   Services services{surface, edit, keys, sound, dialogs, app};
-  Tform1 form{services};
-  Game& g = form.game;
+  FormRunner runner{services};
+  Game& g = runner.game();
 
   // In play in `room` of the bench world, its text open, nothing pending.
   void Enter(int room);

@@ -16,7 +16,7 @@ void BM_HeaviestPlayFrame(benchmark::State& state) {
   for (auto _ : state) {
     game.g.NarrationPending = true;
     game.g.BackgroundPending = true;
-    game.form.DXTimerTimer();
+    game.runner.Frame();
   }
   benchmark::DoNotOptimize(game.surface.Presented()[0]);
 }
@@ -37,7 +37,7 @@ void BM_TypingFrame(benchmark::State& state) {
       g.NarrationPending = true;
       state.ResumeTiming();
     }
-    game.form.DXTimerTimer();
+    game.runner.Frame();
   }
 }
 BENCHMARK(BM_TypingFrame)->Unit(benchmark::kMicrosecond);
@@ -48,7 +48,7 @@ void BM_PanelTick(benchmark::State& state) {
   BenchGame game;
   game.Enter(5);
   game.g.World.CablesRepaired = 1;
-  for (auto _ : state) game.form.Timer1Timer();
+  for (auto _ : state) game.runner.PanelTick();
   benchmark::DoNotOptimize(game.surface.Back()[0]);
 }
 BENCHMARK(BM_PanelTick)->Unit(benchmark::kMicrosecond);

@@ -45,7 +45,7 @@ void BM_FrameHandingARoomTextToSpeech(benchmark::State& state) {
     g.Spoken.roomTextSaid = false;
     g.NarrationPending = true;
     g.BackgroundPending = true;
-    game.form.DXTimerTimer();
+    game.runner.Frame();
   }
   benchmark::DoNotOptimize(game.surface.Presented()[0]);
 }

@@ -24,9 +24,9 @@ void BM_StartUpToFirstFrame(benchmark::State& state) {
     ScriptedDialogs dialogs(trace);
     RecordingApp app(trace);
     Services services{surface, edit, keys, sound, dialogs, app};
-    Tform1 form(services);
-    form.FormCreate();
-    form.DXTimerTimer();
+    FormRunner runner(services);
+    runner.Start();
+    runner.Frame();
     benchmark::DoNotOptimize(surface.Presented()[0]);
   }
 }

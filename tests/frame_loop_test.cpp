@@ -38,7 +38,7 @@ TEST(FrameLoop, AFrameThatCannotDrawDoesNothing) {
   rig.display.canDraw = false;
   float health = rig.w.Health;
   rig.keys.Press(vk::Enter);
-  rig.form.DXTimerTimer();
+  rig.runner.Frame();
   EXPECT_EQ(rig.w.Health, health);
   EXPECT_TRUE(rig.keys.KeyDown(vk::Enter));  // not polled by the skipped frame
   EXPECT_EQ(rig.display.presents, 0);
@@ -166,7 +166,7 @@ TEST(FrameLoop, ReachingRoom1OnTheWayBackDeparts) {
   EXPECT_EQ(rig.display.presents, 0);  // the frame ends without presenting
   EXPECT_EQ(rig.Played(), std::vector<Cue>{Cue::logo});
   rig.ClearLogs();
-  rig.form.DXTimerTimer();
+  rig.runner.Frame();
   ASSERT_FALSE(rig.display.ops.empty());
   EXPECT_EQ(rig.display.ops[0].kind, DrawOp::Picture);
   EXPECT_EQ(rig.display.ops[0].picture, Picture::odlet);

@@ -164,7 +164,7 @@ TEST(MeterPanel, ShowsRoundedMetersHalvesToEven) {
   rig.w.SuitWorn = 1;
   rig.w.SuitOxygen = 0.5f;
   rig.ClearLogs();
-  rig.form.Timer1Timer();
+  rig.runner.PanelTick();
   auto texts = MeterTexts(rig);
   EXPECT_EQ(texts[850], "98 %");
   EXPECT_EQ(texts[930], "100 %");
@@ -186,11 +186,11 @@ TEST(MeterPanel, AlarmLineOnlyOnceTheRocketMoves) {
   Rig rig;
   rig.StartPlay(2);
   rig.w.MinutesLeft = 56.5f;
-  rig.form.Timer1Timer();
+  rig.runner.PanelTick();
   for (const std::string& t : rig.DrawnTexts()) EXPECT_EQ(t.find("sakra"), std::string::npos);
   rig.w.CablesRepaired = 1;
   rig.ClearLogs();
-  rig.form.Timer1Timer();
+  rig.runner.PanelTick();
   auto texts = rig.DrawnTexts();
   EXPECT_NE(std::find(texts.begin(), texts.end(), "sakra sakra raketa se pohnula nemáš moc času 56"), texts.end());
   EXPECT_NE(std::find(texts.begin(), texts.end(), "minut rychle do kabiny !!"), texts.end());
@@ -207,8 +207,8 @@ TEST(MeterPanel, RefillsAreCappedAndApplyOnce) {
     rig.w.Nourishment = c.before;
     rig.w.SuitOxygen = c.before;
     rig.g.HealthRefill = rig.g.NourishmentRefill = rig.g.SuitOxygenRefill = true;
-    rig.form.Timer1Timer();
-    rig.form.Timer1Timer();
+    rig.runner.PanelTick();
+    rig.runner.PanelTick();
     EXPECT_EQ(rig.w.Health, c.after);
     EXPECT_EQ(rig.w.Nourishment, c.after);
     EXPECT_EQ(rig.w.SuitOxygen, c.after);
@@ -221,7 +221,7 @@ TEST(MeterPanel, DoesNothingOnScreensThatStopTime) {
   rig.g.Paused = true;
   rig.g.HealthRefill = true;
   rig.w.Health = 50;
-  rig.form.Timer1Timer();
+  rig.runner.PanelTick();
   EXPECT_TRUE(rig.display.ops.empty());
   EXPECT_EQ(rig.w.Health, 50);
 }

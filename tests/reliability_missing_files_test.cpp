@@ -37,7 +37,7 @@ TEST(ReliabilityMissingFiles, OneReportEachTimeAndTheGamePlaysOn) {
   const MissingCase cases[] = {
       {"the intro text", "texty/m0.dat", [](Rig&) {},
        [](Rig& r) {
-         r.form.FormCreate();
+         r.runner.Start();
          r.Frame(102);  // the intro ends at once, the landing screen, the start
        },
        "File not found (texty/m0.dat).",

@@ -133,7 +133,7 @@ Outcome PlayTheWalkthrough(const Pace& pace) {
   Outcome out;
   Rig rig;
   InstallGameData();
-  rig.form.FormCreate();
+  rig.runner.Start();
   Player player(rig, pace);
   player.WaitForTheText();  // the whole intro, the landing, room 1's text
   out.startMinutes = rig.w.MinutesLeft;
@@ -202,7 +202,7 @@ TEST(Walkthrough, StoppingAfterTheCableRepairLetsTheRocketFall) {
   if (!fs::exists(kGameData / "mistnosti.dat")) GTEST_SKIP() << "no game data built";
   Rig rig;
   InstallGameData();
-  rig.form.FormCreate();
+  rig.runner.Start();
   Player player(rig);
   player.WaitForTheText();
   for (const std::string& line : Walkthrough()) {
@@ -228,7 +228,7 @@ TEST(Walkthrough, TheCardTakenAsKartuOpensTheBulkhead) {
   if (!fs::exists(kGameData / "mistnosti.dat")) GTEST_SKIP() << "no game data built";
   Rig rig;
   InstallGameData();
-  rig.form.FormCreate();
+  rig.runner.Start();
   Player player(rig);
   player.WaitForTheText();
   auto carriesCard = [&] {
@@ -271,7 +271,7 @@ TEST(Walkthrough, TheSnackUsedAsTatrankuIsEaten) {
   for (const auto& c : cases) {
     Rig rig;
     InstallGameData();
-    rig.form.FormCreate();
+    rig.runner.Start();
     Player player(rig);
     player.WaitForTheText();
     for (const char* line : c.lines) {

@@ -6,7 +6,7 @@
 namespace raketa::test {
 
 Rig::Rig() {
-  edit.OnKeyPress = [this](char k) { form.keypress(k); };
+  edit.OnKeyPress = [this](char k) { runner.KeyPress(k); };
 }
 
 void Rig::Type(const std::string& utf8) {
@@ -26,8 +26,8 @@ void Rig::PressKey(int vkCode) {
 
 void Rig::Frame(int count) {
   for (int i = 0; i < count; ++i) {
-    form.DXTimerTimer();
-    for (int t = 0; t < 4; ++t) form.Timer1Timer();
+    runner.Frame();
+    for (int t = 0; t < 4; ++t) runner.PanelTick();
   }
 }
 

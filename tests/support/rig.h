@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/hlavni.h"
+#include "app/game_runner.h"
 #include "presentation/replay/recording_services.h"
 #include "support/scratch_dir.h"
 
@@ -23,8 +23,8 @@ struct Rig {
   ScriptedDialogs dialogs{trace};
   RecordingApp app{trace};
   Services services{display, edit, keys, sound, dialogs, app};
-  Tform1 form{services};
-  Game& g = form.game;
+  FormRunner runner{services};
+  Game& g = runner.game();
   TWorld& w = g.World;
 
   // The player's typing: each character as a key press (UTF-8 in).
