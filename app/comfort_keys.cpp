@@ -9,7 +9,7 @@ void RememberSentLine(Game& g) {
 namespace {
 void ShowRecalled(Game& g, const std::string* line) {
   if (line == nullptr) return;
-  g.Edit1().SetFontColour(colour::Aqua);
+  g.CommandInput().SetFontColour(colour::Aqua);
   g.Answer(*line);
   g.ClearInputOnKey = false;
 }

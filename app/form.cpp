@@ -5,12 +5,12 @@
 
 namespace raketa {
 
-Tform1::Tform1(Services& services) : game(services) {}
+MainWindow::MainWindow(Services& services) : game(services) {}
 
-void Tform1::FormCreate() {
+void MainWindow::FormCreate() {
   Game& g = game;
   g.IntroScreen = true;
-  g.Edit1().SetTop(1500);
+  g.CommandInput().SetTop(1500);
   // The pointer is hidden by the backends over the whole window.
   const std::string texts = MissingTextsFolder();
   if (!texts.empty()) {
@@ -54,7 +54,7 @@ const char* StepName(GameStep s) {
   return "play";
 }
 
-void Tform1::RunFrame() {
+void MainWindow::RunFrame() {
   Game& g = game;
   if (!g.io.display.CanDraw()) return;
   SpeechFrame(g);
@@ -70,7 +70,7 @@ void Tform1::RunFrame() {
   DropComfortKeys(g);
 }
 
-void Tform1::DXTimerTimer() {
+void MainWindow::FrameStep() {
   if (!frameTimerEnabled_) return;
   // A failed file operation ends the step where it happened; the player is
   // told, and the next frame runs as usual.
@@ -88,9 +88,9 @@ void Tform1::DXTimerTimer() {
   EndSpeechFrame(game);
 }
 
-void Tform1::Timer1Timer() { raketa::Timer1Timer(game); }
+void MainWindow::PanelTick() { raketa::TickMeterPanel(game); }
 
-void Tform1::keypress(char /*key*/) {
+void MainWindow::keypress(char /*key*/) {
   Game& g = game;
   if (g.Paused) {
     g.Answer(W("PAUSE  ESC=POKRAČUJ"));
@@ -98,13 +98,13 @@ void Tform1::keypress(char /*key*/) {
     return;
   }
   if (g.ClearInputOnKey) {
-    g.Edit1().SetFontColour(colour::Aqua);
+    g.CommandInput().SetFontColour(colour::Aqua);
     g.Answer("");
     g.ClearInputOnKey = false;
   }
   g.Cue(Cue::klik);
 }
 
-void Tform1::DXDrawFinalize() { frameTimerEnabled_ = false; }
+void MainWindow::DXDrawFinalize() { frameTimerEnabled_ = false; }
 
 }  // namespace raketa

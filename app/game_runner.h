@@ -15,8 +15,8 @@ class FormRunner final : public GameRunner {
   explicit FormRunner(Services& services) : form_(services) {}
 
   void Start() override { form_.FormCreate(); }
-  void Frame() override { form_.DXTimerTimer(); }
-  void PanelTick() override { form_.Timer1Timer(); }
+  void Frame() override { form_.FrameStep(); }
+  void PanelTick() override { form_.PanelTick(); }
   void KeyPress(char key) override { form_.keypress(key); }
   bool FramesRun() const override { return form_.FrameTimerEnabled(); }
   void Finish() override { form_.DXDrawFinalize(); }
@@ -32,7 +32,7 @@ class FormRunner final : public GameRunner {
   Game& game() { return form_.game; }
 
  private:
-  Tform1 form_;
+  MainWindow form_;
 };
 
 std::unique_ptr<GameRunner> MakeGame(Services& services);

@@ -1,4 +1,4 @@
-// The main window Tform1: start-up, the frame procedure with its game states,
+// The main window: start-up, the frame procedure with its game states,
 // the panel procedure, the key-press event of the command line, the screens,
 // the function keys and the life-support meters.
 #pragma once
@@ -7,9 +7,9 @@
 
 namespace raketa {
 
-class Tform1 {
+class MainWindow {
  public:
-  explicit Tform1(Services& services);
+  explicit MainWindow(Services& services);
 
   Game game;
 
@@ -18,9 +18,9 @@ class Tform1 {
   // The frame procedure, at most once per 40 ms while the window has focus.
   // A failed file operation is reported through the error box and the next
   // frame runs as usual.
-  void DXTimerTimer();
+  void FrameStep();
   // The panel procedure, every 10 ms.
-  void Timer1Timer();
+  void PanelTick();
   // Raised by the command line before each typed character is inserted.
   void keypress(char key);
   // The drawing surface is gone: no frame may run any more.
@@ -71,6 +71,6 @@ bool QuickLoad(Game& g);
 
 // --- life support ---
 void LifeSupportTick(Game& g);
-void Timer1Timer(Game& g);
+void TickMeterPanel(Game& g);
 
 }  // namespace raketa

@@ -35,7 +35,7 @@ void ApplyRefill(float& meter, bool& request) {
 
 }  // namespace
 
-void Timer1Timer(Game& g) {
+void TickMeterPanel(Game& g) {
   if (g.IntroScreen || g.LandingScreen || g.Paused || g.GameOver) return;
   TWorld& w = g.World;
   Display& d = g.io.display;

@@ -19,7 +19,7 @@ bool EnterAccepted(Game& g) {
 }
 
 void AnswerNotUnderstood(Game& g, const char* utf8) {
-  g.Edit1().SetFontColour(colour::Red);
+  g.CommandInput().SetFontColour(colour::Red);
   g.Answer(W(utf8));
   g.Cue(Cue::chyba);
 }
@@ -42,15 +42,15 @@ void ReturnCommand(Game& g) {
 // was played) there is no room to play in: the player may only start again
 // or leave.
 void NoWorldStep(Game& g) {
-  g.Edit1().SetTop(715);
-  g.Edit1().SetLeft(20);
+  g.CommandInput().SetTop(715);
+  g.CommandInput().SetLeft(20);
   if (g.io.keys.KeyDown(vk::F1)) {
     g.LandingCountdown = 100;
     g.LandingScreen = true;
     return;
   }
   if (g.io.keys.KeyDown(vk::F10)) g.io.app.Close();
-  g.Edit1().SetFontColour(colour::Red);
+  g.CommandInput().SetFontColour(colour::Red);
   g.Answer(W("Hra nemá svět (mistnosti.dat)  F1=znovu  F10=konec"));
 }
 
@@ -101,8 +101,8 @@ void PlayStep(Game& g) {
     NoWorldStep(g);
     return;
   }
-  g.Edit1().SetTop(715);
-  g.Edit1().SetLeft(20);
+  g.CommandInput().SetTop(715);
+  g.CommandInput().SetLeft(20);
   if (FunctionKeys(g)) return;
   if (g.InputCooldown > 0) --g.InputCooldown;
   if (g.QuickFileCooldown > 0) --g.QuickFileCooldown;

@@ -18,8 +18,8 @@ void HidePictureCommandLine(Game& g) {
   g.Answer("");
   g.ClearInputOnKey = true;
   g.GameOver = false;
-  g.Edit1().SetTop(1500);
-  g.Edit1().SetLeft(20);
+  g.CommandInput().SetTop(1500);
+  g.CommandInput().SetLeft(20);
 }
 
 }  // namespace

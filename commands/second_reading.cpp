@@ -12,14 +12,14 @@ void ReadAgainInNormalForm(Game& g, void (*offer)(Game&)) {
   // only through the answer it gets.  A line already in its normal form was
   // refused by them once and is only offered to the comfort lines.
   if (normal != typed) {
-    g.Edit1().ReplaceQuietly(normal);
+    g.CommandInput().ReplaceQuietly(normal);
     offer(g);
   }
   if (!g.CommandHandled) ComfortLineCommand(g);
   if (!g.CommandHandled || g.Line() == normal) {
     // Refused, or accepted without an answer: the line as the player typed
     // it, then (if accepted) its normal form shown as a change.
-    g.Edit1().ReplaceQuietly(typed);
+    g.CommandInput().ReplaceQuietly(typed);
     if (g.CommandHandled) g.Answer(normal);
   }
 }

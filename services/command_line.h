@@ -1,4 +1,4 @@
-// Edit1, the one-line command line.  The player types into it and the game
+// The one-line command line.  The player types into it and the game
 // writes its answers into it.  Text is code page 1250.  The backends feed the
 // player's keys in; both draw it over the presented picture from this state.
 #pragma once

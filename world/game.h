@@ -81,7 +81,7 @@ struct Game {
   SpeechMemory Spoken;
 
   // --- shortcuts the procedures use everywhere ---
-  CommandLine& Edit1() { return io.edit; }
+  CommandLine& CommandInput() { return io.edit; }
   const std::string& Line() const { return io.edit.GetText(); }
   // Every answer is also said, when speech is on.
   void Answer(const std::string& cp1250) {

@@ -47,8 +47,8 @@ void NewGame(Game& g) {
   g.InputCooldown = 10;
   g.DepartureScreen = false;
   if (g.LandingScreen) {
-    g.Edit1().SetTop(1500);
-    g.Edit1().SetLeft(20);
+    g.CommandInput().SetTop(1500);
+    g.CommandInput().SetLeft(20);
     return;
   }
   g.Landing.kept = false;

@@ -28,15 +28,15 @@ void ArriveOnScreen(Game& g, int commandLineLeft) {
   g.TextCursorY = 10;
   g.BackgroundPending = true;
   g.ClearInputOnKey = false;
-  g.Edit1().SetTop(715);
-  g.Edit1().SetLeft(commandLineLeft);
+  g.CommandInput().SetTop(715);
+  g.CommandInput().SetLeft(commandLineLeft);
 }
 
 namespace {
 void PrepareArrival(Game& g) {
   // Left 10 for one frame: the frame loop puts the line back at 20.
   ArriveOnScreen(g, 10);
-  g.Edit1().SetText("");
+  g.CommandInput().SetText("");
   // No later handler may see the line that caused the move.
   g.CommandHandled = true;
 }
