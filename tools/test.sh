@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Sets up (with what testing needs), builds with warnings as errors and runs
-# every test through ctest; then builds the Debian package and checks it, the desktop entry, the
-# metainfo and the man page; then the fuzzer on the loader for three minutes,
-# and the whole suite once more under AddressSanitizer and
+# every test through ctest; then builds the Debian package and checks it, the
+# desktop entry, the metainfo and the man page; then the fuzzer on the loader
+# for three minutes, and the whole suite once more under AddressSanitizer and
 # UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
