@@ -43,9 +43,7 @@ void IntroStep(Game& g) {
   canvas.SetBrushStyle(BrushStyle::Clear);
   canvas.SetFontSize(12);
   if (text.Eoln()) {
-    g.TextCursorY += 18;
-    g.TextCursorX = 10;
-    text.ReadLn();
+    NextTextRow(g);
     if (text.Eof()) {
       d.ReleaseCanvas();
       return;

@@ -40,6 +40,8 @@ void ShowWholeText(Game& g);
 // narration as the typewriter's own end does.
 void FinishTyping(Game& g);
 void RedrawBackground(Game& g);
+// The typewriter's row break, shared by the room texts and the intro.
+void NextTextRow(Game& g);
 // Where a glyph starts so that it is centred in the 10-pixel character cell
 // at `cellX`, in the canvas's current font.
 int GlyphXInCell(Canvas& canvas, int cellX, std::string_view glyph);

@@ -18,14 +18,15 @@ void PrepareNarrationCanvas(Canvas& canvas) {
   canvas.SetFontSize(kNarrationFontSize);
 }
 
+}  // namespace
+
 // A CR starts the next row; the CR and everything through the next LF are
 // consumed without being drawn.
-void NextRow(Game& g) {
+void NextTextRow(Game& g) {
   g.TextCursorY += kRowHeight;
   g.TextCursorX = 10;
   g.RoomTextFile.ReadLn();
 }
-}  // namespace
 
 std::string RoomTextPath(const Game& g, int room) {
   std::string path = "texty\\m" + std::to_string(room);
@@ -94,7 +95,7 @@ void TypeStep(Game& g, bool click) {
   Canvas& canvas = d.GetCanvas();
   PrepareNarrationCanvas(canvas);
   if (text.Eoln()) {
-    NextRow(g);
+    NextTextRow(g);
     if (text.Eof()) {
       d.ReleaseCanvas();
       return;
@@ -131,7 +132,7 @@ void ShowWholeText(Game& g) {
     PrepareNarrationCanvas(canvas);
     canvas.SetFontColour(colour::Green);
     if (text.Eoln()) {
-      NextRow(g);
+      NextTextRow(g);
       if (text.Eof()) {
         d.ReleaseCanvas();
         break;
