@@ -8,8 +8,6 @@
 namespace raketa::test {
 namespace {
 
-const char* const kNotUnderstood = "nechápu co mám dělat ...";
-
 struct DispatchCase {
   const char* name;
   const char* line;

@@ -17,6 +17,9 @@
 
 namespace raketa::test {
 
+// The answer to a line that no handler accepted.
+inline const char* const kNotUnderstood = "nechápu co mám dělat ...";
+
 // A test name from a case's description.
 inline std::string CaseName(const std::string& description) {
   std::string n;

@@ -8,8 +8,6 @@
 namespace raketa::test {
 namespace {
 
-const char* const kNotUnderstood = "nechápu co mám dělat ...";
-
 // ---------------------------------------------------------------------------
 // Lines and their normal forms, in a room with the fixtures "stul", "skříň"
 // and "trezor".

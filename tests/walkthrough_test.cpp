@@ -129,13 +129,18 @@ struct Outcome {
   std::string script;
 };
 
+// The shipped game from its first frame until room 1's text is typed out.
+void StartTheGame(Rig& rig, Player& player) {
+  InstallGameData();
+  rig.runner.Start();
+  player.WaitForTheText();
+}
+
 Outcome PlayTheWalkthrough(const Pace& pace) {
   Outcome out;
   Rig rig;
-  InstallGameData();
-  rig.runner.Start();
   Player player(rig, pace);
-  player.WaitForTheText();  // the whole intro, the landing, room 1's text
+  StartTheGame(rig, player);  // the whole intro, the landing, room 1's text
   out.startMinutes = rig.w.MinutesLeft;
   for (const std::string& line : Walkthrough()) {
     player.WaitForTheText();
@@ -201,10 +206,8 @@ TEST(Walkthrough, TheReplayModeWinsTheSameSession) {
 TEST(Walkthrough, StoppingAfterTheCableRepairLetsTheRocketFall) {
   if (!fs::exists(kGameData / "mistnosti.dat")) GTEST_SKIP() << "no game data built";
   Rig rig;
-  InstallGameData();
-  rig.runner.Start();
   Player player(rig);
-  player.WaitForTheText();
+  StartTheGame(rig, player);
   for (const std::string& line : Walkthrough()) {
     player.WaitForTheText();
     player.TypeLine(line);
@@ -227,10 +230,8 @@ TEST(Walkthrough, StoppingAfterTheCableRepairLetsTheRocketFall) {
 TEST(Walkthrough, TheCardTakenAsKartuOpensTheBulkhead) {
   if (!fs::exists(kGameData / "mistnosti.dat")) GTEST_SKIP() << "no game data built";
   Rig rig;
-  InstallGameData();
-  rig.runner.Start();
   Player player(rig);
-  player.WaitForTheText();
+  StartTheGame(rig, player);
   auto carriesCard = [&] {
     for (const TItem& i : rig.w.Inventory) {
       if (i.Name.view() == "karta") return true;
@@ -270,10 +271,8 @@ TEST(Walkthrough, TheSnackUsedAsTatrankuIsEaten) {
   };
   for (const auto& c : cases) {
     Rig rig;
-    InstallGameData();
-    rig.runner.Start();
     Player player(rig);
-    player.WaitForTheText();
+    StartTheGame(rig, player);
     for (const char* line : c.lines) {
       player.WaitForTheText();
       player.TypeLine(line);
