@@ -8,7 +8,7 @@
 #   commands      what the typed commands do to the world
 #   app           the main form, its keys and its frame step
 #   presentation  the backends (replay, live) and what they share (render,
-#                 catalogue); they implement the services
+#                 catalogue, boxes); they implement the services
 # Each folder below names the folders its files may include from. A file
 # that includes from anywhere else fails the check, naming file and include.
 
@@ -27,7 +27,8 @@ set(RAKETA_LAYERS
   "presentation/catalogue|services"
   "presentation/render|presentation/catalogue,services"
   "presentation/replay|presentation/render,presentation/catalogue,services"
-  "presentation/live|presentation/render,presentation/catalogue,services")
+  "presentation/boxes|presentation/render,presentation/catalogue,services"
+  "presentation/live|presentation/boxes,presentation/render,presentation/catalogue,services")
 
 # The program's wiring sees every layer: it puts the game and a backend
 # together.

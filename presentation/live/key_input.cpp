@@ -1,7 +1,7 @@
 // Mapping SDL key events onto the key poll and the command line.
 #include "presentation/live/key_input.h"
 
-#include "presentation/live/typed_text.h"
+#include "presentation/boxes/typed_text.h"
 
 namespace raketa {
 

@@ -10,17 +10,19 @@
 #include <stdexcept>
 #include <string>
 
+#include "presentation/boxes/box_application.h"
+#include "presentation/boxes/file_dialogs.h"
+#include "presentation/boxes/speech_setting.h"
+#include "presentation/boxes/typed_text.h"
 #include "services/catalogue.h"
 #include "services/command_line.h"
 #include "services/key_poll.h"
 #include "presentation/live/display_check.h"
 #include "presentation/live/key_input.h"
-#include "presentation/live/live_application.h"
-#include "presentation/live/live_file_dialogs.h"
+#include "presentation/live/live_boxes.h"
 #include "presentation/live/live_screen.h"
 #include "presentation/live/live_speech.h"
 #include "presentation/live/mixer_sound.h"
-#include "presentation/live/speech_setting.h"
 #include "presentation/live/window_keys.h"
 #include "presentation/live/window_output.h"
 #include "presentation/render/font_set.h"
@@ -53,8 +55,9 @@ class LiveGame {
       : surface_(catalogue, fonts),
         screen_(output, surface_, edit_, fonts),
         sound_(catalogue),
-        app_(screen_, keys_),
-        dialogs_(screen_, keys_, app_),
+        boxes_(screen_, keys_),
+        app_(boxes_),
+        dialogs_(boxes_, app_),
         services_{surface_, edit_, keys_, sound_, dialogs_, app_},
         game_(opts.game(services_)),
         window_(output.Window()) {
@@ -169,8 +172,9 @@ class LiveGame {
   LiveScreen screen_;
   MixerSound sound_;
   LiveSpeech speech_;  // after the sound: it plays through the mixer
-  LiveApplication app_;
-  LiveFileDialogs dialogs_;
+  LiveBoxes boxes_;
+  BoxApplication app_;
+  BoxFileDialogs dialogs_;
   Services services_;
   std::unique_ptr<GameRunner> game_;
   SDL_Window* window_;

@@ -11,7 +11,7 @@
 #include <cstring>
 
 #include "presentation/live/czech_voice.h"
-#include "presentation/live/speech_setting.h"
+#include "presentation/boxes/speech_setting.h"
 
 namespace raketa {
 

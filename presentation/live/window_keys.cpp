@@ -1,8 +1,5 @@
 #include "presentation/live/window_keys.h"
 
-#include "services/command_line.h"
-#include "presentation/live/typed_text.h"
-
 namespace raketa {
 
 WindowKey WindowKeyOf(const SDL_KeyboardEvent& e) {
@@ -14,12 +11,6 @@ WindowKey WindowKeyOf(const SDL_KeyboardEvent& e) {
   if ((key == SDLK_RETURN || key == SDLK_KP_ENTER) && alt && !ctrl) return WindowKey::ToggleFullScreen;
   if (key == SDLK_v && ctrl && !alt) return WindowKey::Paste;
   return WindowKey::None;
-}
-
-std::string PastedCp1250(std::string_view utf8) {
-  std::string text = TypedCp1250(utf8);
-  if (text.size() > CommandLine::kMaxLength) text.resize(CommandLine::kMaxLength);
-  return text;
 }
 
 }  // namespace raketa

@@ -5,17 +5,10 @@
 
 #include <SDL.h>
 
-#include <string>
-#include <string_view>
-
 namespace raketa {
 
 enum class WindowKey { None, ToggleFullScreen, Paste };
 
 WindowKey WindowKeyOf(const SDL_KeyboardEvent& e);
-
-// Clipboard text as the command line takes it: code page 1250 without line
-// breaks or other control characters, at most a full line of 50.
-std::string PastedCp1250(std::string_view utf8);
 
 }  // namespace raketa

@@ -1,5 +1,4 @@
-// The window's own keys, told apart from the game's, and clipboard text as
-// the command line takes it.
+// The window's own keys, told apart from the game's.
 #include "presentation/live/window_keys.h"
 
 #include <gtest/gtest.h>
@@ -39,22 +38,6 @@ TEST(WindowKeys, TheWindowsKeysAndNoOthers) {
       {SDLK_F11, KMOD_LALT, WindowKey::None, "Alt+F11"},
   };
   for (const Case& c : cases) EXPECT_EQ(WindowKeyOf(Key(c.sym, c.mod)), c.expected) << c.why;
-}
-
-TEST(WindowKeys, PastedTextDropsLineBreaksAndFillsOneLineAtMost) {
-  struct Case {
-    std::string clipboard;
-    std::string expected;
-    const char* why;
-  };
-  const Case cases[] = {
-      {"vem kl\xC3\xAD\xC4\x8D", "vem kl\xED\xE8", "UTF-8 in, code page 1250 out"},
-      {"sever\r\n", "sever", "a trailing line break"},
-      {"prohledej\nm\xC3\xADstnost", "prohledejm\xEDstnost", "a break inside"},
-      {std::string(60, 'a'), std::string(50, 'a'), "cut at a full line"},
-      {"", "", "an empty clipboard"},
-  };
-  for (const Case& c : cases) EXPECT_EQ(PastedCp1250(c.clipboard), c.expected) << c.why;
 }
 
 }  // namespace

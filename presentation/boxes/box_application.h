@@ -2,14 +2,14 @@
 // when a file operation fails.
 #pragma once
 
-#include "presentation/live/modal_loop.h"
+#include "presentation/boxes/box_host.h"
 #include "services/services.h"
 
 namespace raketa {
 
-class LiveApplication : public Application {
+class BoxApplication : public Application {
  public:
-  LiveApplication(LiveScreen& screen, KeyPoll& keys) : screen_(screen), keys_(keys) {}
+  explicit BoxApplication(BoxHost& host) : host_(host) {}
 
   void Close() override { closing_ = true; }
   bool Closing() const override { return closing_; }
@@ -18,8 +18,7 @@ class LiveApplication : public Application {
   void ShowError(const std::string& message) override;
 
  private:
-  LiveScreen& screen_;
-  KeyPoll& keys_;
+  BoxHost& host_;
   bool closing_ = false;
 };
 

@@ -10,4 +10,8 @@ namespace raketa {
 
 std::string TypedCp1250(std::string_view utf8);
 
+// Clipboard text as the command line takes it: code page 1250 without line
+// breaks or other control characters, at most a full line of 50.
+std::string PastedCp1250(std::string_view utf8);
+
 }  // namespace raketa

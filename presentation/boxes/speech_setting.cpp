@@ -1,4 +1,4 @@
-#include "presentation/live/speech_setting.h"
+#include "presentation/boxes/speech_setting.h"
 
 #include <cstdlib>
 #include <filesystem>

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "presentation/live/file_dialog_model.h"
+#include "presentation/boxes/file_dialog_model.h"
 #include "support/scratch_dir.h"
 
 namespace raketa {

@@ -1,17 +1,13 @@
 // A modal box over the game's screen (the error box, the file dialogs): it
-// runs its own event loop, so no frame and no panel tick runs while it is
-// open, and it leaves the game's key poll as the keys really are.
+// runs its own loop, so no frame and no panel tick runs while it is open.
 #pragma once
-
-#include <SDL.h>
 
 #include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "services/key_poll.h"
-#include "presentation/live/live_screen.h"
+#include "presentation/boxes/box_host.h"
 #include "presentation/render/raster565.h"
 
 namespace raketa {
@@ -20,16 +16,15 @@ class ModalLoop {
  public:
   enum class Reply { Ignored, Changed, Done };
 
-  ModalLoop(LiveScreen& screen, KeyPoll& keys) : screen_(screen), keys_(keys) {}
+  explicit ModalLoop(BoxHost& host) : host_(host) {}
 
-  // Paints the box over the game's picture with `draw` and feeds key and text
-  // events to `handle` until it answers Done.  Returns false when the player
-  // closed the window instead.
-  bool Run(const std::function<void(Raster565&)>& draw, const std::function<Reply(const SDL_Event&)>& handle);
+  // Paints the box over the game's picture with `draw` and feeds the
+  // player's keys and text to `handle` until it answers Done.  Returns false
+  // when the player closed the window instead.
+  bool Run(const std::function<void(Raster565&)>& draw, const std::function<Reply(const BoxEvent&)>& handle);
 
  private:
-  LiveScreen& screen_;
-  KeyPoll& keys_;
+  BoxHost& host_;
 };
 
 // Drawing helpers shared by the boxes.

@@ -1,8 +1,9 @@
 // The error box.
-#include "presentation/live/live_application.h"
+#include "presentation/boxes/box_application.h"
 
 #include <cstdio>
 
+#include "presentation/boxes/modal_loop.h"
 #include "services/cp1250.h"
 
 namespace raketa {
@@ -12,9 +13,9 @@ constexpr int kBoxWidth = 560;
 constexpr std::uint32_t kFill = 0x000070;  // dark red
 }  // namespace
 
-void LiveApplication::ShowError(const std::string& message) {
+void BoxApplication::ShowError(const std::string& message) {
   std::fprintf(stderr, "raketa: %s\n", Cp1250ToUtf8(message).c_str());
-  FontSet& fonts = screen_.Fonts();
+  FontSet& fonts = host_.Fonts();
   FontFace& title = fonts.Face(16, true);
   FontFace& text = fonts.Face(13, false);
   const std::vector<std::string> lines = modal_look::Wrap(text, message, kBoxWidth - 48);
@@ -35,16 +36,12 @@ void LiveApplication::ShowError(const std::string& message) {
     const std::string hint = "Enter / Esc";
     r.Text(text, in.right - 20 - text.TextWidth(hint), y + 16, hint, ToRgb565(0x80C0FF));
   };
-  auto handle = [](const SDL_Event& e) {
-    if (e.type != SDL_KEYDOWN) return ModalLoop::Reply::Ignored;
-    switch (e.key.keysym.sym) {
-      case SDLK_RETURN:
-      case SDLK_KP_ENTER:
-      case SDLK_ESCAPE: return ModalLoop::Reply::Done;
-      default: return ModalLoop::Reply::Ignored;
-    }
+  auto handle = [](const BoxEvent& e) {
+    if (e.kind != BoxEvent::Kind::Key) return ModalLoop::Reply::Ignored;
+    const bool dismissed = e.key == BoxKey::Enter || e.key == BoxKey::Escape;
+    return dismissed ? ModalLoop::Reply::Done : ModalLoop::Reply::Ignored;
   };
-  if (!ModalLoop(screen_, keys_).Run(draw, handle)) Close();
+  if (!ModalLoop(host_).Run(draw, handle)) Close();
 }
 
 }  // namespace raketa

@@ -1,5 +1,5 @@
 // What a listener hears of a file dialog, key by key, on a small folder.
-#include "presentation/live/dialog_speech.h"
+#include "presentation/boxes/dialog_speech.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Where the speech choice is kept between runs, and that it survives
 // whatever else the settings file holds.
-#include "presentation/live/speech_setting.h"
+#include "presentation/boxes/speech_setting.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "presentation/live/dialog_speech.h"
+#include "presentation/boxes/dialog_speech.h"
 
 #include <cctype>
 #include <filesystem>

@@ -1,7 +1,8 @@
 // Typed UTF-8 becomes code page 1250; what has no place there is dropped.
+// Pasted text too, cut to one command line.
 #include <gtest/gtest.h>
 
-#include "presentation/live/typed_text.h"
+#include "presentation/boxes/typed_text.h"
 
 namespace raketa {
 namespace {
@@ -28,6 +29,22 @@ TEST(TypedText, KeepsWhatCodePage1250HoldsAndDropsTheRest) {
       {"\xF5\x80\x80\x80z", "z", "past the last code point"},
   };
   for (const Case& c : cases) EXPECT_EQ(TypedCp1250(c.typed), c.expected) << c.why;
+}
+
+TEST(TypedText, PastedTextDropsLineBreaksAndFillsOneLineAtMost) {
+  struct Case {
+    std::string clipboard;
+    std::string expected;
+    const char* why;
+  };
+  const Case cases[] = {
+      {"vem kl\xC3\xAD\xC4\x8D", "vem kl\xED\xE8", "UTF-8 in, code page 1250 out"},
+      {"sever\r\n", "sever", "a trailing line break"},
+      {"prohledej\nm\xC3\xADstnost", "prohledejm\xEDstnost", "a break inside"},
+      {std::string(60, 'a'), std::string(50, 'a'), "cut at a full line"},
+      {"", "", "an empty clipboard"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(PastedCp1250(c.clipboard), c.expected) << c.why;
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 
 #include <filesystem>
 
-#include "presentation/live/remembered_folder.h"
+#include "presentation/boxes/remembered_folder.h"
 #include "support/scratch_dir.h"
 
 namespace raketa {

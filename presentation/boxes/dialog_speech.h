@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "presentation/live/file_dialog_model.h"
+#include "presentation/boxes/file_dialog_model.h"
 
 namespace raketa {
 

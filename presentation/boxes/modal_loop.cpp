@@ -1,48 +1,32 @@
 // The modal event loop.
-#include "presentation/live/modal_loop.h"
+#include "presentation/boxes/modal_loop.h"
 
-#include "presentation/live/key_input.h"
-#include "presentation/live/window_keys.h"
+#include "presentation/render/screen_image.h"
 
 namespace raketa {
 
 bool ModalLoop::Run(const std::function<void(Raster565&)>& draw,
-                    const std::function<Reply(const SDL_Event&)>& handle) {
-  const std::vector<std::uint16_t> base = screen_.Snapshot();
+                    const std::function<Reply(const BoxEvent&)>& handle) {
+  const std::vector<std::uint16_t> base = host_.Snapshot();
   auto paint = [&] {
     std::vector<std::uint16_t> picture = base;
     Raster565 raster(picture.data(), ScreenImage::kWidth, ScreenImage::kHeight);
     draw(raster);
-    screen_.ShowModal(picture);
+    host_.ShowModal(picture);
   };
   paint();
   bool closed = false;
-  SDL_Event e;
-  while (SDL_WaitEvent(&e)) {
-    if (e.type == SDL_QUIT) {
+  for (;;) {
+    const BoxEvent e = host_.WaitBoxEvent();
+    if (e.kind == BoxEvent::Kind::Close) {
       closed = true;
       break;
     }
-    if (e.type == SDL_KEYUP) {
-      // The key that opened the box is let go while it is open.
-      KeyUp(e.key, keys_);
-      continue;
-    }
-    if (e.type == SDL_WINDOWEVENT) {
-      if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST) keys_.ReleaseAll();
-      screen_.HandleWindowEvent(e);
-      continue;
-    }
-    if (e.type == SDL_KEYDOWN && WindowKeyOf(e.key) == WindowKey::ToggleFullScreen) {
-      if (!e.key.repeat) screen_.ToggleFullScreen();
-      continue;
-    }
-    if (e.type != SDL_KEYDOWN && e.type != SDL_TEXTINPUT) continue;
     const Reply reply = handle(e);
     if (reply == Reply::Done) break;
     if (reply == Reply::Changed) paint();
   }
-  screen_.EndModal();
+  host_.EndModal();
   return !closed;
 }
 

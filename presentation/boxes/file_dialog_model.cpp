@@ -1,5 +1,5 @@
 // The dialogs' listing, selection and choices over std::filesystem.
-#include "presentation/live/file_dialog_model.h"
+#include "presentation/boxes/file_dialog_model.h"
 
 #include <sys/stat.h>
 

@@ -1,6 +1,7 @@
 // Decoding typed UTF-8 into code page 1250.
-#include "presentation/live/typed_text.h"
+#include "presentation/boxes/typed_text.h"
 
+#include "services/command_line.h"
 #include "services/cp1250.h"
 
 namespace raketa {
@@ -17,6 +18,12 @@ std::string TypedCp1250(std::string_view utf8) {
     if (c >= 32) out += static_cast<char>(c);
   }
   return out;
+}
+
+std::string PastedCp1250(std::string_view utf8) {
+  std::string text = TypedCp1250(utf8);
+  if (text.size() > CommandLine::kMaxLength) text.resize(CommandLine::kMaxLength);
+  return text;
 }
 
 }  // namespace raketa

@@ -1,4 +1,4 @@
-#include "presentation/live/remembered_folder.h"
+#include "presentation/boxes/remembered_folder.h"
 
 #include <filesystem>
 #include <fstream>

@@ -1,10 +1,9 @@
 // Drawing the file dialogs and feeding them keys.
-#include "presentation/live/live_file_dialogs.h"
+#include "presentation/boxes/file_dialogs.h"
 
-#include "presentation/live/dialog_speech.h"
-#include "presentation/live/remembered_folder.h"
-#include "presentation/live/typed_text.h"
-#include "presentation/live/window_keys.h"
+#include "presentation/boxes/dialog_speech.h"
+#include "presentation/boxes/remembered_folder.h"
+#include "presentation/boxes/typed_text.h"
 #include "services/cp1250.h"
 #include "services/game_folders.h"
 
@@ -31,7 +30,7 @@ std::string FitLeft(FontFace& face, std::string text, int width) {
 
 }  // namespace
 
-bool LiveFileDialogs::Execute(FileDialogModel::Kind kind, std::string& path) {
+bool BoxFileDialogs::Execute(FileDialogModel::Kind kind, std::string& path) {
   // The first dialog of a run opens where the last run's ended, or in the
   // save folder; names inside the save folder come back relative to it.
   const GameFolders& folders = CurrentGameFolders();
@@ -41,8 +40,8 @@ bool LiveFileDialogs::Execute(FileDialogModel::Kind kind, std::string& path) {
   bool chosen = false;
   DialogHeard heard = Hear(model);
   Tell(DialogNews(nullptr, heard, kind));
-  const bool open = ModalLoop(screen_, keys_).Run([&](Raster565& r) { Draw(r, model); },
-                                                  [&](const SDL_Event& e) {
+  const bool open = ModalLoop(host_).Run([&](Raster565& r) { Draw(r, model); },
+                                                  [&](const BoxEvent& e) {
                                                     const ModalLoop::Reply reply = Handle(e, model, chosen);
                                                     if (reply == ModalLoop::Reply::Changed) {
                                                       DialogHeard now = Hear(model);
@@ -59,17 +58,17 @@ bool LiveFileDialogs::Execute(FileDialogModel::Kind kind, std::string& path) {
   return true;
 }
 
-void LiveFileDialogs::Tell(const std::vector<std::string>& sentences) {
+void BoxFileDialogs::Tell(const std::vector<std::string>& sentences) {
   if (!speak) return;
   for (std::size_t i = 0; i < sentences.size(); ++i) speak(sentences[i], i == 0);
 }
 
-ModalLoop::Reply LiveFileDialogs::Handle(const SDL_Event& e, FileDialogModel& m, bool& chosen) {
+ModalLoop::Reply BoxFileDialogs::Handle(const BoxEvent& e, FileDialogModel& m, bool& chosen) {
   using Outcome = FileDialogModel::Outcome;
   using Reply = ModalLoop::Reply;
   Outcome outcome = Outcome::Stay;
-  if (e.type == SDL_TEXTINPUT) {
-    const std::string typed = TypedCp1250(e.text.text);
+  if (e.kind == BoxEvent::Kind::Text) {
+    const std::string typed = TypedCp1250(e.text);
     if (typed.empty()) return Reply::Ignored;
     if (m.AskingOverwrite()) {
       const char c = static_cast<char>(LowerCp1250(static_cast<unsigned char>(typed[0])));
@@ -79,30 +78,27 @@ ModalLoop::Reply LiveFileDialogs::Handle(const SDL_Event& e, FileDialogModel& m,
     } else {
       // A file name may be in any script: it stays UTF-8, and only its
       // picture in the dialog shows '?' where the font has no letter.
-      m.Type(e.text.text);
+      m.Type(e.text);
     }
-  } else if (e.type == SDL_KEYDOWN && WindowKeyOf(e.key) == WindowKey::Paste) {
+  } else if (e.kind == BoxEvent::Kind::Paste) {
     // A file name pasted into the name field, as if typed.
     if (m.AskingOverwrite()) return Reply::Ignored;
-    char* clip = SDL_GetClipboardText();
-    const std::string pasted = clip ? TypedCp1250(clip) : std::string();
-    SDL_free(clip);
+    const std::string pasted = TypedCp1250(e.text);
     if (pasted.empty()) return Reply::Ignored;
     m.Type(Cp1250ToUtf8(pasted));
-  } else if (e.type == SDL_KEYDOWN) {
-    switch (e.key.keysym.sym) {
-      case SDLK_UP: m.Move(-1); break;
-      case SDLK_DOWN: m.Move(1); break;
-      case SDLK_PAGEUP: m.Move(-(kListRows - 1)); break;
-      case SDLK_PAGEDOWN: m.Move(kListRows - 1); break;
-      case SDLK_HOME: m.Home(); break;
-      case SDLK_END: m.End(); break;
-      case SDLK_TAB: m.Tab(); break;
-      case SDLK_BACKSPACE: m.Backspace(); break;
-      case SDLK_RETURN:
-      case SDLK_KP_ENTER: outcome = m.Enter(); break;
-      case SDLK_ESCAPE: outcome = m.Escape(); break;
-      default: return Reply::Ignored;
+  } else if (e.kind == BoxEvent::Kind::Key) {
+    switch (e.key) {
+      case BoxKey::Up: m.Move(-1); break;
+      case BoxKey::Down: m.Move(1); break;
+      case BoxKey::PageUp: m.Move(-(kListRows - 1)); break;
+      case BoxKey::PageDown: m.Move(kListRows - 1); break;
+      case BoxKey::Home: m.Home(); break;
+      case BoxKey::End: m.End(); break;
+      case BoxKey::Tab: m.Tab(); break;
+      case BoxKey::Backspace: m.Backspace(); break;
+      case BoxKey::Enter: outcome = m.Enter(); break;
+      case BoxKey::Escape: outcome = m.Escape(); break;
+      case BoxKey::Other: return Reply::Ignored;
     }
   } else {
     return Reply::Ignored;
@@ -115,8 +111,8 @@ ModalLoop::Reply LiveFileDialogs::Handle(const SDL_Event& e, FileDialogModel& m,
   return Reply::Changed;
 }
 
-void LiveFileDialogs::Draw(Raster565& r, FileDialogModel& m) {
-  FontSet& fonts = screen_.Fonts();
+void BoxFileDialogs::Draw(Raster565& r, FileDialogModel& m) {
+  FontSet& fonts = host_.Fonts();
   FontFace& title = fonts.Face(16, true);
   FontFace& text = fonts.Face(13, false);
   FontFace& small = fonts.Face(12, false);

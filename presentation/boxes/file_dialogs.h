@@ -7,15 +7,15 @@
 #include <string>
 #include <vector>
 
-#include "presentation/live/file_dialog_model.h"
-#include "presentation/live/modal_loop.h"
+#include "presentation/boxes/file_dialog_model.h"
+#include "presentation/boxes/modal_loop.h"
 #include "services/services.h"
 
 namespace raketa {
 
-class LiveFileDialogs : public FileDialogs {
+class BoxFileDialogs : public FileDialogs {
  public:
-  LiveFileDialogs(LiveScreen& screen, KeyPoll& keys, Application& app) : screen_(screen), keys_(keys), app_(app) {}
+  BoxFileDialogs(BoxHost& host, Application& app) : host_(host), app_(app) {}
 
   // Paths come back in code page 1250, relative to the save folder when the
   // file lies inside it.
@@ -31,10 +31,9 @@ class LiveFileDialogs : public FileDialogs {
   bool Execute(FileDialogModel::Kind kind, std::string& path);
   void Tell(const std::vector<std::string>& sentences);
   void Draw(Raster565& r, FileDialogModel& m);
-  ModalLoop::Reply Handle(const SDL_Event& e, FileDialogModel& m, bool& chosen);
+  ModalLoop::Reply Handle(const BoxEvent& e, FileDialogModel& m, bool& chosen);
 
-  LiveScreen& screen_;
-  KeyPoll& keys_;
+  BoxHost& host_;
   Application& app_;
   std::string directory_;  // where the last dialog ended, as a desktop dialog remembers
 };
