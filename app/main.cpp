@@ -8,8 +8,10 @@
 #include "app/command_options.h"
 #include "app/game_runner.h"
 #include "app/start_up_folders.h"
-#include "presentation/live/live_backend.h"
 #include "presentation/replay/replay_main.h"
+#ifdef RAKETA_LIVE_GAME
+#include "presentation/live/live_backend.h"
+#endif
 
 int main(int argc, char** argv) {
   const raketa::CommandOptions options = raketa::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
@@ -27,9 +29,15 @@ int main(int argc, char** argv) {
   }
   raketa::SetGameFolders(raketa::ChooseFolders(raketa::ReadSurroundings(options.data, RAKETA_INSTALLED_DATA)));
   if (!options.replay.empty()) return raketa::ReplayMain(options.replay, raketa::ReplayOptions{.speak = options.speak, .game = raketa::MakeGame});
+#ifdef RAKETA_LIVE_GAME
   raketa::LiveOptions live;
   live.windowed = options.windowed;
   live.speak = options.speak;
   live.game = raketa::MakeGame;
   return raketa::RunLive(live);
+#else
+  // The node build: the game itself plays in the browser page.
+  std::cerr << "raketa: this build plays replays only (--replay SCRIPT)\n";
+  return 2;
+#endif
 }

@@ -9,9 +9,13 @@
 #include <fstream>
 #include <iostream>
 #include <sstream>
+#include <stdexcept>
 
 #include "app/game_runner.h"
+#include "presentation/render/font_set.h"
+#include "presentation/replay/rendered_screen.h"
 #include "presentation/replay/replay_runner.h"
+#include "services/catalogue.h"
 #include "support/repair_world.h"
 #include "support/tiny_world.h"
 
@@ -123,26 +127,44 @@ std::vector<std::string> KeepComments(const std::vector<std::string>& expected,
   return out;
 }
 
-void CheckReplayCase(const fs::path& dir, const std::string& name) {
+ReplayCaseSetup PrepareReplayCase(const fs::path& dir, const std::string& name) {
   const fs::path scriptPath = dir / (name + ".replay");
-  const fs::path expectPath = dir / (name + ".expect");
   std::ifstream header(scriptPath);
-  ASSERT_TRUE(header) << scriptPath;
+  if (!header) throw std::runtime_error("cannot read " + scriptPath.string());
   const ReplayCaseSetup setup = ReadCaseSetup(header);
-  ASSERT_TRUE(InstallCaseWorld(setup.world)) << scriptPath << " names no world this checker knows: \"" << setup.world
-                                             << "\" (a line \"#@ world tiny|repairs|game\")";
+  if (!InstallCaseWorld(setup.world)) {
+    throw std::runtime_error(scriptPath.string() + " names no world this checker knows: \"" + setup.world +
+                             "\" (a line \"#@ world tiny|repairs|game\")");
+  }
   // A pipe nobody reads or writes, where a careless open would wait for ever.
-  ASSERT_EQ(::mkfifo("pipe.sav", 0644), 0);
+  if (::mkfifo("pipe.sav", 0644) != 0) throw std::runtime_error("cannot make pipe.sav");
   std::ifstream missing(dir / (name + ".missing"));
   for (std::string file; std::getline(missing, file);) {
     if (!file.empty()) fs::remove_all(file);
   }
+  return setup;
+}
+
+ReplayScreen& CaseScreen() {
+  static const Catalogue catalogue = Catalogue::Load();
+  static const std::unique_ptr<FontSet> fonts = FontSet::Open();
+  static std::unique_ptr<RenderedScreen> screen;
+  // A fresh surface for every case: nothing drawn by an earlier one shows.
+  screen = std::make_unique<RenderedScreen>(catalogue, *fonts);
+  return *screen;
+}
+
+void CheckReplayCase(const fs::path& dir, const std::string& name) {
+  const fs::path scriptPath = dir / (name + ".replay");
+  const fs::path expectPath = dir / (name + ".expect");
+  ReplayCaseSetup setup;
+  ASSERT_NO_THROW(setup = PrepareReplayCase(dir, name));
 
   std::ifstream script(scriptPath);
   std::ostringstream out, err;
   ReplayOptions options = setup.options;
   options.game = MakeGame;
-  ReplayResult result = RunReplay(ParseReplayScript(script), nullptr, out, err, options);
+  ReplayResult result = RunReplay(ParseReplayScript(script), &CaseScreen(), out, err, options);
   EXPECT_EQ(result.exitCode, 0) << err.str();
   if (std::getenv("RAKETA_SHOW_TRACE") != nullptr) std::cout << out.str();
 

@@ -43,7 +43,11 @@ std::string FirstDifference(const std::vector<std::string>& expected, const std:
 std::vector<std::string> KeepComments(const std::vector<std::string>& expected,
                                       const std::vector<std::string>& actual);
 
-// Sets up the case's world in the working directory, runs it and compares.
+// Sets up the case's world in the working directory (with its pipe and
+// without its .missing files); throws std::runtime_error naming what failed.
+ReplayCaseSetup PrepareReplayCase(const std::filesystem::path& dir, const std::string& name);
+// Sets up the case's world in the working directory, runs it (screenshots
+// drawn as the player would see them) and compares.
 void CheckReplayCase(const std::filesystem::path& dir, const std::string& name);
 
 }  // namespace raketa::test

@@ -1,0 +1,18 @@
+#include "presentation/replay/rendered_screen.h"
+
+#include <stdexcept>
+#include <vector>
+
+#include "presentation/render/png_writer.h"
+#include "presentation/render/screen_image.h"
+
+namespace raketa {
+
+void RenderedScreen::Screenshot(const std::string& path, const CommandLine& edit) {
+  std::vector<std::uint8_t> rgb = ComposeRgb888(surface_.Presented(), edit, fonts_);
+  if (!WritePng(path, SoftwareSurface::kWidth, SoftwareSurface::kHeight, rgb.data())) {
+    throw std::runtime_error("cannot write " + path);
+  }
+}
+
+}  // namespace raketa

@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# The game as a web page, built with Debian's Emscripten into build-web/:
+#   build-web/site/   the page (index.html, raketa.js, raketa.wasm), to be
+#                     served by any static web server
+#   build-web/node/raketa.js
+#                     the same game for node over the host's files:
+#                     node build-web/node/raketa.js --replay SCRIPT
+# Installs what is missing first.  The world and room texts come from the
+# native build (build/gamedata), which is made or brought up to date too.
+#
+#   tools/web.sh         builds both
+#   tools/web.sh test    builds, then runs every replay case through the node
+#                        build and compares it with the native program, and
+#                        plays the page in headless Chromium
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source tools/install_missing.sh
+
+mode=${1:-build}
+case "$mode" in
+  build | test) ;;
+  *) echo "usage: tools/web.sh [test]" >&2; exit 2 ;;
+esac
+
+web_packages=(emscripten node-acorn libstb-dev fonts-comic-neue)
+install_missing "${web_packages[@]}"
+# Emscripten's optimizer finds acorn among Debian's node modules.
+export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
+
+if [ "$mode" = test ]; then
+  tools/setup.sh --tests
+else
+  tools/setup.sh
+fi
+
+launcher=()
+if command -v ccache >/dev/null; then
+  launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+fi
+emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=Release -DRAKETA_TESTS=OFF -DRAKETA_BENCH=OFF \
+  -DRAKETA_NATIVE_GAMEDATA="$PWD/build/gamedata" "${launcher[@]}" ${RAKETA_WEB_CMAKE_ARGS:-} >/dev/null
+cmake --build build-web -j"$(nproc)"
+
+[ "$mode" = test ] || exit 0
+
+# Every replay case through the node build, compared with the native program.
+cmake -S . -B build -DRAKETA_NODE_GAME="$PWD/build-web/node/raketa.js" >/dev/null
+cmake --build build -j"$(nproc)" --target raketa_node_replays
+(cd build && ctest --output-on-failure -j"$(nproc)" -L node)
