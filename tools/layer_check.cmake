@@ -7,7 +7,7 @@
 #   world         the rooms, the items and the rules that move them
 #   commands      what the typed commands do to the world
 #   app           the main form, its keys and its frame step
-#   presentation  the backends (replay, live) and what they share (render,
+#   presentation  the backends (replay, live, web) and what they share (render,
 #                 catalogue, boxes); they implement the services
 # Each folder below names the folders its files may include from. A file
 # that includes from anywhere else fails the check, naming file and include.
@@ -28,7 +28,8 @@ set(RAKETA_LAYERS
   "presentation/render|presentation/catalogue,services"
   "presentation/replay|presentation/render,presentation/catalogue,services"
   "presentation/boxes|presentation/render,presentation/catalogue,services"
-  "presentation/live|presentation/boxes,presentation/render,presentation/catalogue,services")
+  "presentation/live|presentation/boxes,presentation/render,presentation/catalogue,services"
+  "presentation/web|presentation/boxes,presentation/render,presentation/catalogue,services")
 
 # The program's wiring sees every layer: it puts the game and a backend
 # together.

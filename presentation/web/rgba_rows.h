@@ -1,0 +1,14 @@
+// The screen's pixels as a canvas takes them: bytes R, G, B, A (opaque).
+#pragma once
+
+#include <cstdint>
+
+#include "presentation/render/raster565.h"
+
+namespace raketa {
+
+// Rows of 1024 0x00RRGGBB pixels (the screen image's) into RGBA bytes, only
+// the rows in `rows`.
+void ToRgba8888(const std::uint32_t* xrgb, std::uint8_t* rgba, RowRange rows);
+
+}  // namespace raketa
