@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "app/hlavni.h"
+#include "world/extended_arithmetic.h"
 
 namespace raketa {
 
@@ -21,7 +22,7 @@ std::string Rounded(float value) {
 }
 
 float Refilled(float meter) {
-  float r = static_cast<float>(static_cast<long double>(meter) + 25);
+  float r = ExtendedSum(meter, amount::k25);
   return r > 100 ? 100.0f : r;
 }
 

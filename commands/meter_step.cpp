@@ -4,6 +4,7 @@
 // the other meter at 100 starts the way home.
 #include "commands/use_table.h"
 #include "world/data.h"
+#include "world/extended_arithmetic.h"
 
 namespace raketa {
 
@@ -20,7 +21,7 @@ void Set(TWorld& w, Meter m, float v) {
 
 void MeterStep(Game& g, Meter meter, const std::string& fullText) {
   TWorld& w = g.World;
-  float raised = static_cast<float>(static_cast<long double>(Get(w, meter)) + 25);
+  float raised = ExtendedSum(Get(w, meter), amount::k25);
   // Stored before the text is switched: a missing text leaves the raise.
   Set(w, meter, raised);
   if (raised > 90) {
