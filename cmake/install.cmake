@@ -45,3 +45,6 @@ endforeach()
 install(FILES ${RAKETA_PACKAGED}/raketa.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 install(FILES ${RAKETA_PACKAGING}/copyright ${RAKETA_PACKAGED}/changelog.gz
   DESTINATION ${CMAKE_INSTALL_DOCDIR})
+# The typeface built into the program comes with its licence (the SIL Open
+# Font License, in fonts-comic-neue's copyright file).
+install(FILES ${RAKETA_FONT_LICENCE} DESTINATION ${CMAKE_INSTALL_DOCDIR} RENAME comic-neue-copyright.txt)

@@ -2,7 +2,7 @@
 # `cmake --install` installs.  Configure the build for it with
 # -DCMAKE_INSTALL_PREFIX=/usr -DRAKETA_INSTALL_BINDIR=games (as
 # tools/quality/package.sh does).  The libraries it needs are found by
-# dpkg-shlibdeps; the font is a package of its own.
+# dpkg-shlibdeps; the font is built into the program.
 set(CPACK_PACKAGE_NAME raketa)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "${RAKETA_MAINTAINER}")
@@ -20,7 +20,6 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-comic-neue")
 # Speech opens espeak-ng only when asked to speak, so shlibdeps cannot see it.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libespeak-ng1, espeak-ng-data")
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)

@@ -8,8 +8,8 @@ cd "$(dirname "$0")/.."
 
 packages=(
   build-essential cmake pkg-config
-  libsdl2-dev libsdl2-ttf-dev libsdl2-mixer-dev
-  libjpeg-dev libfontconfig-dev zlib1g-dev fonts-comic-neue libstb-dev
+  libsdl2-dev libsdl2-mixer-dev
+  libstb-dev zlib1g-dev fonts-comic-neue
   libespeak-ng-dev espeak-ng-data
   libtomlplusplus-dev
 )

@@ -1,12 +1,19 @@
-// Decoding a JPEG picture to RGB565 with libjpeg. libjpeg's default error
-// handler would exit() the program; ours jumps back and the failure becomes
-// an AssetError that names the picture. Warnings about corrupt data count as
-// failures too: an embedded picture has no excuse for them.
-#include <csetjmp>
-#include <cstdio>
+// Decoding a JPEG picture to RGB565 with stb_image, the one decoder every
+// build of the game has, so the pictures come out the same everywhere.
+// stb_image decodes what is there and fills in the rest of a cut-off file, so
+// the markers are walked first: a file that ends before its end-of-image
+// marker is damaged and refused, as is anything stb_image cannot decode.
+#include <cstddef>
+#include <cstdint>
 #include <string>
 
-#include <jpeglib.h>
+#define STBI_ONLY_JPEG
+#define STBI_NO_STDIO
+#define STBI_NO_LINEAR
+#define STBI_NO_HDR
+#define STB_IMAGE_STATIC
+#define STB_IMAGE_IMPLEMENTATION
+#include <stb/stb_image.h>
 
 #include "services/catalogue.h"
 
@@ -15,60 +22,36 @@ namespace raketa {
 namespace {
 
 // Pictures larger than this are refused before any memory is taken.
-constexpr unsigned kMaxSide = 8192;
+constexpr int kMaxSide = 8192;
 
-struct JpegErrors {
-  jpeg_error_mgr base;
-  std::jmp_buf back;
-  char message[JMSG_LENGTH_MAX];
-};
-
-void Fail(j_common_ptr cinfo) {
-  auto* errors = reinterpret_cast<JpegErrors*>(cinfo->err);
-  (*cinfo->err->format_message)(cinfo, errors->message);
-  std::longjmp(errors->back, 1);
-}
-
-void Message(j_common_ptr cinfo, int level) {
-  if (level < 0) Fail(cinfo);  // a warning: the data is damaged
-}
-
-void Quiet(j_common_ptr) {}
-
-// Everything libjpeg touches lives here, in the caller's frame, so nothing
-// local to the function that calls setjmp changes after it.
-struct Decoder {
-  jpeg_decompress_struct cinfo;
-  JpegErrors errors;
-  std::vector<unsigned char> row;
-};
-
-bool Decode(const unsigned char* data, std::size_t size, Decoder& d, DecodedPicture& out) {
-  if (setjmp(d.errors.back)) return false;
-  jpeg_mem_src(&d.cinfo, data, static_cast<unsigned long>(size));
-  jpeg_read_header(&d.cinfo, TRUE);
-  d.cinfo.out_color_space = JCS_RGB;
-  if (d.cinfo.image_width > kMaxSide || d.cinfo.image_height > kMaxSide) {
-    std::snprintf(d.errors.message, sizeof d.errors.message, "%ux%u is too large", d.cinfo.image_width,
-                  d.cinfo.image_height);
-    return false;
-  }
-  jpeg_start_decompress(&d.cinfo);
-  out.width = static_cast<int>(d.cinfo.output_width);
-  out.height = static_cast<int>(d.cinfo.output_height);
-  out.rgb565.resize(static_cast<std::size_t>(out.width) * out.height);
-  d.row.resize(static_cast<std::size_t>(out.width) * 3);
-  while (d.cinfo.output_scanline < d.cinfo.output_height) {
-    std::uint16_t* dst = &out.rgb565[static_cast<std::size_t>(d.cinfo.output_scanline) * out.width];
-    JSAMPROW rows[1] = {d.row.data()};
-    jpeg_read_scanlines(&d.cinfo, rows, 1);
-    for (int x = 0; x < out.width; ++x) {
-      const unsigned char* p = &d.row[static_cast<std::size_t>(x) * 3];
-      dst[x] = static_cast<std::uint16_t>(((p[0] >> 3) << 11) | ((p[1] >> 2) << 5) | (p[2] >> 3));
+// "" when the markers run from start-of-image to end-of-image within the
+// data, otherwise what is wrong.
+std::string CheckMarkers(const unsigned char* data, std::size_t size) {
+  if (size < 4 || data[0] != 0xFF || data[1] != 0xD8) return "not a JPEG file (no start-of-image marker)";
+  std::size_t at = 2;
+  while (at + 2 <= size) {
+    if (data[at] != 0xFF) return "damaged data between segments";
+    const int marker = data[at + 1];
+    if (marker == 0xFF) {  // fill byte before a marker
+      ++at;
+      continue;
+    }
+    if (marker == 0xD9) return "";  // end of image
+    at += 2;
+    if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) continue;  // markers without a length
+    if (at + 2 > size) break;
+    const std::size_t length = (static_cast<std::size_t>(data[at]) << 8) | data[at + 1];
+    if (length < 2) return "damaged segment length";
+    at += length;
+    if (marker != 0xDA) continue;
+    // Entropy-coded data follows a scan header, up to the next marker other
+    // than a stuffed zero or a restart.
+    while (at + 1 < size &&
+           !(data[at] == 0xFF && data[at + 1] != 0x00 && !(data[at + 1] >= 0xD0 && data[at + 1] <= 0xD7))) {
+      ++at;
     }
   }
-  jpeg_finish_decompress(&d.cinfo);
-  return true;
+  return "the data ends before the end of the picture (cut short)";
 }
 
 }  // namespace
@@ -76,17 +59,28 @@ bool Decode(const unsigned char* data, std::size_t size, Decoder& d, DecodedPict
 DecodedPicture DecodeJpeg(const unsigned char* data, std::size_t size, const char* name) {
   const std::string who = std::string("picture '") + (name ? name : "?") + "': ";
   if (!data || size == 0) throw AssetError(who + "no data");
-  Decoder d;
-  d.cinfo.err = jpeg_std_error(&d.errors.base);
-  d.errors.base.error_exit = Fail;
-  d.errors.base.emit_message = Message;
-  d.errors.base.output_message = Quiet;
-  d.errors.message[0] = '\0';
-  jpeg_create_decompress(&d.cinfo);
+  const std::string damage = CheckMarkers(data, size);
+  if (!damage.empty()) throw AssetError(who + "cannot decode JPEG: " + damage);
+  const int length = size > 0x7FFFFFFF ? 0x7FFFFFFF : static_cast<int>(size);
+  int width = 0, height = 0, channels = 0;
+  if (!stbi_info_from_memory(data, length, &width, &height, &channels)) {
+    throw AssetError(who + "cannot decode JPEG: " + stbi_failure_reason());
+  }
+  if (width > kMaxSide || height > kMaxSide) {
+    throw AssetError(who + "cannot decode JPEG: " + std::to_string(width) + "x" + std::to_string(height) +
+                     " is too large");
+  }
+  unsigned char* rgb = stbi_load_from_memory(data, length, &width, &height, &channels, 3);
+  if (!rgb) throw AssetError(who + "cannot decode JPEG: " + stbi_failure_reason());
   DecodedPicture out;
-  bool ok = Decode(data, size, d, out);
-  jpeg_destroy_decompress(&d.cinfo);
-  if (!ok) throw AssetError(who + "cannot decode JPEG: " + d.errors.message);
+  out.width = width;
+  out.height = height;
+  out.rgb565.resize(static_cast<std::size_t>(width) * height);
+  for (std::size_t i = 0; i < out.rgb565.size(); ++i) {
+    const unsigned char* p = rgb + i * 3;
+    out.rgb565[i] = static_cast<std::uint16_t>(((p[0] >> 3) << 11) | ((p[1] >> 2) << 5) | (p[2] >> 3));
+  }
+  stbi_image_free(rgb);
   return out;
 }
 

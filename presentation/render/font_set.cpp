@@ -1,96 +1,102 @@
-// Font lookup through fontconfig and the glyph cache over SDL2_ttf.
+// The glyph cache over stb_truetype, reading the two Comic Neue faces that
+// the build embeds (cmake/fonts.cmake).  The same rasteriser in every build
+// means the same pixels on every platform, and no font on the player's
+// machine can change how the screens look.
 #include "presentation/render/font_set.h"
 
-#include <SDL_ttf.h>
-#include <fontconfig/fontconfig.h>
-
 #include <algorithm>
+#include <cmath>
+#include <cstddef>
 #include <stdexcept>
+#include <string>
+
+#define STBTT_STATIC
+#define STB_TRUETYPE_IMPLEMENTATION
+#include <stb/stb_truetype.h>
 
 #include "services/cp1250.h"
+
+namespace raketa::embedded {
+extern const unsigned char font_regular[];
+extern const std::size_t font_regular_size;
+extern const unsigned char font_bold[];
+extern const std::size_t font_bold_size;
+}  // namespace raketa::embedded
 
 namespace raketa {
 
 namespace {
 
-constexpr const char* kFamily = "comic sans ms";
 constexpr int kDpi = 96;
 
-// The file fontconfig offers for the family, or "" when it offers none.
-std::string MatchFile(bool bold) {
-  if (!FcInit()) return {};
-  FcPattern* pattern = FcPatternCreate();
-  FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(kFamily));
-  FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
-  FcPatternAddInteger(pattern, FC_SLANT, FC_SLANT_ROMAN);
-  FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
-  FcDefaultSubstitute(pattern);
-  FcResult result = FcResultNoMatch;
-  FcPattern* match = FcFontMatch(nullptr, pattern, &result);
-  std::string file;
-  FcChar8* path = nullptr;
-  if (match && FcPatternGetString(match, FC_FILE, 0, &path) == FcResultMatch && path) {
-    file = reinterpret_cast<const char*>(path);
+// Pixel counts from scaled font units, rounded up as the screens were laid
+// out for; the small allowance keeps an exact 19.0 from becoming 20.
+int CeilPixels(float v) { return static_cast<int>(std::ceil(v - 1e-3f)); }
+
+std::unique_ptr<stbtt_fontinfo> OpenEmbedded(const unsigned char* data, std::size_t size, const char* name) {
+  auto info = std::make_unique<stbtt_fontinfo>();
+  const int offset = size > 12 ? stbtt_GetFontOffsetForIndex(data, 0) : -1;
+  if (offset < 0 || !stbtt_InitFont(info.get(), data, offset)) {
+    throw std::runtime_error(std::string("the built-in font \"") + name + "\" cannot be read");
   }
-  if (match) FcPatternDestroy(match);
-  FcPatternDestroy(pattern);
-  return file;
+  return info;
 }
 
 }  // namespace
 
-FontFace::FontFace(TTF_Font* font, int points, bool bold)
-    : font_(font), points_(points), bold_(bold), lineHeight_(TTF_FontHeight(font)) {}
+FontFace::FontFace(const stbtt_fontinfo& font, int points, bool bold)
+    : font_(font),
+      points_(points),
+      bold_(bold),
+      scale_(stbtt_ScaleForMappingEmToPixels(&font, static_cast<float>(std::max(points, 1)) * kDpi / 72.0f)) {
+  int ascent = 0, descent = 0, gap = 0;
+  stbtt_GetFontVMetrics(&font, &ascent, &descent, &gap);
+  baseline_ = CeilPixels(static_cast<float>(ascent) * scale_);
+  lineHeight_ = CeilPixels(static_cast<float>(ascent - descent) * scale_);
+}
 
-FontFace::~FontFace() { TTF_CloseFont(font_); }
-
-Glyph FontFace::Render(char32_t cp) {
+Glyph FontFace::Render(char32_t cp) const {
   Glyph g;
-  int minx = 0, maxx = 0, miny = 0, maxy = 0, advance = 0;
-  if (TTF_GlyphMetrics32(font_, cp, &minx, &maxx, &miny, &maxy, &advance) == 0) g.advance = advance;
-  SDL_Surface* rendered = TTF_RenderGlyph32_Blended(font_, cp, SDL_Color{255, 255, 255, 255});
-  if (!rendered) return g;
-  SDL_Surface* s = rendered->format->format == SDL_PIXELFORMAT_ARGB8888
-                       ? rendered
-                       : SDL_ConvertSurfaceFormat(rendered, SDL_PIXELFORMAT_ARGB8888, 0);
-  if (!s) {
-    SDL_FreeSurface(rendered);
-    return g;
-  }
-  SDL_LockSurface(s);
-  // Keep only the inked box of the rendered line so blits skip empty rows.
-  auto alphaAt = [s](int x, int y) {
-    const auto* row = reinterpret_cast<const std::uint32_t*>(static_cast<const std::uint8_t*>(s->pixels) + y * s->pitch);
-    return static_cast<int>(row[x] >> 24);
-  };
-  int x0 = s->w, x1 = -1, y0 = s->h, y1 = -1;
-  for (int y = 0; y < s->h; ++y) {
-    for (int x = 0; x < s->w; ++x) {
-      if (alphaAt(x, y) * 32 / 255 == 0) continue;
-      x0 = std::min(x0, x);
-      x1 = std::max(x1, x);
-      y0 = std::min(y0, y);
-      y1 = std::max(y1, y);
+  // A character the font lacks shows its box (glyph 0), as a missing
+  // character should: visibly, not as a blank.
+  const int index = stbtt_FindGlyphIndex(&font_, static_cast<int>(cp));
+  int advance = 0, bearing = 0;
+  stbtt_GetGlyphHMetrics(&font_, index, &advance, &bearing);
+  g.advance = static_cast<int>(std::lround(static_cast<float>(advance) * scale_));
+  int x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+  stbtt_GetGlyphBitmapBox(&font_, index, scale_, scale_, &x0, &y0, &x1, &y1);
+  const int w = x1 - x0, h = y1 - y0;
+  if (w <= 0 || h <= 0) return g;
+  std::vector<unsigned char> alpha(static_cast<std::size_t>(w) * h);
+  stbtt_MakeGlyphBitmap(&font_, alpha.data(), w, h, w, scale_, scale_, index);
+  auto weight = [&](int x, int y) { return (alpha[static_cast<std::size_t>(y) * w + x] * 32 + 127) / 255; };
+  // Keep only the inked box so blits skip empty rows and columns, and only
+  // what lies within the text line: the faint top of the ring of a 13-point
+  // Ů would otherwise reach into the line above, outside the box a solid
+  // brush fills and the rows a text draw marks as changed.
+  const int firstRow = std::max(0, -(baseline_ + y0));
+  const int endRow = std::min(h, lineHeight_ - (baseline_ + y0));
+  int left = w, right = -1, top = h, bottom = -1;
+  for (int y = firstRow; y < endRow; ++y) {
+    for (int x = 0; x < w; ++x) {
+      if (weight(x, y) == 0) continue;
+      left = std::min(left, x);
+      right = std::max(right, x);
+      top = std::min(top, y);
+      bottom = std::max(bottom, y);
     }
   }
-  if (x1 >= x0) {
-    // The rendered line starts at the pen, or at the glyph's left edge when
-    // it hangs over to the left of the pen.
-    g.left = std::min(0, minx) + x0;
-    g.top = y0;
-    g.width = x1 - x0 + 1;
-    g.height = y1 - y0 + 1;
-    g.coverage.resize(static_cast<std::size_t>(g.width) * g.height);
-    for (int y = 0; y < g.height; ++y) {
-      for (int x = 0; x < g.width; ++x) {
-        g.coverage[static_cast<std::size_t>(y) * g.width + x] =
-            static_cast<std::uint8_t>((alphaAt(x0 + x, y0 + y) * 32 + 127) / 255);
-      }
+  if (right < left) return g;
+  g.left = x0 + left;
+  g.top = baseline_ + y0 + top;
+  g.width = right - left + 1;
+  g.height = bottom - top + 1;
+  g.coverage.resize(static_cast<std::size_t>(g.width) * g.height);
+  for (int y = 0; y < g.height; ++y) {
+    for (int x = 0; x < g.width; ++x) {
+      g.coverage[static_cast<std::size_t>(y) * g.width + x] = static_cast<std::uint8_t>(weight(left + x, top + y));
     }
   }
-  SDL_UnlockSurface(s);
-  if (s != rendered) SDL_FreeSurface(s);
-  SDL_FreeSurface(rendered);
   return g;
 }
 
@@ -115,56 +121,20 @@ int FontFace::TextWidth(std::string_view cp1250) {
   return width;
 }
 
-FontSet::FontSet(std::string regular, std::string bold, bool ownsTtf)
-    : regularFile_(std::move(regular)), boldFile_(std::move(bold)), ownsTtf_(ownsTtf) {}
+FontSet::FontSet()
+    : regular_(OpenEmbedded(embedded::font_regular, embedded::font_regular_size, "Comic Neue Regular")),
+      bold_(OpenEmbedded(embedded::font_bold, embedded::font_bold_size, "Comic Neue Bold")) {}
 
-FontSet::~FontSet() {
-  faces_.clear();
-  if (ownsTtf_) TTF_Quit();
-}
+FontSet::~FontSet() = default;
 
-std::unique_ptr<FontSet> FontSet::FromFiles(const std::string& regular, const std::string& bold) {
-  bool ownsTtf = false;
-  if (!TTF_WasInit()) {
-    if (TTF_Init() != 0) throw std::runtime_error(std::string("cannot start the font renderer: ") + TTF_GetError());
-    ownsTtf = true;
-  }
-  std::unique_ptr<FontSet> set(new FontSet(regular, bold, ownsTtf));
-  // Open the two faces of the commonest size now, so that a file which is not
-  // a usable font is reported at start-up rather than in the first frame.
-  set->Face(12, false);
-  set->Face(12, true);
-  return set;
-}
-
-std::unique_ptr<FontSet> FontSet::Open() {
-  std::string regular = MatchFile(false);
-  std::string bold = MatchFile(true);
-  // Fontconfig's configuration and caches take megabytes and are not needed
-  // once the two files are known.
-  FcFini();
-  if (regular.empty()) {
-    throw std::runtime_error(
-        "no font found for \"comic sans ms\": install a font that fontconfig offers under that name "
-        "(on Debian: apt-get install fonts-comic-neue)");
-  }
-  if (bold.empty()) bold = regular;
-  return FromFiles(regular, bold);
-}
+std::unique_ptr<FontSet> FontSet::Open() { return std::unique_ptr<FontSet>(new FontSet()); }
 
 FontFace& FontSet::Face(int points, bool bold) {
   if (last_ && last_->Points() == points && last_->Bold() == bold) return *last_;
   for (auto& f : faces_) {
     if (f->Points() == points && f->Bold() == bold) return *(last_ = f.get());
   }
-  const std::string& file = File(bold);
-  TTF_Font* font = TTF_OpenFontDPI(file.c_str(), std::max(points, 1), kDpi, kDpi);
-  if (!font) {
-    throw std::runtime_error("cannot open the font \"" + file + "\" for \"comic sans ms\": " + TTF_GetError());
-  }
-  // Without a bold file of its own the regular one is emboldened.
-  if (bold && boldFile_ == regularFile_) TTF_SetFontStyle(font, TTF_STYLE_BOLD);
-  faces_.push_back(std::make_unique<FontFace>(font, points, bold));
+  faces_.push_back(std::make_unique<FontFace>(bold ? *bold_ : *regular_, points, bold));
   return *(last_ = faces_.back().get());
 }
 

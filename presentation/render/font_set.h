@@ -1,17 +1,16 @@
-// The game's one typeface, "comic sans ms", in the sizes the screens ask for,
-// with every glyph rendered once and kept as an alpha mask: drawing text is
-// then a blit of cached masks.
+// The game's one typeface, Comic Neue (regular and bold, built into the
+// program), in the sizes the screens ask for, with every glyph rendered once
+// and kept as an alpha mask: drawing text is then a blit of cached masks.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <memory>
-#include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
 
-typedef struct _TTF_Font TTF_Font;
+struct stbtt_fontinfo;
 
 namespace raketa {
 
@@ -29,8 +28,7 @@ struct Glyph {
 // One size and weight of the typeface.
 class FontFace {
  public:
-  FontFace(TTF_Font* font, int points, bool bold);
-  ~FontFace();
+  FontFace(const stbtt_fontinfo& font, int points, bool bold);
   FontFace(const FontFace&) = delete;
   FontFace& operator=(const FontFace&) = delete;
 
@@ -38,6 +36,8 @@ class FontFace {
   bool Bold() const { return bold_; }
   // Height of a text line: the box a solid brush fills behind text.
   int LineHeight() const { return lineHeight_; }
+  // From the top of the text line down to the baseline.
+  int Baseline() const { return baseline_; }
 
   const Glyph& Cp1250(unsigned char c) {
     const Glyph* g = byCp1250_[c];
@@ -49,11 +49,13 @@ class FontFace {
 
  private:
   const Glyph& LoadCp1250(unsigned char c);
-  Glyph Render(char32_t cp);
+  Glyph Render(char32_t cp) const;
 
-  TTF_Font* font_;
+  const stbtt_fontinfo& font_;
   int points_;
   bool bold_;
+  float scale_;  // font units to pixels
+  int baseline_;
   int lineHeight_;
   std::array<const Glyph*, 256> byCp1250_{};
   std::unordered_map<char32_t, std::unique_ptr<Glyph>> byCodepoint_;
@@ -61,25 +63,21 @@ class FontFace {
 
 class FontSet {
  public:
-  // Finds "comic sans ms" (regular and bold) through fontconfig.  Throws
-  // std::runtime_error naming the font when none can be opened.
+  // The two faces built into the program.  Throws std::runtime_error only
+  // when a built-in font cannot be read, which a working build never sees.
   static std::unique_ptr<FontSet> Open();
-  // The same from given font files (tests, or a font the player chose).
-  static std::unique_ptr<FontSet> FromFiles(const std::string& regular, const std::string& bold);
   ~FontSet();
   FontSet(const FontSet&) = delete;
   FontSet& operator=(const FontSet&) = delete;
 
   // Sizes are points at 96 dots per inch, as the game's screens were laid out.
   FontFace& Face(int points, bool bold);
-  const std::string& File(bool bold) const { return bold ? boldFile_ : regularFile_; }
 
  private:
-  FontSet(std::string regular, std::string bold, bool ownsTtf);
+  FontSet();
 
-  std::string regularFile_;
-  std::string boldFile_;
-  bool ownsTtf_;
+  std::unique_ptr<stbtt_fontinfo> regular_;
+  std::unique_ptr<stbtt_fontinfo> bold_;
   std::vector<std::unique_ptr<FontFace>> faces_;
   FontFace* last_ = nullptr;
 };
