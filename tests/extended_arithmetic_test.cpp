@@ -42,8 +42,8 @@ const Amount kAmounts[] = {
 };
 
 // Results the x87 stores (checked against it below where it exists): where
-// a single-precision, a double-precision or a quad-precision drain would
-// store other bits, and the special values.
+// a drain in single precision, or a sum rounded once, would store other
+// bits, and the special values.
 struct Known {
   const char* what;
   std::uint32_t meter;
