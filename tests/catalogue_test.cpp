@@ -379,22 +379,54 @@ TEST(Catalogue, RejectsAssetsThatDoNotMatchTheirEntry) {
 TEST(DecodeJpeg, NamesThePictureThatIsDamaged) {
   EmbeddedBytes good = EmbeddedPicture(Picture::kyslik);
   const std::vector<unsigned char> whole(good.data, good.data + good.size);
+  // Where the frame header (SOF0) of the good picture starts.
+  std::size_t frame = 2;
+  while (frame + 4 <= whole.size() && whole[frame + 1] != 0xC0) frame += 2 + ((whole[frame + 2] << 8) | whole[frame + 3]);
+  ASSERT_LT(frame + 9, whole.size());
   struct Case {
     const char* what;
     std::function<std::vector<unsigned char>()> bytes;
+    const char* says;  // what the message must tell, besides the name
   };
   const Case cases[] = {
-      {"empty", [] { return std::vector<unsigned char>{}; }},
-      {"cut in half", [&] { return std::vector<unsigned char>(whole.begin(), whole.begin() + whole.size() / 2); }},
-      {"cut after the header", [&] { return std::vector<unsigned char>(whole.begin(), whole.begin() + 200); }},
-      {"no start marker", [&] { auto v = whole; v[1] = 0x00; return v; }},
-      {"not a JPEG", [] { return std::vector<unsigned char>(500, 0x42); }},
+      {"empty", [] { return std::vector<unsigned char>{}; }, "no data"},
+      {"cut in half", [&] { return std::vector<unsigned char>(whole.begin(), whole.begin() + whole.size() / 2); },
+       "cut short"},
+      {"cut after the header", [&] { return std::vector<unsigned char>(whole.begin(), whole.begin() + 200); },
+       "cut short"},
+      // A decoder that fills in what is missing would take these.
+      {"without its end marker", [&] { return std::vector<unsigned char>(whole.begin(), whole.end() - 2); },
+       "cut short"},
+      {"one byte short", [&] { return std::vector<unsigned char>(whole.begin(), whole.end() - 1); }, "cut short"},
+      {"a segment longer than the file", [&] { auto v = whole; v[4] = 0xFF; v[5] = 0xF0; return v; }, "cut short"},
+      {"no start marker", [&] { auto v = whole; v[1] = 0x00; return v; }, "not a JPEG"},
+      {"not a JPEG", [] { return std::vector<unsigned char>(500, 0x42); }, "not a JPEG"},
+      {"9000 rows high",
+       [&] {
+         auto v = whole;
+         v[frame + 5] = 9000 >> 8;
+         v[frame + 6] = 9000 & 0xFF;
+         return v;
+       },
+       "too large"},
+      {"an unknown component count",
+       [&] {
+         auto v = whole;
+         v[frame + 9] = 7;
+         return v;
+       },
+       "JPEG"},
   };
   for (const Case& c : cases) {
     std::vector<unsigned char> bytes = c.bytes();
     std::string error = ErrorOf([&] { DecodeJpeg(bytes.data(), bytes.size(), "rozbity obrazek"); });
     EXPECT_NE(error.find("rozbity obrazek"), std::string::npos) << c.what << ": " << error;
+    EXPECT_NE(error.find(c.says), std::string::npos) << c.what << ": " << error;
   }
+  // The good picture itself decodes, to its recorded size.
+  DecodedPicture d = DecodeJpeg(whole.data(), whole.size(), "kyslik");
+  EXPECT_EQ(d.width, (whole[frame + 7] << 8) | whole[frame + 8]);
+  EXPECT_EQ(d.height, (whole[frame + 5] << 8) | whole[frame + 6]);
 }
 
 // A small well-formed WAV to damage: 16-bit mono, 100 frames.

@@ -5,8 +5,8 @@
 #include "presentation/render/font_set.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstddef>
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 
@@ -29,9 +29,21 @@ namespace {
 
 constexpr int kDpi = 96;
 
-// Pixel counts from scaled font units, rounded up as the screens were laid
-// out for; the small allowance keeps an exact 19.0 from becoming 20.
-int CeilPixels(float v) { return static_cast<int>(std::ceil(v - 1e-3f)); }
+// The screens were laid out with FreeType's metrics, which scale font units
+// in fixed point: the size in 1/64 pixel, a 16.16 scale, distances in 1/64
+// pixel.  The same integer steps here give the same line heights, baselines
+// and advances (and the same on every platform).
+std::int64_t FixedScale(const stbtt_fontinfo& font, int points) {
+  const unsigned char* head = font.data + font.head;
+  const std::int64_t unitsPerEm = std::max((head[18] << 8) | head[19], 16);
+  const std::int64_t ppem = (static_cast<std::int64_t>(points) * 64 * kDpi + 36) / 72;  // in 1/64 pixel
+  return (ppem * 65536 + unitsPerEm / 2) / unitsPerEm;
+}
+
+// Font units (not negative) to 1/64 pixel, rounded.
+std::int64_t To26Dot6(std::int64_t scale, int units) { return (std::max(units, 0) * scale + 0x8000) >> 16; }
+int CeilPixels(std::int64_t scale, int units) { return static_cast<int>((To26Dot6(scale, units) + 63) >> 6); }
+int RoundPixels(std::int64_t scale, int units) { return static_cast<int>((To26Dot6(scale, units) + 32) >> 6); }
 
 std::unique_ptr<stbtt_fontinfo> OpenEmbedded(const unsigned char* data, std::size_t size, const char* name) {
   auto info = std::make_unique<stbtt_fontinfo>();
@@ -45,30 +57,31 @@ std::unique_ptr<stbtt_fontinfo> OpenEmbedded(const unsigned char* data, std::siz
 }  // namespace
 
 FontFace::FontFace(const stbtt_fontinfo& font, int points, bool bold)
-    : font_(font),
-      points_(points),
-      bold_(bold),
-      scale_(stbtt_ScaleForMappingEmToPixels(&font, static_cast<float>(std::max(points, 1)) * kDpi / 72.0f)) {
+    : font_(font), points_(points), bold_(bold), scale_(FixedScale(font, std::max(points, 1))) {
   int ascent = 0, descent = 0, gap = 0;
   stbtt_GetFontVMetrics(&font, &ascent, &descent, &gap);
-  baseline_ = CeilPixels(static_cast<float>(ascent) * scale_);
-  lineHeight_ = CeilPixels(static_cast<float>(ascent - descent) * scale_);
+  baseline_ = CeilPixels(scale_, ascent);
+  lineHeight_ = CeilPixels(scale_, ascent - descent);
 }
 
 Glyph FontFace::Render(char32_t cp) const {
   Glyph g;
-  // A character the font lacks shows its box (glyph 0), as a missing
-  // character should: visibly, not as a blank.
-  const int index = stbtt_FindGlyphIndex(&font_, static_cast<int>(cp));
+  // Comic Neue lacks one letter of code page 1250, the Romanian T with a
+  // cedilla: it has the same letter with a comma below, which Romanian
+  // writes in its place.  Anything else the font lacks shows its box
+  // (glyph 0), visibly rather than as a blank.
+  int index = stbtt_FindGlyphIndex(&font_, static_cast<int>(cp));
+  if (index == 0 && cp == U'\u0162') index = stbtt_FindGlyphIndex(&font_, 0x021A);
   int advance = 0, bearing = 0;
   stbtt_GetGlyphHMetrics(&font_, index, &advance, &bearing);
-  g.advance = static_cast<int>(std::lround(static_cast<float>(advance) * scale_));
+  g.advance = RoundPixels(scale_, advance);
+  const float scale = static_cast<float>(scale_) / (65536.0f * 64.0f);
   int x0 = 0, y0 = 0, x1 = 0, y1 = 0;
-  stbtt_GetGlyphBitmapBox(&font_, index, scale_, scale_, &x0, &y0, &x1, &y1);
+  stbtt_GetGlyphBitmapBox(&font_, index, scale, scale, &x0, &y0, &x1, &y1);
   const int w = x1 - x0, h = y1 - y0;
   if (w <= 0 || h <= 0) return g;
   std::vector<unsigned char> alpha(static_cast<std::size_t>(w) * h);
-  stbtt_MakeGlyphBitmap(&font_, alpha.data(), w, h, w, scale_, scale_, index);
+  stbtt_MakeGlyphBitmap(&font_, alpha.data(), w, h, w, scale, scale, index);
   auto weight = [&](int x, int y) { return (alpha[static_cast<std::size_t>(y) * w + x] * 32 + 127) / 255; };
   // Keep only the inked box so blits skip empty rows and columns, and only
   // what lies within the text line: the faint top of the ring of a 13-point

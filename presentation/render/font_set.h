@@ -54,7 +54,7 @@ class FontFace {
   const stbtt_fontinfo& font_;
   int points_;
   bool bold_;
-  float scale_;  // font units to pixels
+  std::int64_t scale_;  // 1/64 pixels per font unit, in 16.16 fixed point
   int baseline_;
   int lineHeight_;
   std::array<const Glyph*, 256> byCp1250_{};
