@@ -107,6 +107,11 @@ bool Usable(const struct stat& st) { return S_ISREG(st.st_mode) || S_ISCHR(st.st
 // Opens without waiting for anybody at the other end.  A directory is
 // refused as "access denied", anything else that is not a file as such.
 int OpenFile(const std::string& host, const std::string& path, int flags) {
+  // A pipe is refused before it is opened: where the file system drops
+  // O_NONBLOCK (Emscripten's host files under node) opening it would wait
+  // for a writer for ever.
+  struct stat before {};
+  if (::stat(host.c_str(), &before) == 0 && S_ISFIFO(before.st_mode)) throw IoError(io::NotAFile, path);
   int fd = ::open(host.c_str(), flags | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) throw IoError(CodeFromErrno(errno), path);
   struct stat st {};
