@@ -47,3 +47,16 @@ cmake --build build-web -j"$(nproc)"
 cmake -S . -B build -DRAKETA_NODE_GAME="$PWD/build-web/node/raketa.js" >/dev/null
 cmake --build build -j"$(nproc)" --target raketa_node_replays
 (cd build && ctest --output-on-failure -j"$(nproc)" -L node)
+
+# The page in headless Chromium, driven by puppeteer-core (from npm; the
+# browser is Debian's): the steps of tests/web/*.replay played in the page
+# and its picture compared with the native replay's screenshots of them.
+install_missing chromium
+(cd tools/web_test && npm ci --no-audit --no-fund --loglevel=error)
+reference=build-web/test/native
+rm -rf build-web/test && mkdir -p "$reference"
+cp -r build/gamedata/. "$reference/"
+for steps in save_steps load_steps; do
+  (cd "$reference" && ../../../build/raketa --replay "../../../tests/web/$steps.replay" >"$steps.trace")
+done
+node tools/web_test/play_page.mjs build-web/site "$reference" build-web/test/page

@@ -1,0 +1,220 @@
+// Plays the web page in headless Chromium as a player would, and checks that
+// it is the same game as the native one:
+//   node play_page.mjs SITE REFERENCE OUT
+// SITE is the built page (build-web/site), served here on 127.0.0.1.
+// REFERENCE holds the native replay's screenshots of tests/web/*.replay.
+// OUT receives the page's own screenshots, to be looked at.
+//
+// The page runs with its clock in the test's hands (index.html?manual): a
+// `wait N` of the script runs N periods of 40 ms as the replay does, so the
+// meters and the typewriter are where the native screenshots have them.
+// Keys come as real key events from the browser; Czech letters as a Czech
+// keyboard sends them.  Between the two scripts the page is loaded again, and
+// the save made in the first must still be there for the second.
+import { createServer } from 'node:http';
+import { mkdirSync, readFileSync, existsSync, mkdtempSync, writeFileSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join, extname, resolve, dirname } from 'node:path';
+import { fileURLToPath } from 'node:url';
+import puppeteer from 'puppeteer-core';
+import { readPng } from './png.mjs';
+
+const [siteArg, referenceArg, outArg] = process.argv.slice(2);
+if (!siteArg || !referenceArg || !outArg) {
+  console.error('usage: node play_page.mjs SITE REFERENCE OUT');
+  process.exit(2);
+}
+const site = resolve(siteArg);
+const reference = resolve(referenceArg);
+const out = resolve(outArg);
+const steps = join(dirname(fileURLToPath(import.meta.url)), '..', '..', 'tests', 'web');
+mkdirSync(out, { recursive: true });
+
+const types = {
+  '.html': 'text/html; charset=utf-8',
+  '.js': 'text/javascript; charset=utf-8',
+  '.mjs': 'text/javascript; charset=utf-8',
+  '.css': 'text/css; charset=utf-8',
+  '.wasm': 'application/wasm',
+  '.png': 'image/png',
+  '.svg': 'image/svg+xml',
+  '.json': 'application/json',
+  '.webmanifest': 'application/manifest+json',
+};
+
+// Any static server will do; this one only serves the folder.
+function serve(folder) {
+  const server = createServer((req, res) => {
+    const path = decodeURIComponent(new URL(req.url, 'http://x').pathname);
+    const file = join(folder, path.endsWith('/') ? path + 'index.html' : path);
+    if (!file.startsWith(folder) || !existsSync(file)) {
+      res.writeHead(404);
+      res.end();
+      return;
+    }
+    res.writeHead(200, { 'Content-Type': types[extname(file)] || 'application/octet-stream' });
+    res.end(readFileSync(file));
+  });
+  return new Promise((ok) => server.listen(0, '127.0.0.1', () => ok(server)));
+}
+
+const keyNames = {
+  Enter: 'Enter', Esc: 'Escape', Backspace: 'Backspace', Tab: 'Tab',
+  Up: 'ArrowUp', Down: 'ArrowDown', Left: 'ArrowLeft', Right: 'ArrowRight',
+  Home: 'Home', End: 'End', Delete: 'Delete',
+};
+for (let i = 1; i <= 10; i++) keyNames['F' + i] = 'F' + i;
+
+let failures = 0;
+function fail(message) {
+  failures++;
+  console.error('FAIL: ' + message);
+}
+
+// A character as a key of a Czech keyboard sends it: a key event whose key is
+// the character itself, and the text it types.
+async function typeCharacter(client, ch) {
+  await client.send('Input.dispatchKeyEvent', { type: 'keyDown', key: ch, text: ch, unmodifiedText: ch });
+  await client.send('Input.dispatchKeyEvent', { type: 'keyUp', key: ch });
+}
+
+async function canvasRgb(page) {
+  const base64 = await page.evaluate(() => {
+    const canvas = document.querySelector('canvas');
+    const data = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
+    const rgb = new Uint8Array((data.length / 4) * 3);
+    for (let i = 0, j = 0; i < data.length; i += 4, j += 3) {
+      rgb[j] = data[i];
+      rgb[j + 1] = data[i + 1];
+      rgb[j + 2] = data[i + 2];
+    }
+    let text = '';
+    for (let i = 0; i < rgb.length; i += 0x8000) text += String.fromCharCode.apply(null, rgb.subarray(i, i + 0x8000));
+    return btoa(text);
+  });
+  return Buffer.from(base64, 'base64');
+}
+
+async function compareScreen(page, name) {
+  await page.screenshot({ path: join(out, name) });
+  const expected = readPng(join(reference, name));
+  const actual = await canvasRgb(page);
+  if (actual.length !== expected.rgb.length) {
+    fail(`${name}: the canvas holds ${actual.length / 3} pixels, the native screenshot ${expected.width}x${expected.height}`);
+    return;
+  }
+  let differing = 0, first = -1;
+  for (let i = 0; i < actual.length; i += 3) {
+    if (actual[i] !== expected.rgb[i] || actual[i + 1] !== expected.rgb[i + 1] || actual[i + 2] !== expected.rgb[i + 2]) {
+      if (first < 0) first = i / 3;
+      differing++;
+    }
+  }
+  if (differing) {
+    fail(`${name}: ${differing} pixels differ from the native screenshot, the first at ` +
+         `(${first % expected.width}, ${Math.floor(first / expected.width)})`);
+  } else {
+    console.log(`${name}: the page shows the native screenshot pixel for pixel`);
+  }
+}
+
+// Runs the periods; when the game opens a file dialog meanwhile, answers it
+// with the name the script gave, typed and confirmed as a player would.
+async function runPeriods(page, client, n, answer) {
+  const done = page.evaluate((count) => Module.runPeriods(count), n);
+  if (answer === null) return done;
+  const opened = await Promise.race([
+    done.then(() => false),
+    page.waitForFunction(() => Module.dialogOpen && Module.dialogOpen(), { polling: 20, timeout: 20000 }).then(() => true),
+  ]);
+  if (!opened) {
+    fail(`no file dialog opened for the answer "${answer}"`);
+    return done;
+  }
+  for (const ch of answer) await typeCharacter(client, ch);
+  await page.keyboard.press('Enter');
+  return done;
+}
+
+async function play(page, client, script) {
+  let answer = null;
+  for (const raw of readFileSync(join(steps, script), 'utf8').split('\n')) {
+    const line = raw.replace(/^[ \t]+/, '');
+    if (line === '' || line.startsWith('#')) continue;
+    const space = line.search(/[ \t]/);
+    const directive = space < 0 ? line : line.slice(0, space);
+    const argument = space < 0 ? '' : line.slice(space + 1);
+    switch (directive) {
+      case 'wait':
+        await runPeriods(page, client, Number(argument), answer);
+        answer = null;
+        break;
+      case 'type':
+        for (const ch of argument) await typeCharacter(client, ch);
+        break;
+      case 'key':
+        await page.keyboard.press(keyNames[argument]);
+        break;
+      case 'dialog':
+        // The in-game dialog adds ".sav" itself, as the player leaves it off.
+        answer = argument.replace(/\.sav$/i, '');
+        break;
+      case 'screenshot':
+        await compareScreen(page, argument);
+        break;
+      default:
+        throw new Error(`${script}: the browser test cannot play "${line}"`);
+    }
+  }
+}
+
+async function open(page, url) {
+  await page.goto(url, { waitUntil: 'load' });
+  await page.waitForFunction(() => window.Module && Module.raketaReady === true, { timeout: 60000 });
+  await page.focus('canvas');
+}
+
+const server = await serve(site);
+const url = `http://127.0.0.1:${server.address().port}/index.html?manual`;
+const profile = mkdtempSync(join(tmpdir(), 'raketa-chromium-'));
+const browser = await puppeteer.launch({
+  executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
+  headless: true,
+  userDataDir: profile,
+  args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-component-update',
+         '--disable-sync', '--no-first-run', '--window-size=1280,900'],
+});
+try {
+  const page = await browser.newPage();
+  await page.setViewport({ width: 1280, height: 900 });
+  page.on('pageerror', (e) => fail('the page threw: ' + e.message));
+  page.on('console', (m) => { if (m.type() === 'error') console.error('page console: ' + m.text()); });
+  const client = await page.createCDPSession();
+
+  await open(page, url);
+  await play(page, client, 'save_steps.replay');
+  await page.waitForFunction(() => Module.savesSynced && Module.savesSynced(), { timeout: 20000 });
+
+  await open(page, url);
+  await play(page, client, 'load_steps.replay');
+
+  // The game's function keys stay the game's: F5 (sound off and on again)
+  // must not reload the page, nor F1 open help, nor F3 search, nor Tab move
+  // the focus away.
+  await page.evaluate(() => { window.raketaStillHere = true; });
+  for (const key of ['F5', 'F5', 'Tab']) {
+    await page.keyboard.press(key);
+    await page.evaluate(() => Module.runPeriods(1));
+  }
+  const kept = await page.evaluate(() => window.raketaStillHere === true && document.activeElement.tagName === 'CANVAS');
+  if (!kept) fail('a function key or Tab left the game (the page reloaded or the focus moved)');
+} finally {
+  await browser.close();
+  server.close();
+  rmSync(profile, { recursive: true, force: true });
+}
+if (failures) {
+  console.error(`${failures} check(s) failed; the page's screenshots are in ${out}`);
+  process.exit(1);
+}
+console.log(`the page played both visits as the native game does; its screenshots are in ${out}`);
