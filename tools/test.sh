@@ -1,13 +1,18 @@
 #!/usr/bin/env bash
 # Sets up (with what testing needs), builds with warnings as errors and runs
-# every test through ctest; then builds the Debian package and checks it, the
-# desktop entry, the metainfo and the man page; then the fuzzer on the loader
-# for three minutes, and the whole suite once more under AddressSanitizer and
-# UndefinedBehaviorSanitizer.
+# every test through ctest; then builds the web page and its node build,
+# runs every replay through node against the native program and plays the
+# page in headless Chromium (tools/web.sh test); then builds the Debian
+# package and checks it, the desktop entry, the metainfo and the man page;
+# then the fuzzer on the loader for three minutes, and the whole suite once
+# more under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 RAKETA_CMAKE_ARGS="-DRAKETA_WERROR=ON ${RAKETA_CMAKE_ARGS:-}" tools/setup.sh --tests
 (cd build && ctest --output-on-failure -j"$(nproc)" -LE node)
+if [ "${RAKETA_SKIP_WEB:-0}" != 1 ]; then
+  tools/web.sh test
+fi
 if [ "${RAKETA_SKIP_PACKAGE:-0}" != 1 ]; then
   tools/quality/package.sh
 fi
