@@ -11,6 +11,8 @@
 #define STBI_NO_STDIO
 #define STBI_NO_LINEAR
 #define STBI_NO_HDR
+// The plain C paths on every machine: the same pixels everywhere.
+#define STBI_NO_SIMD
 #define STB_IMAGE_STATIC
 #define STB_IMAGE_IMPLEMENTATION
 #include <stb/stb_image.h>
