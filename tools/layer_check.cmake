@@ -33,7 +33,7 @@ set(RAKETA_LAYERS
 
 # The program's wiring sees every layer: it puts the game and a backend
 # together.
-set(RAKETA_WIRING app/main.cpp)
+set(RAKETA_WIRING app/main.cpp app/web_main.cpp)
 
 # Everything below the backends stays free of SDL, and so does what the
 # backends share: the renderer and the catalogue are built for every

@@ -1,0 +1,67 @@
+// What the page and its tests see of the running game:
+//   Module.raketaReady    a promise, resolved once the game's first frame is
+//                         on the canvas (with the test clock: once the
+//                         intro's first picture is)
+//   Module.raketaManual   true when the page's address has "?manual": then
+//                         no timer runs by itself, and
+//   Module.runPeriods(n)  runs n periods of 40 ms as a replay's "wait n"
+//                         does (the frame, unless the canvas has lost the
+//                         keyboard, then four panel ticks); returns a promise
+//                         resolved once they ran and the canvas shows them.
+//                         A frame that opens a file dialog or the error box
+//                         ends only when the box is closed (by keys); the
+//                         box is on the canvas meanwhile
+//   Module.savesSynced()  (saves.js) a promise resolved once the save folder
+//                         is kept in IndexedDB
+//   Module.raketaRunning  true from the first frame until the game ends
+// The canvas itself (getImageData) shows the game's pixels.  Keys come from
+// real key events on the canvas in either clock.
+Module.raketaManual = typeof location !== "undefined" && /[?&]manual(&|=|$)/.test(location.search);
+Module.raketaRunning = false;
+Module.raketaHooks = (function () {
+  let ready;
+  Module.raketaReady = new Promise(function (resolve) { ready = resolve; });
+  let asked = 0;
+  let waiting = [];
+  Module.runPeriods = function (n) {
+    asked += n;
+    return new Promise(function (resolve) { waiting.push(resolve); });
+  };
+  return {
+    takePeriods() {
+      const n = asked;
+      asked = 0;
+      return n;
+    },
+    periodsRun() {
+      const done = waiting;
+      waiting = [];
+      done.forEach(function (resolve) { resolve(); });
+    },
+    firstFrameShown() {
+      if (Module.raketaRunning) return;
+      Module.raketaRunning = true;
+      console.log("raketa: first frame shown " + Math.round(performance.now()) + " ms after the page began loading");
+      if (Module.raketaOnFirstFrame) Module.raketaOnFirstFrame();
+      ready();
+    },
+    gameOver() {
+      Module.raketaRunning = false;
+      if (Module.raketaOnGameOver) Module.raketaOnGameOver();
+    },
+  };
+})();
+
+// Ctrl+V on the canvas: the browser's own paste brings the clipboard's text.
+if (typeof document !== "undefined") {
+  document.addEventListener("paste", function (e) {
+    if (document.activeElement !== Module.canvas || !e.clipboardData) return;
+    const text = e.clipboardData.getData("text");
+    e.preventDefault();
+    const size = lengthBytesUTF8(text) + 1;
+    const at = _malloc(size);
+    stringToUTF8(text, at, size);
+    _raketa_web_paste(at);
+    _free(at);
+  });
+}

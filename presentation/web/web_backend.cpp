@@ -1,0 +1,228 @@
+// Start-up, the loop with the two timers (or the test's clock), and the end.
+#include "presentation/web/web_backend.h"
+
+#include <emscripten/em_js.h>
+#include <emscripten/emscripten.h>
+
+#include <cmath>
+#include <cstdio>
+#include <memory>
+#include <stdexcept>
+
+#include "presentation/boxes/box_application.h"
+#include "presentation/boxes/file_dialogs.h"
+#include "presentation/boxes/speech_setting.h"
+#include "presentation/boxes/typed_text.h"
+#include "presentation/render/font_set.h"
+#include "presentation/render/software_surface.h"
+#include "presentation/web/save_folder_watch.h"
+#include "presentation/web/tick_schedule.h"
+#include "presentation/web/web_boxes.h"
+#include "presentation/web/web_input.h"
+#include "presentation/web/web_screen.h"
+#include "presentation/web/web_sound.h"
+#include "presentation/web/web_speech.h"
+#include "services/catalogue.h"
+#include "services/command_line.h"
+#include "services/game_folders.h"
+#include "services/key_poll.h"
+
+// The page's hooks (page_hooks.js).
+EM_JS(int, raketa_manual_clock, (), { return Module.raketaManual ? 1 : 0; });
+
+EM_JS(int, raketa_take_periods, (), { return Module.raketaHooks.takePeriods(); });
+
+EM_JS(void, raketa_periods_run, (), { Module.raketaHooks.periodsRun(); });
+
+EM_JS(void, raketa_first_frame_shown, (), { Module.raketaHooks.firstFrameShown(); });
+
+EM_JS(void, raketa_game_over, (), { Module.raketaHooks.gameOver(); });
+
+namespace raketa {
+
+namespace {
+
+constexpr const char* kCanvas = "#hra-platno";
+constexpr int kIdleMs = 10;  // the test's clock: how often the loop looks for work
+
+class WebGame {
+ public:
+  WebGame(FontSet& fonts, const Catalogue& catalogue, const WebOptions& opts)
+      : surface_(catalogue, fonts),
+        screen_(surface_, edit_, fonts),
+        input_(kCanvas),
+        sound_(catalogue),
+        boxes_(screen_, input_, [this](const PageEvent& e) { Handle(e); }),
+        app_(boxes_),
+        dialogs_(boxes_, app_),
+        services_{surface_, edit_, keys_, sound_, dialogs_, app_},
+        game_(opts.game(services_)),
+        saves_(CurrentGameFolders().saves) {
+    surface_.OnPresent = [this] { screen_.NotePresent(); };
+    services_.speech = &speech_;
+    speech_.OnSettingWritten = [this] { saves_.Look(); };
+    boxes_.OnClosed = [this] { saves_.Look(); };
+    dialogs_.speak = [this](const std::string& utf8, bool cutOff) {
+      if (!game_->SpeechOn()) return;
+      if (cutOff) {
+        speech_.Interrupt(utf8);
+      } else {
+        speech_.Say(utf8);
+      }
+    };
+    game_->SetSpeechOn(ReadSpeechSetting().value_or(false));
+    edit_.OnKeyPress = [this](char k) { game_->KeyPress(k); };
+  }
+
+  void Run() {
+    focused_ = WebInput::CanvasHasFocus();
+    visible_ = WebInput::PageVisible();
+    surface_.SetCanDraw(visible_);
+    screen_.Redraw();
+    game_->Start();
+    if (raketa_manual_clock()) {
+      RunOnTestClock();
+    } else {
+      RunOnPageClock();
+    }
+    game_->Finish();
+    saves_.Look();
+  }
+
+ private:
+  bool Framing() const { return focused_ && visible_ && game_->FramesRun(); }
+
+  void RunOnPageClock() {
+    TickSchedule clock(emscripten_get_now());
+    bool shown = false;
+    while (!app_.Closing()) {
+      screen_.Refresh();
+      const double wait = clock.NextDue(Framing()) - emscripten_get_now();
+      if (wait > 0) emscripten_sleep(static_cast<unsigned>(std::ceil(wait)));
+      TakeEvents();
+      if (app_.Closing()) break;
+      const double now = emscripten_get_now();
+      if (clock.TakePanel(now)) game_->PanelTick();
+      if (Framing() && clock.TakeFrame(now)) {
+        Frame();
+        if (!shown) {
+          screen_.Refresh();
+          raketa_first_frame_shown();
+          shown = true;
+        }
+      }
+    }
+  }
+
+  // No timer runs by itself: the page asks for whole periods of 40 ms, run
+  // as a replay's "wait" runs them, so a test sees the same pictures.
+  void RunOnTestClock() {
+    screen_.Refresh();
+    raketa_first_frame_shown();
+    while (!app_.Closing()) {
+      TakeEvents();
+      const int periods = raketa_take_periods();
+      for (int i = 0; i < periods && !app_.Closing(); ++i) {
+        if (focused_) Frame();
+        if (app_.Closing()) break;
+        for (int t = 0; t < 4; ++t) game_->PanelTick();
+      }
+      screen_.Refresh();
+      if (periods > 0) raketa_periods_run();
+      emscripten_sleep(kIdleMs);
+    }
+  }
+
+  void Frame() {
+    game_->Frame();
+    // Saves happen on keys (F3, F6, F8): after those, see whether the save
+    // folder changed.
+    if (keyed_) {
+      keyed_ = false;
+      saves_.Look();
+    }
+  }
+
+  void TakeEvents() {
+    while (!app_.Closing()) {
+      std::optional<PageEvent> e = input_.Next();
+      if (!e) break;
+      Handle(*e);
+    }
+  }
+
+  void Handle(const PageEvent& e) {
+    switch (e.kind) {
+      case PageEvent::Kind::KeyDown: Key(e.key); break;
+      case PageEvent::Kind::KeyUp: keys_.Release(e.vk); break;
+      case PageEvent::Kind::Paste:
+        for (char c : PastedCp1250(e.text)) edit_.TypeChar(static_cast<unsigned char>(c));
+        break;
+      case PageEvent::Kind::Focus:
+        focused_ = e.on;
+        if (!focused_) keys_.ReleaseAll();
+        break;
+      case PageEvent::Kind::Visible:
+        visible_ = e.on;
+        surface_.SetCanDraw(visible_);
+        if (visible_) screen_.Redraw();
+        break;
+    }
+  }
+
+  void Key(const KeyMeaning& k) {
+    keyed_ = true;
+    if (k.vk != 0) keys_.Press(k.vk);
+    switch (k.line) {
+      case LineKey::Enter: edit_.Enter(); break;
+      case LineKey::Escape: edit_.Escape(); break;
+      case LineKey::Backspace: edit_.Backspace(); break;
+      case LineKey::Delete: edit_.Delete(); break;
+      case LineKey::Left: edit_.CaretLeft(); break;
+      case LineKey::Right: edit_.CaretRight(); break;
+      case LineKey::Home: edit_.CaretHome(); break;
+      case LineKey::End: edit_.CaretEnd(); break;
+      case LineKey::None: break;
+    }
+    for (char c : TypedCp1250(k.typed)) edit_.TypeChar(static_cast<unsigned char>(c));
+  }
+
+  SoftwareSurface surface_;
+  CommandLine edit_;
+  KeyPoll keys_;
+  WebScreen screen_;
+  WebInput input_;
+  WebSound sound_;
+  WebSpeech speech_;
+  WebBoxes boxes_;
+  BoxApplication app_;
+  BoxFileDialogs dialogs_;
+  Services services_;
+  std::unique_ptr<GameRunner> game_;
+  SaveFolderWatch saves_;
+  bool focused_ = false;
+  bool visible_ = true;
+  bool keyed_ = false;
+};
+
+}  // namespace
+
+int RunWeb(const WebOptions& opts) {
+  std::unique_ptr<FontSet> fonts;
+  std::unique_ptr<Catalogue> catalogue;
+  try {
+    fonts = FontSet::Open();
+    catalogue = std::make_unique<Catalogue>(Catalogue::Load());
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "raketa: %s\n", e.what());
+    return 1;
+  }
+  {
+    WebGame game(*fonts, *catalogue, opts);
+    game.Run();
+  }
+  raketa_game_over();
+  return 0;
+}
+
+}  // namespace raketa

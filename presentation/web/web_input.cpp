@@ -1,0 +1,89 @@
+#include "presentation/web/web_input.h"
+
+#include <emscripten/em_js.h>
+#include <emscripten/emscripten.h>
+#include <emscripten/html5.h>
+
+// Switching full screen is allowed only while the browser handles the key
+// or click that asked for it, so it happens here and not in the game's loop.
+EM_JS(void, raketa_toggle_full_screen, (), {
+  if (Module.raketaToggleFullScreen) Module.raketaToggleFullScreen();
+});
+
+EM_JS(int, raketa_canvas_has_focus, (), {
+  return document.activeElement === Module.canvas ? 1 : 0;
+});
+
+EM_JS(int, raketa_page_visible, (), {
+  return document.visibilityState === "hidden" ? 0 : 1;
+});
+
+namespace raketa {
+
+namespace {
+
+WebInput* listening = nullptr;
+
+EM_BOOL OnKeyDown(int, const EmscriptenKeyboardEvent* e, void* user) {
+  auto* input = static_cast<WebInput*>(user);
+  const KeyMeaning m = ReadKeyDown({e->key, e->code, e->ctrlKey != 0, e->altKey != 0, e->metaKey != 0});
+  if (m.page == PageKey::ToggleFullScreen) {
+    if (!e->repeat) raketa_toggle_full_screen();
+    return EM_TRUE;
+  }
+  // Ctrl+V: the browser's paste event brings the text (see page_hooks.js).
+  if (m.page == PageKey::Paste) return EM_FALSE;
+  if (m.vk != 0 || m.line != LineKey::None || m.box != BoxKey::Other || !m.typed.empty()) {
+    input->Push(PageEvent::Down(m));
+  }
+  return m.keep ? EM_TRUE : EM_FALSE;
+}
+
+EM_BOOL OnKeyUp(int, const EmscriptenKeyboardEvent* e, void* user) {
+  const int vk = VirtualKeyOf(e->key, e->code);
+  if (vk != 0) static_cast<WebInput*>(user)->Push(PageEvent::Up(vk));
+  return EM_FALSE;
+}
+
+EM_BOOL OnFocus(int type, const EmscriptenFocusEvent*, void* user) {
+  static_cast<WebInput*>(user)->Push(PageEvent::Focused(type == EMSCRIPTEN_EVENT_FOCUS));
+  return EM_FALSE;
+}
+
+EM_BOOL OnVisibility(int, const EmscriptenVisibilityChangeEvent* e, void* user) {
+  static_cast<WebInput*>(user)->Push(PageEvent::Shown(e->hidden == 0));
+  return EM_FALSE;
+}
+
+}  // namespace
+
+// Called by the page's paste listener with the clipboard's text.
+extern "C" EMSCRIPTEN_KEEPALIVE void raketa_web_paste(const char* utf8) {
+  if (listening != nullptr) listening->Push(PageEvent::Pasted(utf8));
+}
+
+WebInput::WebInput(const char* canvas) {
+  listening = this;
+  emscripten_set_keydown_callback(canvas, this, EM_TRUE, OnKeyDown);
+  emscripten_set_keyup_callback(canvas, this, EM_TRUE, OnKeyUp);
+  emscripten_set_focus_callback(canvas, this, EM_TRUE, OnFocus);
+  emscripten_set_blur_callback(canvas, this, EM_TRUE, OnFocus);
+  emscripten_set_visibilitychange_callback(this, EM_TRUE, OnVisibility);
+}
+
+WebInput::~WebInput() {
+  emscripten_html5_remove_all_event_listeners();
+  listening = nullptr;
+}
+
+std::optional<PageEvent> WebInput::Next() {
+  if (queue_.empty()) return std::nullopt;
+  PageEvent e = std::move(queue_.front());
+  queue_.pop_front();
+  return e;
+}
+
+bool WebInput::CanvasHasFocus() { return raketa_canvas_has_focus() != 0; }
+bool WebInput::PageVisible() { return raketa_page_visible() != 0; }
+
+}  // namespace raketa
