@@ -106,9 +106,10 @@
     });
   });
 
-  // Ctrl+W and closing the tab cannot be stopped: the browser asks first.
+  // Ctrl+W and closing the tab cannot be stopped: the browser asks first
+  // (not on the test clock, where a test loads the page again at will).
   window.addEventListener("beforeunload", function (e) {
-    if (!Module.raketaRunning) return;
+    if (!Module.raketaRunning || Module.raketaManual) return;
     Module.savesSynced();
     e.preventDefault();
     e.returnValue = "";

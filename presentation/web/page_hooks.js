@@ -1,9 +1,10 @@
 // What the page and its tests see of the running game:
-//   Module.raketaReady    a promise, resolved once the game's first frame is
-//                         on the canvas (with the test clock: once the
-//                         intro's first picture is)
+//   Module.raketaReady    true once the game's first frame is on the canvas
+//                         (with the test clock: once the intro's first
+//                         picture is)
 //   Module.raketaManual   true when the page's address has "?manual": then
-//                         no timer runs by itself, and
+//                         no timer runs by itself, the page may be left
+//                         without a warning, and
 //   Module.runPeriods(n)  runs n periods of 40 ms as a replay's "wait n"
 //                         does (the frame, unless the canvas has lost the
 //                         keyboard, then four panel ticks); returns a promise
@@ -11,17 +12,20 @@
 //                         A frame that opens a file dialog or the error box
 //                         ends only when the box is closed (by keys); the
 //                         box is on the canvas meanwhile
-//   Module.savesSynced()  (saves.js) a promise resolved once the save folder
-//                         is kept in IndexedDB
+//   Module.dialogOpen()   true while a file dialog or the error box is open
+//                         (web_boxes.cpp)
+//   Module.savesSynced()  (saves.js) a promise resolved (to true) once the
+//                         save folder is kept in IndexedDB
 //   Module.raketaRunning  true from the first frame until the game ends
 // The canvas itself (getImageData) shows the game's pixels.  Keys come from
 // real key events on the canvas in either clock.
 Module.raketaManual = typeof location !== "undefined" && /[?&]manual(&|=|$)/.test(location.search);
 Module.raketaRunning = false;
+Module.raketaReady = false;
 Module.raketaHooks = (function () {
-  let ready;
-  Module.raketaReady = new Promise(function (resolve) { ready = resolve; });
   let asked = 0;
+  let boxOpen = false;
+  Module.dialogOpen = function () { return boxOpen; };
   let waiting = [];
   Module.runPeriods = function (n) {
     asked += n;
@@ -43,10 +47,12 @@ Module.raketaHooks = (function () {
       Module.raketaRunning = true;
       console.log("raketa: first frame shown " + Math.round(performance.now()) + " ms after the page began loading");
       if (Module.raketaOnFirstFrame) Module.raketaOnFirstFrame();
-      ready();
+      Module.raketaReady = true;
     },
+    boxOpened(open) { boxOpen = open; },
     gameOver() {
       Module.raketaRunning = false;
+      boxOpen = false;
       if (Module.raketaOnGameOver) Module.raketaOnGameOver();
     },
   };

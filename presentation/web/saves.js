@@ -43,7 +43,7 @@ Module.raketaSaves = (function () {
   return {writeBack};
 })();
 
-// Resolved once every change to the save folder is in IndexedDB.
+// Resolved (to true) once every change to the save folder is in IndexedDB.
 Module.savesSynced = function () {
-  return Module.raketaSaves.writeBack();
+  return Module.raketaSaves.writeBack().then(function () { return true; });
 };

@@ -1,6 +1,10 @@
 #include "presentation/web/web_boxes.h"
 
+#include <emscripten/em_js.h>
 #include <emscripten/emscripten.h>
+
+// The page's tests wait for a box to open before they type into it.
+EM_JS(void, raketa_box_opened, (int open), { Module.raketaHooks.boxOpened(open !== 0); });
 
 namespace raketa {
 
@@ -8,8 +12,14 @@ namespace {
 constexpr int kWaitMs = 10;  // between looks at the queue: quick enough for typing
 }  // namespace
 
+void WebBoxes::ShowModal(const std::vector<std::uint16_t>& rgb565) {
+  screen_.ShowModal(rgb565);
+  raketa_box_opened(1);
+}
+
 void WebBoxes::EndModal() {
   screen_.EndModal();
+  raketa_box_opened(0);
   if (OnClosed) OnClosed();
 }
 

@@ -19,7 +19,7 @@ class WebBoxes : public BoxHost {
       : screen_(screen), input_(input), elsewhere_(std::move(elsewhere)) {}
 
   std::vector<std::uint16_t> Snapshot() override { return screen_.Snapshot(); }
-  void ShowModal(const std::vector<std::uint16_t>& rgb565) override { screen_.ShowModal(rgb565); }
+  void ShowModal(const std::vector<std::uint16_t>& rgb565) override;
   void EndModal() override;
   FontSet& Fonts() override { return screen_.Fonts(); }
   BoxEvent WaitBoxEvent() override;
