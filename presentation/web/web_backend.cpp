@@ -97,8 +97,10 @@ class WebGame {
     bool shown = false;
     while (!app_.Closing()) {
       screen_.Refresh();
+      // Always a sleep, however short: only then does the browser deliver
+      // the player's keys and draw the canvas.
       const double wait = clock.NextDue(Framing()) - emscripten_get_now();
-      if (wait > 0) emscripten_sleep(static_cast<unsigned>(std::ceil(wait)));
+      emscripten_sleep(wait > 0 ? static_cast<unsigned>(std::ceil(wait)) : 0);
       TakeEvents();
       if (app_.Closing()) break;
       const double now = emscripten_get_now();
