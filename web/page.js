@@ -123,6 +123,12 @@
       tell("Hra skončila. Novou hru začnete znovunačtením stránky.");
     },
     printErr: function (text) { console.warn(text); },
+    onAbort: function () {
+      const loading = document.getElementById("nacitani");
+      if (loading) loading.textContent = "Hru se nepodařilo spustit.";
+      tell("Hra se zastavila chybou; znovunačtení stránky ji spustí znovu.");
+      Module.raketaRunning = false;
+    },
   };
   canvas.focus();
 })();
