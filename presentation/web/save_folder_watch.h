@@ -16,8 +16,6 @@ class SaveFolderWatch {
   void Look();
 
  private:
-  std::uint64_t Signature() const;
-
   std::string folder_;
   std::uint64_t seen_;
 };
