@@ -13,6 +13,7 @@
 #include "presentation/boxes/file_dialogs.h"
 #include "presentation/boxes/speech_setting.h"
 #include "presentation/boxes/typed_text.h"
+#include "presentation/web/key_delivery.h"
 #include "presentation/render/font_set.h"
 #include "presentation/render/software_surface.h"
 #include "presentation/web/save_folder_watch.h"
@@ -155,7 +156,10 @@ class WebGame {
 
   void Handle(const PageEvent& e) {
     switch (e.kind) {
-      case PageEvent::Kind::KeyDown: Key(e.key); break;
+      case PageEvent::Kind::KeyDown:
+        keyed_ = true;
+        DeliverToGame(e.key, edit_, keys_);
+        break;
       case PageEvent::Kind::KeyUp: keys_.Release(e.vk); break;
       case PageEvent::Kind::Paste:
         for (char c : PastedCp1250(e.text)) edit_.TypeChar(static_cast<unsigned char>(c));
@@ -170,23 +174,6 @@ class WebGame {
         if (visible_) screen_.Redraw();
         break;
     }
-  }
-
-  void Key(const KeyMeaning& k) {
-    keyed_ = true;
-    if (k.vk != 0) keys_.Press(k.vk);
-    switch (k.line) {
-      case LineKey::Enter: edit_.Enter(); break;
-      case LineKey::Escape: edit_.Escape(); break;
-      case LineKey::Backspace: edit_.Backspace(); break;
-      case LineKey::Delete: edit_.Delete(); break;
-      case LineKey::Left: edit_.CaretLeft(); break;
-      case LineKey::Right: edit_.CaretRight(); break;
-      case LineKey::Home: edit_.CaretHome(); break;
-      case LineKey::End: edit_.CaretEnd(); break;
-      case LineKey::None: break;
-    }
-    for (char c : TypedCp1250(k.typed)) edit_.TypeChar(static_cast<unsigned char>(c));
   }
 
   SoftwareSurface surface_;

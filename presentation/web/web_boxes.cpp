@@ -3,6 +3,8 @@
 #include <emscripten/em_js.h>
 #include <emscripten/emscripten.h>
 
+#include "presentation/web/key_delivery.h"
+
 // The page's tests wait for a box to open before they type into it.
 EM_JS(void, raketa_box_opened, (int open), { Module.raketaHooks.boxOpened(open !== 0); });
 
@@ -28,10 +30,7 @@ BoxEvent WebBoxes::WaitBoxEvent() {
     while (std::optional<PageEvent> e = input_.Next()) {
       switch (e->kind) {
         case PageEvent::Kind::KeyDown:
-          // A key that types gives the box its character; the box's own
-          // keys (Enter, arrows ...) their key.
-          if (e->key.box != BoxKey::Other) return BoxEvent::Pressed(e->key.box);
-          if (!e->key.typed.empty()) return BoxEvent::Typed(e->key.typed);
+          if (std::optional<BoxEvent> heard = BoxEventOf(e->key)) return *heard;
           break;
         case PageEvent::Kind::Paste: return BoxEvent::Pasted(e->text);
         default: elsewhere_(*e); break;
