@@ -22,6 +22,9 @@
     canvas.style.height = Math.floor((768 * scale) / ratio) + "px";
     canvas.classList.toggle("ostre", scale >= 1);
   }
+  // The game's area changes with the window, full screen, and the page's
+  // own lines above it (a message, the list of saved games).
+  if (window.ResizeObserver) new ResizeObserver(fit).observe(game);
   window.addEventListener("resize", fit);
   document.addEventListener("fullscreenchange", fit);
   fit();
