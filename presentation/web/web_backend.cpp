@@ -170,6 +170,7 @@ class WebGame {
         break;
       case PageEvent::Kind::Visible:
         visible_ = e.on;
+        if (!visible_) keys_.ReleaseAll();
         surface_.SetCanDraw(visible_);
         if (visible_) screen_.Redraw();
         break;
