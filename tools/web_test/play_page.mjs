@@ -125,7 +125,7 @@ async function runPeriods(page, client, n, answer) {
   if (answer === null) return done;
   const opened = await Promise.race([
     done.then(() => false),
-    page.waitForFunction(() => Module.dialogOpen && Module.dialogOpen(), { polling: 20, timeout: 20000 }).then(() => true),
+    page.waitForFunction(() => Module.raketaBoxOpen === true, { polling: 20, timeout: 20000 }).then(() => true),
   ]);
   if (!opened) {
     fail(`no file dialog opened for the answer "${answer}"`);
@@ -170,7 +170,8 @@ async function play(page, client, script) {
 
 async function open(page, url) {
   await page.goto(url, { waitUntil: 'load' });
-  await page.waitForFunction(() => window.Module && Module.raketaReady === true, { timeout: 60000 });
+  await page.waitForFunction(() => window.Module && Module.raketaReady, { timeout: 60000 });
+  await page.evaluate(() => Module.raketaReady);
   await page.focus('canvas');
 }
 
@@ -193,7 +194,7 @@ try {
 
   await open(page, url);
   await play(page, client, 'save_steps.replay');
-  await page.waitForFunction(() => Module.savesSynced && Module.savesSynced(), { timeout: 20000 });
+  await page.evaluate(() => Module.savesSynced());
 
   await open(page, url);
   await play(page, client, 'load_steps.replay');
