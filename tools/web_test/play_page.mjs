@@ -125,7 +125,7 @@ async function runPeriods(page, client, n, answer) {
   if (answer === null) return done;
   const opened = await Promise.race([
     done.then(() => false),
-    page.waitForFunction(() => Module.raketaBoxOpen === true, { polling: 20, timeout: 20000 }).then(() => true),
+    page.waitForFunction(() => Module.dialogOpen && Module.dialogOpen(), { polling: 20, timeout: 20000 }).then(() => true),
   ]);
   if (!opened) {
     fail(`no file dialog opened for the answer "${answer}"`);
@@ -170,8 +170,7 @@ async function play(page, client, script) {
 
 async function open(page, url) {
   await page.goto(url, { waitUntil: 'load' });
-  await page.waitForFunction(() => window.Module && Module.raketaReady, { timeout: 60000 });
-  await page.evaluate(() => Module.raketaReady);
+  await page.waitForFunction(() => window.Module && Module.raketaReady === true, { timeout: 60000 });
   await page.focus('canvas');
 }
 
