@@ -6,13 +6,13 @@
 //   page logs performance.now() then), in RUNS fresh profiles (default 5);
 // - the processor time of all of Chromium's processes over 30 s of play
 //   left idle in room 1 (meters running, nothing typed).
-import { createServer } from 'node:http';
-import { readFileSync, readdirSync, existsSync, mkdtempSync, rmSync } from 'node:fs';
+import { readFileSync, readdirSync, mkdtempSync, rmSync } from 'node:fs';
 import { execFileSync } from 'node:child_process';
 import { gzipSync, constants } from 'node:zlib';
 import { tmpdir } from 'node:os';
-import { join, extname, resolve } from 'node:path';
+import { join, resolve } from 'node:path';
 import puppeteer from 'puppeteer-core';
+import { serveFolder, chromiumArgs } from './serve.mjs';
 
 const site = resolve(process.argv[2] || '');
 const runs = Number(process.argv[3] || 5);
@@ -21,7 +21,6 @@ if (!process.argv[2]) {
   process.exit(2);
 }
 const sleep = (ms) => new Promise((ok) => setTimeout(ok, ms));
-const types = { '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.wasm': 'application/wasm' };
 
 let total = 0;
 for (const name of readdirSync(site).sort()) {
@@ -32,20 +31,9 @@ for (const name of readdirSync(site).sort()) {
 }
 console.log(`transferred compressed: ${total} bytes`);
 
-const server = createServer((req, res) => {
-  const file = join(site, decodeURIComponent(new URL(req.url, 'http://x').pathname));
-  if (!file.startsWith(site) || !existsSync(file)) {
-    res.writeHead(404);
-    res.end();
-    return;
-  }
-  res.writeHead(200, { 'Content-Type': types[extname(file)] || 'application/octet-stream' });
-  res.end(readFileSync(file));
-});
-await new Promise((ok) => server.listen(0, '127.0.0.1', ok));
+const server = await serveFolder(site);
 const url = `http://127.0.0.1:${server.address().port}/index.html`;
-const args = ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-component-update',
-              '--disable-sync', '--no-first-run'];
+const args = chromiumArgs;
 
 // Clock ticks (1/100 s) of user and system time of a process and all below it.
 function processorTicks(root) {

@@ -11,13 +11,13 @@
 // Keys come as real key events from the browser; Czech letters as a Czech
 // keyboard sends them.  Between the two scripts the page is loaded again, and
 // the save made in the first must still be there for the second.
-import { createServer } from 'node:http';
-import { mkdirSync, readFileSync, existsSync, mkdtempSync, writeFileSync, rmSync } from 'node:fs';
+import { mkdirSync, readFileSync, mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
-import { join, extname, resolve, dirname } from 'node:path';
+import { join, resolve, dirname } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import puppeteer from 'puppeteer-core';
 import { readPng } from './png.mjs';
+import { serveFolder, chromiumArgs } from './serve.mjs';
 
 const [siteArg, referenceArg, outArg] = process.argv.slice(2);
 if (!siteArg || !referenceArg || !outArg) {
@@ -29,34 +29,6 @@ const reference = resolve(referenceArg);
 const out = resolve(outArg);
 const steps = join(dirname(fileURLToPath(import.meta.url)), '..', '..', 'tests', 'web');
 mkdirSync(out, { recursive: true });
-
-const types = {
-  '.html': 'text/html; charset=utf-8',
-  '.js': 'text/javascript; charset=utf-8',
-  '.mjs': 'text/javascript; charset=utf-8',
-  '.css': 'text/css; charset=utf-8',
-  '.wasm': 'application/wasm',
-  '.png': 'image/png',
-  '.svg': 'image/svg+xml',
-  '.json': 'application/json',
-  '.webmanifest': 'application/manifest+json',
-};
-
-// Any static server will do; this one only serves the folder.
-function serve(folder) {
-  const server = createServer((req, res) => {
-    const path = decodeURIComponent(new URL(req.url, 'http://x').pathname);
-    const file = join(folder, path.endsWith('/') ? path + 'index.html' : path);
-    if (!file.startsWith(folder) || !existsSync(file)) {
-      res.writeHead(404);
-      res.end();
-      return;
-    }
-    res.writeHead(200, { 'Content-Type': types[extname(file)] || 'application/octet-stream' });
-    res.end(readFileSync(file));
-  });
-  return new Promise((ok) => server.listen(0, '127.0.0.1', () => ok(server)));
-}
 
 const keyNames = {
   Enter: 'Enter', Esc: 'Escape', Backspace: 'Backspace', Tab: 'Tab',
@@ -174,15 +146,14 @@ async function open(page, url) {
   await page.focus('canvas');
 }
 
-const server = await serve(site);
+const server = await serveFolder(site);
 const url = `http://127.0.0.1:${server.address().port}/index.html?manual`;
 const profile = mkdtempSync(join(tmpdir(), 'raketa-chromium-'));
 const browser = await puppeteer.launch({
   executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
   headless: true,
   userDataDir: profile,
-  args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-component-update',
-         '--disable-sync', '--no-first-run', '--window-size=1280,900'],
+  args: [...chromiumArgs, '--window-size=1280,900'],
 });
 try {
   const page = await browser.newPage();

@@ -1,0 +1,32 @@
+// What both page scripts need: the built page served from a folder on
+// 127.0.0.1 (any static server would do; this one only serves the folder),
+// and the flags headless Chromium runs with on a machine without network.
+import { createServer } from 'node:http';
+import { readFileSync, existsSync } from 'node:fs';
+import { join, extname } from 'node:path';
+
+const types = {
+  '.html': 'text/html; charset=utf-8',
+  '.js': 'text/javascript; charset=utf-8',
+  '.css': 'text/css; charset=utf-8',
+  '.wasm': 'application/wasm',
+};
+
+// Resolves to the listening server; its port is server.address().port.
+export function serveFolder(folder) {
+  const server = createServer((req, res) => {
+    const path = decodeURIComponent(new URL(req.url, 'http://x').pathname);
+    const file = join(folder, path.endsWith('/') ? path + 'index.html' : path);
+    if (!file.startsWith(folder) || !existsSync(file)) {
+      res.writeHead(404);
+      res.end();
+      return;
+    }
+    res.writeHead(200, { 'Content-Type': types[extname(file)] || 'application/octet-stream' });
+    res.end(readFileSync(file));
+  });
+  return new Promise((ok) => server.listen(0, '127.0.0.1', () => ok(server)));
+}
+
+export const chromiumArgs = ['--no-sandbox', '--disable-gpu', '--disable-background-networking',
+                             '--disable-component-update', '--disable-sync', '--no-first-run'];
