@@ -30,6 +30,17 @@ std::string FitLeft(FontFace& face, std::string text, int width) {
 
 }  // namespace
 
+void BoxFileDialogs::SpeakThrough(Speech& speech, std::function<bool()> on) {
+  speak = [&speech, on = std::move(on)](const std::string& utf8, bool cutOff) {
+    if (!on()) return;
+    if (cutOff) {
+      speech.Interrupt(utf8);
+    } else {
+      speech.Say(utf8);
+    }
+  };
+}
+
 bool BoxFileDialogs::Execute(FileDialogModel::Kind kind, std::string& path) {
   // The first dialog of a run opens where the last run's ended, or in the
   // save folder; names inside the save folder come back relative to it.

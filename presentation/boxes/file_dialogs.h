@@ -10,6 +10,7 @@
 #include "presentation/boxes/file_dialog_model.h"
 #include "presentation/boxes/modal_loop.h"
 #include "services/services.h"
+#include "services/speech.h"
 
 namespace raketa {
 
@@ -26,6 +27,8 @@ class BoxFileDialogs : public FileDialogs {
   // first sentence of each key, so a quick run down the list is not heard
   // entry by entry to the end.
   std::function<void(const std::string& utf8, bool cutOff)> speak;
+  // Sets `speak` to go through `speech` whenever `on()` says speech is on.
+  void SpeakThrough(Speech& speech, std::function<bool()> on);
 
  private:
   bool Execute(FileDialogModel::Kind kind, std::string& path);

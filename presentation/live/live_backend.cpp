@@ -63,14 +63,7 @@ class LiveGame {
         window_(output.Window()) {
     surface_.OnPresent = [this] { screen_.NotePresent(); };
     services_.speech = &speech_;
-    dialogs_.speak = [this](const std::string& utf8, bool cutOff) {
-      if (!game_->SpeechOn()) return;
-      if (cutOff) {
-        speech_.Interrupt(utf8);
-      } else {
-        speech_.Say(utf8);
-      }
-    };
+    dialogs_.SpeakThrough(speech_, [this] { return game_->SpeechOn(); });
     // --speak, or the choice the player made last time with F8.
     game_->SetSpeechOn(opts.speak || ReadSpeechSetting().value_or(false));
     edit_.OnKeyPress = [this](char k) { game_->KeyPress(k); };

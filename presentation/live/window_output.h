@@ -12,11 +12,12 @@
 #include <string>
 #include <vector>
 
+#include "presentation/render/kept_picture.h"
 #include "presentation/render/raster565.h"
 
 namespace raketa {
 
-class WindowOutput {
+class WindowOutput : public PictureSink {
  public:
   static constexpr int kWidth = 1024;
   static constexpr int kHeight = 768;
@@ -24,7 +25,7 @@ class WindowOutput {
   // Full screen on the desktop's own mode, or a resizable 1024 x 768 window.  Throws
   // std::runtime_error when no window can be made.
   static std::unique_ptr<WindowOutput> Open(bool windowed);
-  ~WindowOutput();
+  ~WindowOutput() override;
   WindowOutput(const WindowOutput&) = delete;
   WindowOutput& operator=(const WindowOutput&) = delete;
 
@@ -38,9 +39,9 @@ class WindowOutput {
   bool FullScreen() const { return !windowed_; }
 
   // Shows the given rows of a 1024 x 768 picture of 0x00RRGGBB pixels.
-  void Show(const std::uint32_t* xrgb, RowRange rows);
+  void Show(const std::uint32_t* xrgb, RowRange rows) override;
   // The window lost its contents or changed its size: everything again.
-  void ShowAll(const std::uint32_t* xrgb);
+  void ShowAll(const std::uint32_t* xrgb) override;
 
  private:
   WindowOutput() = default;

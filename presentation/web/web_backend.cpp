@@ -15,12 +15,13 @@
 #include "presentation/boxes/typed_text.h"
 #include "presentation/web/key_delivery.h"
 #include "presentation/render/font_set.h"
+#include "presentation/render/kept_picture.h"
 #include "presentation/render/software_surface.h"
+#include "presentation/web/canvas_output.h"
 #include "presentation/web/save_folder_watch.h"
 #include "presentation/web/tick_schedule.h"
 #include "presentation/web/web_boxes.h"
 #include "presentation/web/web_input.h"
-#include "presentation/web/web_screen.h"
 #include "presentation/web/web_sound.h"
 #include "presentation/web/web_speech.h"
 #include "services/catalogue.h"
@@ -50,7 +51,7 @@ class WebGame {
  public:
   WebGame(FontSet& fonts, const Catalogue& catalogue, const WebOptions& opts)
       : surface_(catalogue, fonts),
-        screen_(surface_, edit_, fonts),
+        screen_(canvas_, surface_, edit_, fonts),
         input_(kCanvas),
         sound_(catalogue),
         boxes_(screen_, input_, [this](const PageEvent& e) { Handle(e); }),
@@ -63,14 +64,7 @@ class WebGame {
     services_.speech = &speech_;
     speech_.OnSettingWritten = [this] { saves_.Look(); };
     boxes_.OnClosed = [this] { saves_.Look(); };
-    dialogs_.speak = [this](const std::string& utf8, bool cutOff) {
-      if (!game_->SpeechOn()) return;
-      if (cutOff) {
-        speech_.Interrupt(utf8);
-      } else {
-        speech_.Say(utf8);
-      }
-    };
+    dialogs_.SpeakThrough(speech_, [this] { return game_->SpeechOn(); });
     game_->SetSpeechOn(ReadSpeechSetting().value_or(false));
     edit_.OnKeyPress = [this](char k) { game_->KeyPress(k); };
   }
@@ -180,7 +174,8 @@ class WebGame {
   SoftwareSurface surface_;
   CommandLine edit_;
   KeyPoll keys_;
-  WebScreen screen_;
+  CanvasOutput canvas_;
+  KeptPicture screen_;
   WebInput input_;
   WebSound sound_;
   WebSpeech speech_;

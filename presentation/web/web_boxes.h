@@ -6,8 +6,8 @@
 #include <functional>
 
 #include "presentation/boxes/box_host.h"
+#include "presentation/render/kept_picture.h"
 #include "presentation/web/web_input.h"
-#include "presentation/web/web_screen.h"
 
 namespace raketa {
 
@@ -15,7 +15,7 @@ class WebBoxes : public BoxHost {
  public:
   // Events a box has no use for (keys let go, focus, the page hidden) go to
   // `elsewhere`, as they would while no box is open.
-  WebBoxes(WebScreen& screen, WebInput& input, std::function<void(const PageEvent&)> elsewhere)
+  WebBoxes(KeptPicture& screen, WebInput& input, std::function<void(const PageEvent&)> elsewhere)
       : screen_(screen), input_(input), elsewhere_(std::move(elsewhere)) {}
 
   std::vector<std::uint16_t> Snapshot() override { return screen_.Snapshot(); }
@@ -28,7 +28,7 @@ class WebBoxes : public BoxHost {
   std::function<void()> OnClosed;
 
  private:
-  WebScreen& screen_;
+  KeptPicture& screen_;
   WebInput& input_;
   std::function<void(const PageEvent&)> elsewhere_;
 };

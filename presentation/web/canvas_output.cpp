@@ -1,0 +1,28 @@
+#include "presentation/web/canvas_output.h"
+
+#include <emscripten/em_js.h>
+#include <emscripten/emscripten.h>
+
+#include "presentation/web/rgba_rows.h"
+
+// Rows first..last (exclusive) of the RGBA picture at `rgba` onto the canvas.
+EM_JS(void, raketa_canvas_rows, (const std::uint8_t* rgba, int first, int last), {
+  const canvas = Module.canvas;
+  if (!canvas) return;
+  if (!Module.raketaContext) Module.raketaContext = canvas.getContext("2d", {alpha: false});
+  const width = 1024;
+  const bytes = new Uint8ClampedArray(HEAPU8.buffer, rgba + first * width * 4, (last - first) * width * 4);
+  Module.raketaContext.putImageData(new ImageData(bytes, width, last - first), 0, first);
+});
+
+namespace raketa {
+
+CanvasOutput::CanvasOutput() : rgba_(static_cast<std::size_t>(ScreenImage::kWidth) * ScreenImage::kHeight * 4) {}
+
+void CanvasOutput::Show(const std::uint32_t* xrgb, RowRange rows) {
+  if (rows.Empty()) return;
+  ToRgba8888(xrgb, rgba_.data(), rows);
+  raketa_canvas_rows(rgba_.data(), rows.first, rows.last);
+}
+
+}  // namespace raketa
