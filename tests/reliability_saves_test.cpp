@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <iostream>
@@ -19,6 +20,7 @@
 
 #include "fuzz/load_and_play.h"
 #include "support/tiny_world.h"
+#include "world/host_errors.h"
 
 namespace raketa::test {
 namespace {
@@ -48,7 +50,8 @@ std::string SaveAndPlayOn(Rig& rig, const std::string& path, Key key, int code) 
     if (!ok) problems += what + "; ";
   };
   const std::string host = SaveHostPath(path);
-  const bool hadFile = std::filesystem::is_regular_file(host);
+  std::error_code loop;  // a link loop is no file, and no reason to throw
+  const bool hadFile = std::filesystem::is_regular_file(host, loop);
   const std::string before = hadFile ? ReadFile(host) : "";
   const std::string saveName = rig.g.SaveFileName;
   // The frame goes on after the save and drains the meters: the file must
@@ -215,6 +218,92 @@ TEST(ReliabilitySaves, ACzechNameIsTheFileSystemsName) {
   rig.PressKey(vk::F2);
   rig.Frame();
   EXPECT_TRUE(rig.app.errors.empty()) << rig.app.errors.front();
+}
+
+// A save name that is a symbolic link: the file it points to gets the new
+// game and the link stays a link.  A loop, or a link into a folder that
+// cannot be written, is refused and changes nothing.
+TEST(ReliabilitySaves, ASaveThroughALinkWritesTheFileItPointsTo) {
+  struct LinkRow {
+    const char* name;
+    std::function<void()> prepare;  // makes "odkaz.sav" and what it points to
+    const char* target;             // the file that must hold the game, or null: refused
+    int code;
+  };
+  const LinkRow rows[] = {
+      {"to a save beside it", [] { WriteOld("cil.sav"); ::symlink("cil.sav", "odkaz.sav"); }, "cil.sav", 0},
+      {"to a save in another folder, by a relative path",
+       [] {
+         std::filesystem::create_directory("jinde");
+         WriteOld("jinde/cil.sav");
+         ::symlink("jinde/cil.sav", "odkaz.sav");
+       },
+       "jinde/cil.sav", 0},
+      {"through a chain of two links",
+       [] {
+         std::filesystem::create_directory("jinde");
+         WriteOld("jinde/cil.sav");
+         ::symlink("cil.sav", "jinde/mezi.sav");
+         ::symlink("jinde/mezi.sav", "odkaz.sav");
+       },
+       "jinde/cil.sav", 0},
+      {"to a save not made yet", [] { ::symlink("nova.sav", "odkaz.sav"); }, "nova.sav", 0},
+      {"to itself", [] { ::symlink("odkaz.sav", "odkaz.sav"); }, nullptr, CodeFromErrno(ELOOP)},
+      {"in a loop of two",
+       [] {
+         ::symlink("druhy.sav", "odkaz.sav");
+         ::symlink("odkaz.sav", "druhy.sav");
+       },
+       nullptr, CodeFromErrno(ELOOP)},
+      {"to a missing folder", [] { ::symlink("nikde/cil.sav", "odkaz.sav"); }, nullptr, io::InvalidFilename},
+  };
+  for (const LinkRow& row : rows) {
+    for (Key key : {Key::F3, Key::F6}) {
+      SCOPED_TRACE(std::string(row.name) + (key == Key::F3 ? " (F3)" : " (F6)"));
+      Rig rig;
+      InstallWorld(TinyWorld());
+      rig.w = TinyWorld();
+      rig.StartPlay(1);
+      rig.w.Health = 77;
+      row.prepare();
+      const std::string linkBefore = std::filesystem::read_symlink("odkaz.sav").string();
+      EXPECT_EQ(SaveAndPlayOn(rig, "odkaz.sav", key, row.code), "");
+      ASSERT_TRUE(std::filesystem::is_symlink("odkaz.sav")) << "the link was replaced";
+      EXPECT_EQ(std::filesystem::read_symlink("odkaz.sav").string(), linkBefore);
+      if (row.target != nullptr) {
+        TWorld saved{};
+        const std::string bytes = ReadFile(row.target);
+        ASSERT_EQ(bytes.size(), sizeof saved);
+        std::memcpy(static_cast<void*>(&saved), bytes.data(), sizeof saved);
+        EXPECT_EQ(saved.Health, 77);
+        EXPECT_EQ(Leftovers(row.target), std::vector<std::string>{});
+      }
+    }
+  }
+}
+
+// A link that points into a folder the player may not write: refused, and
+// neither the link nor the folder changes.
+TEST(ReliabilitySaves, ALinkIntoAReadOnlyFolderIsRefused) {
+  for (Key key : {Key::F3, Key::F6}) {
+    SCOPED_TRACE(key == Key::F3 ? "F3" : "F6");
+    Rig rig;
+    InstallWorld(TinyWorld());
+    rig.w = TinyWorld();
+    rig.StartPlay(1);
+    std::filesystem::create_directory("ro");
+    WriteOld("ro/stara.sav");
+    ::chmod("ro", 0555);
+    ::symlink("ro/nova.sav", "odkaz.sav");
+    EXPECT_EQ(InChild([&] {
+                std::string setup = DropRoot();
+                return setup.empty() ? SaveAndPlayOn(rig, "odkaz.sav", key, io::AccessDenied) : setup;
+              }),
+              "");
+    EXPECT_TRUE(std::filesystem::is_symlink("odkaz.sav"));
+    EXPECT_FALSE(std::filesystem::exists("ro/nova.sav"));
+    ::chmod("ro", 0755);
+  }
 }
 
 // Children save two different worlds in turn and are killed at random

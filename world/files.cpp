@@ -127,6 +127,26 @@ int OpenFile(const std::string& host, const std::string& path, int flags) {
   return fd;
 }
 
+// A save name that is a symbolic link names the file the link points to:
+// the save must write that file and keep the link, as writing through the
+// path always did.  Follows the chain of links to its end, which need not
+// exist yet; a loop is refused as the system refuses it.
+std::string FinalTarget(const std::string& host, const std::string& path) {
+  constexpr int kMostLinks = 40;  // as many as the system itself follows
+  std::string at = host;
+  for (int hops = 0;; ++hops) {
+    struct stat st {};
+    if (::lstat(at.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return at;
+    if (hops == kMostLinks) throw IoError(CodeFromErrno(ELOOP), path);
+    std::string target(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 4095) + 1, '\0');
+    ssize_t n = ::readlink(at.c_str(), target.data(), target.size());
+    if (n < 0) throw IoError(CodeFromErrno(errno), path);
+    target.resize(static_cast<std::size_t>(n));
+    if (target.empty()) throw IoError(CodeFromErrno(ENOENT), path);
+    at = target.front() == '/' ? target : DirectoryOf(at) + "/" + target;
+  }
+}
+
 void WriteInPlace(const std::string& host, const std::string& path, const TWorld& world) {
   int fd = OpenFile(host, path, O_WRONLY);
   if (fd < 0) throw IoError(CodeFromErrno(errno), path);
@@ -160,9 +180,12 @@ void RecordFile::Read(const std::string& name, TWorld& world, int startRoom, con
 }
 
 void RecordFile::Write(const std::string& name, const TWorld& world, const std::string& folder) {
-  std::string host = SaveHostPath(name, folder);
-  const std::string path = ShownPath(host);
-  if (host.empty() || host.back() == '/') throw IoError(io::InvalidFilename, path);
+  const std::string named = SaveHostPath(name, folder);
+  const std::string path = ShownPath(named);
+  if (named.empty() || named.back() == '/') throw IoError(io::InvalidFilename, path);
+  // The temporary file goes beside the file that is really written, and
+  // the rename replaces that file, never the link to it.
+  const std::string host = FinalTarget(named, path);
   std::string dir = DirectoryOf(host);
   struct stat st {};
   if (::stat(dir.c_str(), &st) != 0) throw IoError(io::InvalidFilename, path);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
@@ -141,6 +142,15 @@ ReplayCaseSetup PrepareReplayCase(const fs::path& dir, const std::string& name) 
   std::ifstream missing(dir / (name + ".missing"));
   for (std::string file; std::getline(missing, file);) {
     if (!file.empty()) fs::remove_all(file);
+  }
+  // Symbolic links, one a line: the link's name, a blank, where it points.
+  std::ifstream links(dir / (name + ".links"));
+  for (std::string line; std::getline(links, line);) {
+    const auto blank = line.find(' ');
+    if (line.empty()) continue;
+    if (blank == std::string::npos || ::symlink(line.substr(blank + 1).c_str(), line.substr(0, blank).c_str()) != 0) {
+      throw std::runtime_error("cannot make the link \"" + line + "\" of " + name + ".links");
+    }
   }
   return setup;
 }
