@@ -5,6 +5,8 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <grp.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -126,6 +128,15 @@ std::string DropRoot() {
   return "";
 }
 
+// An empty /proc for this child alone, as in a container that has none.
+std::string HideProc() {
+  if (::geteuid() != 0) return "";  // only root may mount; the save is then tried with /proc
+  if (::unshare(CLONE_NEWNS) != 0) return "unshare";
+  if (::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) return "private mounts";
+  if (::mount("none", "/proc", "tmpfs", 0, nullptr) != 0) return "mount over /proc";
+  return std::filesystem::exists("/proc/self") ? "/proc is still there" : "";
+}
+
 struct SaveRow {
   const char* name;
   std::function<std::string()> prepare;  // returns the game path to save to
@@ -160,6 +171,8 @@ TEST(ReliabilitySaves, AFailedSaveKeepsThePreviousOneAndTheGameGoesOn) {
       {"read-only file", [] { WriteOld("ro.sav"); ::chmod("ro.sav", 0444); return std::string("ro.sav"); },
        io::AccessDenied, nullptr},
       {"missing directory", [] { return std::string("nikde\\hra.sav"); }, io::InvalidFilename, nullptr},
+      {"no /proc to name the temporary file through", [] { WriteOld("proc.sav"); return std::string("proc.sav"); },
+       0, HideProc},
       {"spaces and Czech letters",
        [] {
          std::string path = "moje hry\\uložená hra č. 1.sav";

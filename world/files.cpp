@@ -5,7 +5,9 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <pthread.h>
 #include <csignal>
+#include <ctime>
 #include <cstdio>
 #include <cstring>
 
@@ -147,6 +149,74 @@ std::string FinalTarget(const std::string& host, const std::string& path) {
   }
 }
 
+// A file-size limit must give an error, not kill the game.  The signal
+// the limit raises is held back for this thread while the record is written
+// and then taken off, so nothing changes for the rest of the program.
+class FileSizeSignalHeld {
+ public:
+  FileSizeSignalHeld() {
+#ifndef __EMSCRIPTEN__
+    sigset_t only;
+    sigemptyset(&only);
+    sigaddset(&only, SIGXFSZ);
+    pthread_sigmask(SIG_BLOCK, &only, &before_);
+#endif
+  }
+  ~FileSizeSignalHeld() {
+#ifndef __EMSCRIPTEN__
+    sigset_t only;
+    sigemptyset(&only);
+    sigaddset(&only, SIGXFSZ);
+    const timespec now{};
+    const int saved = errno;
+    while (sigtimedwait(&only, nullptr, &now) == SIGXFSZ) {
+    }
+    pthread_sigmask(SIG_SETMASK, &before_, nullptr);
+    errno = saved;
+#endif
+  }
+  FileSizeSignalHeld(const FileSizeSignalHeld&) = delete;
+  FileSizeSignalHeld& operator=(const FileSizeSignalHeld&) = delete;
+
+ private:
+#ifndef __EMSCRIPTEN__
+  sigset_t before_{};
+#endif
+};
+
+bool WriteAndSync(int fd, const TWorld& world) { return WriteFully(fd, &world, sizeof world) && ::fsync(fd) == 0; }
+
+// Writes the record to the temporary file `tmp` in `dir`, whole and on
+// disk; false with errno set.  It is written first as an unnamed file,
+// which vanishes by itself if the game dies while writing, and named only
+// once complete.  Where that cannot be done (no O_TMPFILE, or no /proc to
+// name the file through) it is written under its name at once.
+bool WriteTemporary(const std::string& dir, const std::string& tmp, const TWorld& world) {
+  int fd = ::open(dir.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0644);
+  if (fd >= 0) {
+    if (!WriteAndSync(fd, world)) {
+      const int err = errno;
+      ::close(fd);
+      errno = err;
+      return false;
+    }
+    const std::string self = "/proc/self/fd/" + std::to_string(fd);
+    const bool named = ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, tmp.c_str(), AT_SYMLINK_FOLLOW) == 0;
+    if (::close(fd) != 0 && named) return false;
+    if (named) return true;
+  }
+  fd = ::open(tmp.c_str(), O_CREAT | O_EXCL | O_NOFOLLOW | O_WRONLY | O_CLOEXEC, 0644);
+  if (fd < 0) return false;
+  bool ok = WriteAndSync(fd, world);
+  int err = errno;
+  if (::close(fd) != 0 && ok) {
+    ok = false;
+    err = errno;
+  }
+  errno = err;
+  return ok;
+}
+
 void WriteInPlace(const std::string& host, const std::string& path, const TWorld& world) {
   int fd = OpenFile(host, path, O_WRONLY);
   if (fd < 0) throw IoError(CodeFromErrno(errno), path);
@@ -203,37 +273,17 @@ void RecordFile::Write(const std::string& name, const TWorld& world, const std::
     }
   }
 
-  // A file-size limit must give an error, not kill the game.
-  std::signal(SIGXFSZ, SIG_IGN);
-
-  // The new record is written to an unnamed file in the target's directory,
-  // which vanishes by itself if the game dies while writing.  Only once it
-  // is complete on disk does it get the temporary name and replace the
-  // target.  A temporary file left by a game killed in that last instant is
+  // A temporary file left by a game killed in the last instant of a save is
   // removed by the next save of the same target: its name is the target's
   // own and no player's.
   const std::string tmp = SaveTemporaryPath(host);
   ::unlink(tmp.c_str());
-  bool anonymous = true;
-  int fd = ::open(dir.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0644);
-  if (fd < 0) {
-    anonymous = false;
-    fd = ::open(tmp.c_str(), O_CREAT | O_EXCL | O_NOFOLLOW | O_WRONLY | O_CLOEXEC, 0644);
+  bool ok = false;
+  {
+    FileSizeSignalHeld held;
+    ok = WriteTemporary(dir, tmp, world);
   }
-  if (fd < 0) throw IoError(CodeFromErrno(errno), path);
-  bool ok = WriteFully(fd, &world, sizeof world) && ::fsync(fd) == 0;
   int err = errno;
-  if (ok && anonymous) {
-    std::string self = "/proc/self/fd/" + std::to_string(fd);
-    if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, tmp.c_str(), AT_SYMLINK_FOLLOW) != 0) {
-      ok = false;
-      err = errno;
-    }
-  }
-  if (::close(fd) != 0 && ok) {
-    ok = false;
-    err = errno;
-  }
   if (ok && ::rename(tmp.c_str(), host.c_str()) != 0) {
     ok = false;
     err = errno;
