@@ -161,7 +161,8 @@ TEST_P(MoveTable, AnswerCueAndWorld) {
     // The room transition took over: its own confirmation, the new text.
     ASSERT_FALSE(rig.sound.calls.empty());
     EXPECT_EQ(Sounds(rig).front(), "play ok");
-    EXPECT_EQ(rig.g.RoomTextFile.Path(), RoomTextPath(rig.g, c.arrival));
+    // Outbound, nothing repaired: every room's plain text.
+    EXPECT_EQ(rig.g.RoomTextFile.Path(), "texty\\m" + std::to_string(c.arrival) + ".dat");
     EXPECT_EQ(rig.g.StepCountdown, 30);
   } else {
     EXPECT_EQ(Sounds(rig), c.sounds);
