@@ -13,7 +13,9 @@
 #include "presentation/live/live_backend.h"
 #endif
 
-int main(int argc, char** argv) {
+namespace {
+
+int Run(int argc, char** argv) {
   const raketa::CommandOptions options = raketa::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
   if (!options.error.empty()) {
     std::cerr << "raketa: " << options.error << "\n" << raketa::Usage();
@@ -40,4 +42,19 @@ int main(int argc, char** argv) {
   std::cerr << "raketa: this build plays replays only (--replay SCRIPT)\n";
   return 2;
 #endif
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // Whatever the game did not expect still ends with one line saying so and
+  // a failing exit code, never silently.
+  try {
+    return Run(argc, argv);
+  } catch (const std::exception& e) {
+    std::cerr << "raketa: unexpected error: " << e.what() << "\n";
+  } catch (...) {
+    std::cerr << "raketa: unexpected error\n";
+  }
+  return 1;
 }
