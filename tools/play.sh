@@ -3,6 +3,6 @@
 # arguments go to the game (e.g. --window).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-tools/setup.sh
+tools/setup.sh --game
 cd build/gamedata
 exec ../raketa "$@"

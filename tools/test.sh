@@ -8,7 +8,7 @@
 # more under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-RAKETA_CMAKE_ARGS="-DRAKETA_WERROR=ON ${RAKETA_CMAKE_ARGS:-}" tools/setup.sh --tests
+tools/setup.sh --tests
 (cd build && ctest --output-on-failure -j"$(nproc)" -LE node)
 if [ "${RAKETA_SKIP_WEB:-0}" != 1 ]; then
   tools/web.sh test
