@@ -36,9 +36,10 @@ set(RAKETA_LAYERS
 set(RAKETA_WIRING app/main.cpp app/web_main.cpp)
 
 # Everything below the backends stays free of SDL, and so does what the
-# backends share: the renderer and the catalogue are built for every
-# platform the game runs on, SDL or not.
-set(RAKETA_NO_SDL services world commands app presentation/render presentation/catalogue)
+# backends share: the renderer, the catalogue and the boxes are built for
+# every platform the game runs on, SDL or not, and the replay runs headless.
+set(RAKETA_NO_SDL services world commands app presentation/render presentation/catalogue
+  presentation/boxes presentation/replay)
 string(REPLACE ";" "|" RAKETA_NO_SDL_ALT "${RAKETA_NO_SDL}")
 
 set(failures 0)
