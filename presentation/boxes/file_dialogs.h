@@ -18,8 +18,8 @@ class BoxFileDialogs : public FileDialogs {
  public:
   BoxFileDialogs(BoxHost& host, Application& app) : host_(host), app_(app) {}
 
-  // Paths come back in code page 1250, relative to the save folder when the
-  // file lies inside it.
+  // Paths come back in UTF-8, as the file system names them, relative to
+  // the save folder when the file lies inside it.
   bool ExecuteLoad(std::string& path) override { return Execute(FileDialogModel::Kind::Load, path); }
   bool ExecuteSave(std::string& path) override { return Execute(FileDialogModel::Kind::Save, path); }
 
