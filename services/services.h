@@ -1,7 +1,8 @@
 // What the game may ask of the machine: the drawing surface and its canvas,
 // the command line, the key poll, sound cues, file dialogs and the window.
 // The game logic reaches the screen, sound and keys only through these; the
-// live backend serves them with SDL2, the replay backend headless.
+// live backend serves them with SDL2, the replay backend headless, the web
+// backend through the browser page.
 #pragma once
 
 #include <cstdint>
