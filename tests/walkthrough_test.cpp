@@ -10,8 +10,10 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <set>
 #include <sstream>
 
+#include "app/comfort_keys.h"
 #include "app/game_runner.h"
 #include "presentation/replay/replay_runner.h"
 #include "support/rig.h"
@@ -26,13 +28,22 @@ constexpr int kFramesPerSecond = 25;
 
 // How a player types: frames of thought once the text is shown, then one
 // key every `framesPerKey` frames (Enter included, at the end).
+// A reader also reads every room text not seen before for `readFrames`
+// once it is shown, after finishing its typing with Tab when `hurries`.
 struct Pace {
   const char* who;
   double framesPerKey;
   int thinkFrames;
+  int readFrames = 0;
+  bool hurries = false;
 };
 constexpr Pace kKnowsTheWay{"knows the way (3 keys a second)", 8.0, 0};
 constexpr Pace kFirstTimer{"first-timer (2 s of thought, 2 keys a second)", 12.5, 2 * kFramesPerSecond};
+constexpr Pace kReader{"reader (Tab and 2 s on each new text, 2 s of thought, 2 keys a second)", 12.5,
+                       2 * kFramesPerSecond, 2 * kFramesPerSecond, true};
+constexpr Pace kCarefulReader{"careful reader (every text typed out, then 2 s on each new one, 2 s of thought, "
+                              "2 keys a second)",
+                              12.5, 2 * kFramesPerSecond, 2 * kFramesPerSecond, false};
 
 std::vector<std::string> Walkthrough() {
   std::ifstream in(fs::path(RAKETA_SOURCE_DIR) / "data" / "walkthrough.txt");
@@ -70,11 +81,22 @@ class Player {
     const Game& g = rig_.g;
     while (waited < limit && !(CurrentStep(g) == GameStep::Play && !g.NarrationPending && g.StepCountdown == 0 &&
                                g.InputCooldown == 0)) {
+      if (pace_.hurries && g.NarrationPending && CurrentStep(g) == GameStep::Play) {
+        if (waited > 0) script_ << "wait " << waited << "\n";
+        frames_ += waited;
+        waited = 0;
+        rig_.PressKey(vk::Tab);
+        script_ << "key Tab\n";
+      }
       rig_.Frame();
       ++waited;
     }
     frames_ += waited;
     if (waited > 0) script_ << "wait " << waited << "\n";
+    // A text not read before is read now.
+    if (pace_.readFrames > 0 && CurrentStep(g) == GameStep::Play && read_.insert(g.RoomTextFile.Path()).second) {
+      Wait(pace_.readFrames);
+    }
   }
 
   void TypeLine(const std::string& utf8) {
@@ -110,6 +132,7 @@ class Player {
 
   Rig& rig_;
   Pace pace_;
+  std::set<std::string> read_;  // the room texts read so far
   double owed_ = 0.0;
   long frames_ = 0;
   std::ostringstream script_;
@@ -178,6 +201,37 @@ TEST(Walkthrough, BothPlayersReachTheCabinWithTimeToSpare) {
               << " %) left on the countdown\n";
     EXPECT_GE(share, kShareLeft) << pace.who;
   }
+}
+
+void Report(const Pace& pace, const Outcome& o) {
+  std::cout << "walkthrough, " << pace.who << ": " << Walkthrough().size() << " commands, " << o.keys << " keys; "
+            << o.frames / 25.0 << " s of game time from the intro to the departure; "
+            << (o.frames - o.repairedAt) / 25.0 << " s after the cables were repaired, with " << o.minutesLeft
+            << " of " << o.startMinutes << " minutes (" << o.minutesLeft / 1.75 << " s, "
+            << 100.0f * o.minutesLeft / o.startMinutes << " %) left on the countdown\n";
+}
+
+// A first-timer who reads: Tab on each room text being typed, two seconds on
+// every text not read before (the hull's warning, the repaired hull, the full
+// cells, each text of the way back), two seconds of thought before each line.
+// They too must reach the cabin with a sixth of the countdown left.
+TEST(Walkthrough, AReaderWhoHurriesTheTextsKeepsASixthOfTheCountdown) {
+  if (!fs::exists(kGameData / "mistnosti.dat")) GTEST_SKIP() << "no game data built";
+  Outcome o = PlayTheWalkthrough(kReader);
+  ASSERT_TRUE(o.departed) << kReader.who << ": died at " << o.failedAt;
+  Report(kReader, o);
+  EXPECT_GE(o.minutesLeft, 0.15f * o.startMinutes);
+}
+
+// The careful reader lets every text type out and reads it, and does what
+// the texts say: a cell use for each of the four cells the power room
+// shows, "ano" to the hull's question.  Slower still, they win.
+TEST(Walkthrough, ACarefulReaderWins) {
+  if (!fs::exists(kGameData / "mistnosti.dat")) GTEST_SKIP() << "no game data built";
+  Outcome o = PlayTheWalkthrough(kCarefulReader);
+  ASSERT_TRUE(o.departed) << kCarefulReader.who << ": died at " << o.failedAt;
+  Report(kCarefulReader, o);
+  EXPECT_GT(o.minutesLeft, 0.0f);
 }
 
 TEST(Walkthrough, TheReplayModeWinsTheSameSession) {
