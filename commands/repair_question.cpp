@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <filesystem>
+#include <string>
 #include <utility>
 
 #include "commands/command_kit.h"
@@ -17,13 +18,26 @@ namespace {
 
 const std::string kWarningText = "texty\\m33v.dat";
 
+// What the question leaves between two dispatches: run-time state, never
+// saved.  A question counts only while its game still shows the hull's
+// warning, so a move, a load or a new game forgets it.
+struct Memory {
+  const Game* askedIn = nullptr;      // the game that was asked
+  std::string line;                   // the line it was asked about
+  const Game* confirmedIn = nullptr;  // the game whose current line confirms
+};
+Memory& Remembered() {
+  static Memory memory;
+  return memory;
+}
+
 bool StoryWarns(const Game& g) {
   if (g.TextsMissing) return false;
   std::error_code ec;
   return std::filesystem::is_regular_file(HostPath(kWarningText, CurrentGameFolders().data), ec);
 }
 
-std::string Question(const TWorld& w) {
+std::string QuestionText(const TWorld& w) {
   // The tank is what a hasty player forgets; the cells always wait for the
   // cables.
   if (w.Fuel < 100.0f) {
@@ -36,22 +50,27 @@ std::string Question(const TWorld& w) {
 }  // namespace
 
 void HearRepairAnswer(Game& g) {
-  const std::string asked = std::exchange(g.RepairAsked, std::string());
-  if (asked.empty()) return;
-  if (g.Line() == "ano") g.CommandInput().ReplaceQuietly(asked);
-  g.RepairConfirmed = g.Line() == asked || NormalForm(g.Line(), g.World.Current()) == asked;
+  Memory& m = Remembered();
+  const Memory before = std::exchange(m, Memory{});
+  if (before.askedIn != &g || g.RoomTextFile.Path() != kWarningText) return;
+  if (g.Line() == "ano") g.CommandInput().ReplaceQuietly(before.line);
+  if (g.Line() == before.line || NormalForm(g.Line(), g.World.Current()) == before.line) m.confirmedIn = &g;
 }
 
-void EndRepairAnswer(Game& g) { g.RepairConfirmed = false; }
+void EndRepairAnswer(Game& g) {
+  if (Remembered().confirmedIn == &g) Remembered().confirmedIn = nullptr;
+}
 
 bool AskedBeforeRepair(Game& g, const TItem& item) {
   const TWorld& w = g.World;
   if (item.Name != W(items::kTape) || w.CurrentRoom != kCableRoom || w.SuitWorn == 0) return false;
-  if (g.RepairConfirmed || RocketReady(w) || !StoryWarns(g)) return false;
-  g.RepairAsked = g.Line();
+  Memory& m = Remembered();
+  if (m.confirmedIn == &g || RocketReady(w) || !StoryWarns(g)) return false;
+  m.askedIn = &g;
+  m.line = g.Line();
   CloseRoomText(g);
   OpenRoomText(g, kWarningText);
-  g.Answer(Question(w));
+  g.Answer(QuestionText(w));
   RebuildScreen(g);
   g.Cue(Cue::chyba);
   return true;

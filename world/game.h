@@ -71,12 +71,6 @@ struct Game {
   // room.
   bool TextsMissing = false;
 
-  // The line that would have taped the cables before the rocket was ready
-  // and was asked about instead; the same line or "ano" next confirms it
-  // (RepairConfirmed, for that one line).  Never saved.
-  std::string RepairAsked;
-  bool RepairConfirmed = false;
-
   // Lines sent with Enter, recalled with Up and Down in play.
   CommandHistory History;
   // Which page of the help line comes next.

@@ -63,7 +63,6 @@ void NewGame(Game& g) {
   g.Paused = false;
   g.InputCooldown = 0;
   g.GameOver = false;
-  g.RepairAsked.clear();
   g.io.sound.Stop(Cue::mrtvy);
   g.Cue(Cue::pozadi);
   CloseWorldFile(g);

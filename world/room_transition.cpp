@@ -43,8 +43,6 @@ void PrepareArrival(Game& g) {
 }  // namespace
 
 void GoToRoom(Game& g, int n) {
-  // A question about the cables belongs to the place and moment it was asked.
-  g.RepairAsked.clear();
   // A text that failed to open earlier left none open; that must not block
   // every later transition.
   CloseRoomText(g);
