@@ -8,7 +8,6 @@
 #include "commands/command_kit.h"
 #include "commands/normal_form.h"
 #include "commands/rocket_readiness.h"
-#include "services/game_folders.h"
 #include "world/data.h"
 #include "world/game_roles.h"
 
@@ -16,7 +15,7 @@ namespace raketa {
 
 namespace {
 
-const std::string kWarningText = "texty\\m33v.dat";
+const std::string kWarningText = kRepairWarningText;
 
 // What the question leaves between two dispatches: run-time state, never
 // saved.  A question counts only while its game still shows the hull's
@@ -29,12 +28,6 @@ struct Memory {
 Memory& Remembered() {
   static Memory memory;
   return memory;
-}
-
-bool StoryWarns(const Game& g) {
-  if (g.TextsMissing) return false;
-  std::error_code ec;
-  return std::filesystem::is_regular_file(HostPath(kWarningText, CurrentGameFolders().data), ec);
 }
 
 std::string QuestionText(const TWorld& w) {
@@ -65,7 +58,7 @@ bool AskedBeforeRepair(Game& g, const TItem& item) {
   const TWorld& w = g.World;
   if (item.Name != W(items::kTape) || w.CurrentRoom != kCableRoom || w.SuitWorn == 0) return false;
   Memory& m = Remembered();
-  if (m.confirmedIn == &g || RocketReady(w) || !StoryWarns(g)) return false;
+  if (m.confirmedIn == &g || RocketReady(w) || !StoryWarnsAboutTheRepair(g)) return false;
   m.askedIn = &g;
   m.line = g.Line();
   CloseRoomText(g);

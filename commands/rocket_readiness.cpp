@@ -1,7 +1,9 @@
 #include "commands/rocket_readiness.h"
 
 #include <cmath>
+#include <filesystem>
 
+#include "services/game_folders.h"
 #include "world/data.h"
 #include "world/game_roles.h"
 
@@ -13,6 +15,12 @@ namespace {
 std::string Percent(float value) { return std::to_string(std::llrint(static_cast<double>(value))) + " %"; }
 
 }  // namespace
+
+bool StoryWarnsAboutTheRepair(const Game& g) {
+  if (g.TextsMissing) return false;
+  std::error_code ec;
+  return std::filesystem::is_regular_file(HostPath(kRepairWarningText, CurrentGameFolders().data), ec);
+}
 
 bool RocketReady(const TWorld& w) { return w.Fuel >= 100.0f && w.CellCharge >= 100.0f; }
 
@@ -29,6 +37,7 @@ std::string WhatTheRocketLacks(const TWorld& w) {
 void SayWhyTheEnginesWait(Game& g) {
   const TWorld& w = g.World;
   if (w.CurrentRoom != kStartRoom || w.CablesRepaired == 0 || g.ReturnPhase() || RocketReady(w)) return;
+  if (!StoryWarnsAboutTheRepair(g)) return;
   g.Answer(W("Motory nenaskočí: ") + WhatTheRocketLacks(w) + ".");
 }
 

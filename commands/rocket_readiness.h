@@ -9,6 +9,12 @@
 
 namespace raketa {
 
+// The hull's warning text: a story that has it asks before the cables are
+// taped early and says in the cabin what the engines lack; a world without
+// it (the tests' own) plays as the engine always did.
+inline const char* const kRepairWarningText = "texty\\m33v.dat";
+bool StoryWarnsAboutTheRepair(const Game& g);
+
 // Both meters at 100, as the way back needs them.
 bool RocketReady(const TWorld& w);
 
