@@ -22,7 +22,7 @@ std::string QuestionText(const TWorld& w) {
   // cables.
   if (w.Fuel < 100.0f) {
     return W("Raketa se začne sunout a nádrž má jen ") + std::to_string(std::llrint(static_cast<double>(w.Fuel))) +
-           W(" %! Spojit? Napiš ano.");
+           W(" %! Napiš ano.");
   }
   return W("Raketa se pak začne sunout! Spojit kabely? Napiš ano.");
 }

@@ -8,7 +8,7 @@
 namespace raketa::test {
 namespace {
 
-const char* const kAskedWithFuel = "Raketa se začne sunout a nádrž má jen 50 %! Spojit? Napiš ano.";
+const char* const kAskedWithFuel = "Raketa se začne sunout a nádrž má jen 50 %! Napiš ano.";
 const char* const kAskedFullTank = "Raketa se pak začne sunout! Spojit kabely? Napiš ano.";
 const char* const kTaped = "Kable jsou opraveny mužeš měnit članky.";
 
