@@ -6,6 +6,7 @@
 #include "app/comfort_keys.h"
 #include "app/hlavni.h"
 #include "commands/commands.h"
+#include "commands/repair_question.h"
 #include "commands/second_reading.h"
 #include "world/game_roles.h"
 
@@ -83,10 +84,12 @@ void DispatchCommand(Game& g) {
   // ends as every command does, and the error is reported after.
   WholeStep(
       [&] {
+        HearRepairAnswer(g);
         OfferToHandlers(g);
         if (!g.CommandHandled) ReadAgainInNormalForm(g, OfferToHandlers);
       },
       [&] {
+        EndRepairAnswer(g);
         g.InputCooldown = 5;
         DrawInventoryPanel(g);
         if (CarriedNames(g.World) != carriedBefore) SayInventory(g);

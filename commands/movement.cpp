@@ -2,6 +2,7 @@
 // and "zapad".  A carried key unlocks a locked door and is used up with it.
 #include "commands/command_kit.h"
 #include "commands/commands.h"
+#include "commands/rocket_readiness.h"
 #include "world/data.h"
 #include "world/game_roles.h"
 
@@ -60,6 +61,7 @@ void MoveCommand(Game& g) {
   }
   if (exit.Opened != 0) {
     GoToRoom(g, exit.Target);
+    SayWhyTheEnginesWait(g);
     return;
   }
   // A locked door that names no key cannot be opened at all; the word stays
@@ -81,6 +83,7 @@ void MoveCommand(Game& g) {
   exit.Opened = 1;
   if (dir->exit != North) {
     GoToRoom(g, exit.Target);
+    SayWhyTheEnginesWait(g);
     return;
   }
   // North: the door is unlocked but the player stays to look at the room.

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "commands/command_kit.h"
+#include "commands/repair_question.h"
 #include "world/data.h"
 #include "world/game_roles.h"
 
@@ -199,6 +200,9 @@ bool LineUses(const Game& g, const TItem& item) {
 
 void ApplyUseTable(Game& g, TItem& slot, UseForm form) {
   const unsigned bit = FormBit(form);
+  // The tape where it can be used (carried or in a fixture) asks first when
+  // the rocket is not ready.
+  if ((bit & (kCarried | kFixture)) != 0 && AskedBeforeRepair(g, slot)) return;
   for (const UseRow& row : Table()) {
     if (!RowFits(row, g, slot, bit)) continue;
     // A repaired room's text that cannot be opened stops only the text.

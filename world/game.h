@@ -71,6 +71,12 @@ struct Game {
   // room.
   bool TextsMissing = false;
 
+  // Taping the cables before the rocket is ready is asked about first: the
+  // line asked about, kept for the next line only, and whether the line now
+  // being dispatched confirms it.  Never saved.
+  std::string RepairAsked;
+  bool RepairConfirmed = false;
+
   // Lines sent with Enter, recalled with Up and Down in play.
   CommandHistory History;
   // Which page of the help line comes next.

@@ -18,6 +18,7 @@
 #include "presentation/replay/replay_runner.h"
 #include "services/catalogue.h"
 #include "support/repair_world.h"
+#include "support/rig.h"
 #include "support/tiny_world.h"
 
 namespace raketa::test {
@@ -50,6 +51,37 @@ bool InstallCaseWorld(const std::string& world) {
   return true;
 }
 
+// The "#@ state" and "#@ carry" lines applied to the installed world file.
+void ChangeStartingWorld(const ReplayCaseSetup& setup) {
+  if (setup.state.empty() && setup.carried.empty()) return;
+  TWorld w{};
+  {
+    std::ifstream in("mistnosti.dat", std::ios::binary);
+    if (!in.read(reinterpret_cast<char*>(&w), sizeof w)) throw std::runtime_error("cannot read mistnosti.dat");
+  }
+  for (const auto& [field, n] : setup.state) {
+    const auto flag = static_cast<std::uint8_t>(n != 0.0f);
+    if (field == "Health") w.Health = n;
+    else if (field == "Nourishment") w.Nourishment = n;
+    else if (field == "CellCharge") w.CellCharge = n;
+    else if (field == "Fuel") w.Fuel = n;
+    else if (field == "SuitOxygen") w.SuitOxygen = n;
+    else if (field == "MinutesLeft") w.MinutesLeft = n;
+    else if (field == "SuitWorn") w.SuitWorn = flag;
+    else if (field == "ValveClosed") w.ValveClosed = flag;
+    else if (field == "GaugeReplaced") w.GaugeReplaced = flag;
+    else if (field == "CablesRepaired") w.CablesRepaired = flag;
+    else throw std::runtime_error("no field \"" + field + "\" for \"#@ state\"");
+  }
+  std::size_t slot = 0;
+  for (const auto& [name, alt] : setup.carried) {
+    while (slot < std::size(w.Inventory) && !w.Inventory[slot].Empty()) ++slot;
+    if (slot == std::size(w.Inventory)) throw std::runtime_error("\"#@ carry\" beyond four items");
+    SetItem(w.Inventory[slot], name, alt);
+  }
+  std::ofstream("mistnosti.dat", std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(&w), sizeof w);
+}
+
 }  // namespace
 
 ReplayCaseSetup ReadCaseSetup(std::istream& script) {
@@ -62,6 +94,13 @@ ReplayCaseSetup ReadCaseSetup(std::istream& script) {
     words >> word;
     if (word == "world" && words >> value) setup.world = value;
     if (word == "speak") setup.options.speak = true;
+    float number = 0;
+    if (word == "state" && words >> value >> number) setup.state.emplace_back(value, number);
+    std::string alt;
+    if (word == "carry" && words >> value) {
+      words >> alt;
+      setup.carried.emplace_back(value, alt);
+    }
   }
   return setup;
 }
@@ -137,6 +176,7 @@ ReplayCaseSetup PrepareReplayCase(const fs::path& dir, const std::string& name) 
     throw std::runtime_error(scriptPath.string() + " names no world this checker knows: \"" + setup.world +
                              "\" (a line \"#@ world tiny|repairs|game\")");
   }
+  ChangeStartingWorld(setup);
   // A pipe nobody reads or writes, where a careless open would wait for ever.
   if (::mkfifo("pipe.sav", 0644) != 0) throw std::runtime_error("cannot make pipe.sav");
   std::ifstream missing(dir / (name + ".missing"));

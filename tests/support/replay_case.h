@@ -6,6 +6,11 @@
 //   #@ world repairs   the world of the repair chain
 //   #@ world game      the shipped game data of the build
 //   #@ speak           as with --speak
+//   #@ state FIELD N   the world's starting FIELD set to N before the run
+//                      (a meter, or a flag 0/1: SuitWorn, ValveClosed,
+//                      GaugeReplaced, CablesRepaired), so that a case on the
+//                      shipped game can start late in the story
+//   #@ carry NAME ALT  the player starts carrying NAME (UTF-8; AltName ALT)
 // NAME.missing lists files or folders of the world taken away before the
 // run; every case also finds a pipe "pipe.sav" that nobody reads or writes.
 // RAKETA_SHOW_TRACE=1 prints each trace; RAKETA_REWRITE_EXPECT=1 writes
@@ -26,6 +31,8 @@ namespace raketa::test {
 struct ReplayCaseSetup {
   std::string world;  // empty when the case names none
   ReplayOptions options;
+  std::vector<std::pair<std::string, float>> state;    // "#@ state" lines
+  std::vector<std::pair<std::string, std::string>> carried;  // "#@ carry" lines
 };
 ReplayCaseSetup ReadCaseSetup(std::istream& script);
 

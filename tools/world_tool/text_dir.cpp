@@ -17,7 +17,9 @@ const char* const kVariants[] = {"m7x.dat",  "m7x.zpt",  "m29x.dat", "m29x.zpt",
                                  "m33x.zpt", "m28x.dat", "m32x.dat", "m32x.txt"};
 // Opened by the game only in situations a world cannot reach (a cell or a
 // fuel fill in the return phase), harmless to ship.
-const char* const kOptional[] = {"m28x.zpt", "m32x.zpt"};
+// The hull's warning, shown when taping the cables is asked about first; a
+// world without it tapes at once.
+const char* const kOptional[] = {"m28x.zpt", "m32x.zpt", "m33v.dat"};
 
 std::vector<std::string> SortedFiles(const std::string& dir, Diagnostics& d) {
   std::vector<std::string> names;

@@ -1,0 +1,44 @@
+#include "commands/rocket_readiness.h"
+
+#include <cmath>
+#include <filesystem>
+
+#include "services/game_folders.h"
+#include "world/data.h"
+#include "world/game_roles.h"
+
+namespace raketa {
+
+namespace {
+
+// As the meter panel rounds: to the nearest integer, halves to even.
+std::string Percent(float value) { return std::to_string(std::llrint(static_cast<double>(value))) + " %"; }
+
+}  // namespace
+
+bool StoryWarnsAboutTheRepair(const Game& g) {
+  if (g.TextsMissing) return false;
+  std::error_code ec;
+  return std::filesystem::is_regular_file(HostPath(kRepairWarningText, CurrentGameFolders().data), ec);
+}
+
+bool RocketReady(const TWorld& w) { return w.Fuel >= 100.0f && w.CellCharge >= 100.0f; }
+
+std::string WhatTheRocketLacks(const TWorld& w) {
+  const bool fuel = w.Fuel < 100.0f;
+  const bool cells = w.CellCharge < 100.0f;
+  // Both in one short line: the command line is narrow.
+  if (fuel && cells) return W("nádrž má jen " + Percent(w.Fuel) + " a články " + Percent(w.CellCharge));
+  if (fuel) return W("nádrž je plná jen na " + Percent(w.Fuel));
+  if (cells) return W("články jsou nabité jen na " + Percent(w.CellCharge));
+  return {};
+}
+
+void SayWhyTheEnginesWait(Game& g) {
+  const TWorld& w = g.World;
+  if (w.CurrentRoom != kStartRoom || w.CablesRepaired == 0 || g.ReturnPhase() || RocketReady(w)) return;
+  if (!StoryWarnsAboutTheRepair(g)) return;
+  g.Answer(W("Motory nenaskočí: ") + WhatTheRocketLacks(w) + ".");
+}
+
+}  // namespace raketa
