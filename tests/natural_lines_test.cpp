@@ -179,7 +179,7 @@ const Row kRows[] = {
     {15, "skafandr", "w", "sundej si skafandr", "suit 0;has skafandr"},
     {15, "skafandr", "w", "svleč skafandr", "suit 0;has skafandr"},
     {15, "skafandr", "w", "svlékni se", "suit 0"},
-    {15, "skafandr", "w", "obleč skafandr", "say Skafandr už máš na sobě."},
+    {15, "skafandr", "w", "nasaď si skafandr", "say Skafandr už máš na sobě."},
     {15, "skafandr", "", "sundej skafandr", "say Skafandr na sobě nemáš."},
     // --- the valve and the repairs ---
     {27, "", "", "zavři hlavní ventil", "valve 1"},
