@@ -221,8 +221,18 @@ std::string Capital(const std::string& utf8) {
   return out + utf8.substr(n);
 }
 
-NaturalReading Line(const std::string& utf8) { return {W(utf8), ""}; }
-NaturalReading Answer(const std::string& utf8) { return {"", W(utf8)}; }
+// A line for the handlers, already in code page 1250.
+NaturalReading Send(const std::string& cp1250) {
+  NaturalReading r;
+  r.line = cp1250;
+  return r;
+}
+NaturalReading Line(const std::string& utf8) { return Send(W(utf8)); }
+NaturalReading Answer(const std::string& utf8) {
+  NaturalReading r;
+  r.answer = W(utf8);
+  return r;
+}
 
 // Without its forms a name is only known in the nominative, which this
 // answer takes as it is.
@@ -247,6 +257,33 @@ class Reader {
   NaturalReading Read(Words words) {
     const std::string whole = Joined(words);
     if (InList(whole, kHelpLines)) return Line(std::string(comfort_line::Help));
+    for (const KeyLine& k : kKeyLines) {
+      if (PlainLetters(whole) == k.line) return Answer(std::string(k.answer));
+    }
+    // "vezmi špekáček a housku": the first now, the second after it.
+    std::string then;
+    if (VerbOf(words[0]) != Verb::None) {
+      for (std::size_t i = 2; i + 1 < words.size(); ++i) {
+        if (!Said(words[i], {"a"})) continue;
+        Words second{words[0]};
+        second.insert(second.end(), words.begin() + static_cast<std::ptrdiff_t>(i) + 1, words.end());
+        then = W(Joined(second));
+        words.resize(i);
+        break;
+      }
+    }
+    NaturalReading r = Command(std::move(words));
+    if (!r.line.empty()) r.then = then;
+    return r;
+  }
+
+ private:
+  const Game& g_;
+  const WordTable& t_;
+
+  NaturalReading Command(Words words) {
+    // "dej si pivo" is eating or drinking; "dej mi" asks someone who is not here.
+    if (words.size() > 1 && Said(words[0], {"dej"}) && !Said(words[1], {"si"})) return {};
     // The little words go; what is left decides.
     words.erase(std::remove_if(words.begin(), words.end(), [](const std::string& w) { return InList(w, kFillers); }),
                 words.end());
@@ -287,15 +324,13 @@ class Reader {
     return {};
   }
 
- private:
-  const Game& g_;
-  const WordTable& t_;
-
   // Directions, "ven", "zpět" and a room by its name, with or without a
   // verb of going.
   NaturalReading Going(const Words& words, std::size_t from) {
     Words rest(words.begin() + static_cast<std::ptrdiff_t>(from), words.end());
-    if (!rest.empty() && Said(rest[0], {"na", "k", "ke", "smerem", "smer"}) && rest.size() == 2) rest.erase(rest.begin());
+    // "zpátky do chodby" names where to; "zpátky" alone is the way back.
+    if (rest.size() > 1 && Said(rest[0], {"zpet", "zpatky", "nazpet"})) rest.erase(rest.begin());
+    if (rest.size() == 2 && Said(rest[0], {"na", "k", "ke", "smerem", "smer"})) rest.erase(rest.begin());
     if (rest.size() != 1) return from == 0 && !rest.empty() && Said(rest[0], {"do", "ke", "k"}) ? Room(rest) : NaturalReading{};
     if (std::string d = DirectionOf(rest[0]); !d.empty()) return Line(d);
     if (Said(rest[0], {"ven", "venku"})) return Outwards(true);
@@ -377,7 +412,7 @@ class Reader {
     Object o;
     std::vector<const NounForms*> named = ThingsNamed(t_, part.words);
     if (named.empty()) {
-      o.refusal = part.words.empty() ? Answer("Co? Napiš i předmět, třeba „vezmi kartu“.")
+      o.refusal = part.words.empty() ? Answer("Co? Napiš i předmět.")
                                      : Unknown(UnknownWord(t_, part.words));
       return o;
     }
@@ -403,11 +438,11 @@ class Reader {
       const int k = FixtureNamed(g_, ThingsNamed(t_, from->words));
       if (k == 0) return Unknown(UnknownWord(t_, from->words));
       for (const TItem& item : g_.World.Current().Fixtures[k - 1].Items) {
-        if (Is(item, *o.noun)) return {W("vezmi ") + item.Name.str(), ""};
+        if (Is(item, *o.noun)) return Send(W("vezmi ") + item.Name.str());
       }
       return NotHere(*o.noun);
     }
-    return {W("vem ") + o.found.name, ""};
+    return Send(W("vem ") + o.found.name);
   }
 
   Found LocateOutsideHands(const NounForms& n) {
@@ -427,7 +462,7 @@ class Reader {
     Object o = ObjectOf(parts[0]);
     if (!o.noun) return o.refusal;
     if (o.found.place != Place::Carried) return Answer(Accusative(*o.noun) + " u sebe nemáš.");
-    return {W("odloz ") + o.found.name, ""};
+    return Send(W("odloz ") + o.found.name);
   }
 
   // Using, eating, drinking, healing: the thing named, or the one thing
@@ -440,7 +475,7 @@ class Reader {
           if (!item.Empty() && item.Name.str() == W(name)) carried.push_back(item.Name.str());
         }
       }
-      if (carried.size() == 1) return {W("použij ") + carried[0], ""};
+      if (carried.size() == 1) return Send(W("použij ") + carried[0]);
       return Answer(carried.empty() ? "Nic takového u sebe nemáš." : "Co? Napiš, co si vezmeš.");
     }
     Object o = ObjectOf(parts[0]);
@@ -449,7 +484,7 @@ class Reader {
     if (const Part* on = PartAfter(parts, {"na", "do", "k", "ke", "v", "ve"})) {
       if (!ActsOn(o.noun->name, on->words)) return Answer(Capital(o.noun->name) + " se na to nehodí.");
     }
-    return {W("použij ") + o.found.name, ""};
+    return Send(W("použij ") + o.found.name);
   }
 
   // True when `words` name what the item acts on, the room the player is
@@ -479,7 +514,7 @@ class Reader {
     }
     if (o.found.place == Place::Nowhere) return NotHere(*o.noun);
     if (o.found.name == W(items::kSuit) && g_.World.SuitWorn) return Answer("Skafandr už máš na sobě.");
-    return {W("použij ") + o.found.name, ""};
+    return Send(W("použij ") + o.found.name);
   }
 
   NaturalReading TakeOff(const std::vector<Part>& parts) {
@@ -492,7 +527,7 @@ class Reader {
     if (!suit || !g_.World.SuitWorn || Locate(g_, *suit).place != Place::Carried) {
       return Answer("Skafandr na sobě nemáš.");
     }
-    return {W("odloz ") + W(items::kSuit), ""};
+    return Send(W("odloz ") + W(items::kSuit));
   }
 
   NaturalReading Examine(const std::vector<Part>& parts) {
@@ -503,7 +538,7 @@ class Reader {
     }
     std::vector<const NounForms*> things = ThingsNamed(t_, words);
     if (int k = FixtureNamed(g_, things); k != 0) {
-      return {W("prohledej ") + g_.World.Current().Fixtures[k - 1].Name.str(), ""};
+      return Send(W("prohledej ") + g_.World.Current().Fixtures[k - 1].Name.str());
     }
     for (const NounForms* n : RoomsNamed(t_, words)) {
       if (n->room == g_.World.CurrentRoom) return Line("prohledej");
@@ -524,7 +559,7 @@ class Reader {
     std::vector<const NounForms*> things = ThingsNamed(t_, words);
     if (!close) {
       if (int k = FixtureNamed(g_, things); k != 0) {
-        return {W("prohledej ") + g_.World.Current().Fixtures[k - 1].Name.str(), ""};
+        return Send(W("prohledej ") + g_.World.Current().Fixtures[k - 1].Name.str());
       }
     }
     const bool valve = std::any_of(things.begin(), things.end(), [](const NounForms* n) { return n->name == "ventil"; });
@@ -532,10 +567,30 @@ class Reader {
       return Line(close ? "zastav ventil" : "otevri ventil");
     }
     if (words.empty()) return Answer(close ? "Co mám zavřít?" : "Co mám otevřít?");
+    const NounForms* door = t_.Thing("dveře");
+    if (door && std::any_of(words.begin(), words.end(), [&](const std::string& w) { return HasForm(door->forms, w); })) {
+      return close ? Answer("Dveře se zavírají samy.") : Door();
+    }
     if (!things.empty() || !RoomsNamed(t_, words).empty()) {
       return Answer(close ? "To se zavřít nedá." : "To se otevřít nedá.");
     }
     return Unknown(UnknownWord(t_, words));
+  }
+
+  // A locked door of the room whose key is carried opens as the player
+  // walks through it.
+  NaturalReading Door() {
+    const TWorld& w = g_.World;
+    bool locked = false;
+    for (int e = 0; e < 4; ++e) {
+      const TExit& exit = w.Current().Exits[e];
+      if (exit.Target == 0 || exit.Opened != 0 || exit.KeyName.view().empty()) continue;
+      locked = true;
+      for (const TItem& item : w.Inventory) {
+        if (!item.Empty() && item.Name.str() == exit.KeyName.str()) return Line(Direction(e));
+      }
+    }
+    return Answer(locked ? "Klíč od těch dveří u sebe nemáš." : "Dveřmi projdeš, když napíšeš směr, třeba „jih“.");
   }
 
   // Repairs, exchanges and pouring: the item named, or the item that acts
@@ -551,7 +606,7 @@ class Reader {
       const NounForms* fuel = t_.Thing(items::kFuel);
       if (!fuel) return Answer("Nemáš co nalít.");
       Found f = Locate(g_, *fuel);
-      return f.place == Place::Nowhere ? NotHere(*fuel) : NaturalReading{W("použij ") + f.name, ""};
+      return f.place == Place::Nowhere ? NotHere(*fuel) : Send(W("použij ") + f.name);
     }
     std::vector<const NounForms*> named = ThingsNamed(t_, words);
     if (named.empty()) return Unknown(UnknownWord(t_, words));
@@ -572,7 +627,7 @@ class Reader {
     if (usable.empty()) return Answer("To opravit neumím.");
     auto [noun, found] = Nearest(g_, usable);
     if (found.place == Place::Nowhere) return NotHere(*noun);
-    return {W("použij ") + found.name, ""};
+    return Send(W("použij ") + found.name);
   }
 };
 

@@ -16,6 +16,9 @@ struct NaturalReading {
   // says nothing the game knows.
   std::string line;    // to offer to the handlers, then the comfort lines
   std::string answer;  // a refusal that helps, said in red
+  // A second command joined by "a" ("vezmi špekáček a housku"): the line
+  // to send after `line`, read afresh then.
+  std::string then;
 };
 
 // `typed` is the command line as sent (code page 1250, lower case).

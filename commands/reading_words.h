@@ -23,7 +23,7 @@ inline constexpr VerbWord kVerbs[] = {
     {"bezte", Verb::Go},        {"jed", Verb::Go},          {"pokracuj", Verb::Go},      {"vyraz", Verb::Go},
     {"dojdi", Verb::Go},        {"zajdi", Verb::Go},        {"vejdi", Verb::Go},         {"vstup", Verb::Go},
     {"projdi", Verb::Go},       {"prejdi", Verb::Go},       {"utec", Verb::Go},          {"popojdi", Verb::Go},
-    {"chod", Verb::Go},         {"presun", Verb::Go},       {"vrat", Verb::Go},          {"vylez", Verb::Go},        {"odejdi", Verb::Go},       {"odejit", Verb::Go},
+    {"chod", Verb::Go},         {"presun", Verb::Go},       {"vrat", Verb::Go},          {"vylez", Verb::Go},        {"odejdi", Verb::Go},       {"vyjdi", Verb::Go},       {"odejit", Verb::Go},
     {"vezmi", Verb::Take},      {"vem", Verb::Take},        {"seber", Verb::Take},       {"ber", Verb::Take},
     {"vzit", Verb::Take},       {"zvedni", Verb::Take},     {"sebrat", Verb::Take},      {"vezmu", Verb::Take},
     {"uchop", Verb::Take},      {"popadni", Verb::Take},    {"vytahni", Verb::Take},     {"vyndej", Verb::Take},
@@ -50,7 +50,7 @@ inline constexpr VerbWord kVerbs[] = {
     {"vymenit", Verb::Replace}, {"namontuj", Verb::Replace}, {"nainstaluj", Verb::Replace}, {"vloz", Verb::Replace},
     {"zapoj", Verb::Replace},   {"instaluj", Verb::Replace}, {"nalij", Verb::Pour},      {"dolij", Verb::Pour},
     {"dopln", Verb::Pour},      {"natankuj", Verb::Pour},   {"nacerpej", Verb::Pour},    {"nalit", Verb::Pour},
-    {"doplnit", Verb::Pour},    {"tankuj", Verb::Pour},     {"napln", Verb::Pour},       {"prelij", Verb::Pour},
+    {"doplnit", Verb::Pour},    {"tankuj", Verb::Pour},     {"napln", Verb::Pour},       {"prelij", Verb::Pour},      {"vylij", Verb::Pour},      {"nabij", Verb::Replace},    {"dej", Verb::Use},
 };
 
 // Lines that stand whole, after the little words are gone.
@@ -64,13 +64,30 @@ inline constexpr std::string_view kInventoryLines[] = {
 };
 inline constexpr std::string_view kLookLines[] = {
     "rozhledni", "podivej", "podivej kolem", "rozhlizej", "kde jsem", "popis", "koukni kolem", "rozhledni kolem",
-    "podivej kolem sebe", "rozhledni kolem sebe", "koukni", "mistnost", "popis mistnost", "look", "l", "kolem",
+    "podivej kolem sebe", "rozhledni kolem sebe", "kde to jsem", "koukni", "mistnost", "popis mistnost", "look", "l", "kolem",
+};
+
+// Lines about the game itself, answered with the key that does it.
+struct KeyLine {
+  std::string_view line;
+  std::string_view answer;  // UTF-8
+};
+inline constexpr KeyLine kKeyLines[] = {
+    {"uloz", "Hru uložíš klávesou F3, rychle klávesou F6."},
+    {"uloz hru", "Hru uložíš klávesou F3, rychle klávesou F6."},
+    {"nahraj", "Hru nahraješ klávesou F2, rychle klávesou F7."},
+    {"nahraj hru", "Hru nahraješ klávesou F2, rychle klávesou F7."},
+    {"pauza", "Pauzu zapneš klávesou F4, vypneš klávesou Esc."},
+    {"konec", "Hru ukončíš klávesou F10."},
+    {"ukonci hru", "Hru ukončíš klávesou F10."},
+    {"nova hra", "Novou hru začneš klávesou F1."},
+    {"stav", "Stav ti řekne klávesa F9, řeč zapne klávesa F8."},
 };
 
 // Words that change nothing in a command ("vezmi si", "obleč se", "nech tu").
 inline constexpr std::string_view kFillers[] = {
     "si", "se", "prosim", "ted", "tu", "tady", "tam", "rychle", "znovu", "zase", "hned", "ho", "ji", "sebe", "sobe", "ten",
-    "tu", "tenhle", "tuhle", "tuto", "tento", "toho", "a", "pak", "ale", "jeste", "opatrne",
+    "tenhle", "tuhle", "tuto", "tento", "toho", "pak", "ale", "jeste", "opatrne",
 };
 
 // Words that stand for the room around the player ("prohledej to tu").

@@ -32,7 +32,10 @@ void ReadAgainInNormalForm(Game& g, void (*offer)(Game&)) {
   const std::string normal = NormalForm(typed, g.World.Current());
   if (Offer(g, typed, normal, offer)) return;
   const NaturalReading natural = ReadNaturally(g, typed);
-  if (!natural.line.empty() && natural.line != normal && Offer(g, typed, natural.line, offer)) return;
+  if (!natural.line.empty() && natural.line != normal && Offer(g, typed, natural.line, offer)) {
+    if (!natural.then.empty()) g.SentLines.push_front(natural.then);
+    return;
+  }
   g.CommandInput().ReplaceQuietly(typed);
   if (!natural.answer.empty()) {
     // The verb was understood; the answer says what is missing.

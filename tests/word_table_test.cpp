@@ -74,25 +74,37 @@ TEST_F(Words, AdjectivesAreFoundFromAnyGender) {
   }
 }
 
+// A one-room world with a fixture and an item, and its [Words] table.
+std::string TinyToml(const std::string& things) {
+  return "[State]\nCurrentRoom = 1\nHealth = 1.0\nNourishment = 1.0\nCellCharge = 1.0\nFuel = 1.0\n"
+         "SuitOxygen = 1.0\nMinutesLeft = 1.0\nSuitWorn = false\nValveClosed = false\nGaugeReplaced = false\n"
+         "CablesRepaired = false\n"
+         "[[Rooms]]\nNumber = 1\n[[Rooms.Fixtures]]\nName = \"termobox\"\n"
+         "Items = [{ Name = \"karta\", AltName = \"kartu\" }]\n"
+         "[Words]\nThings = [" + things + "]\n"
+         "[Words.Rooms]\n1 = [\"matka\"]\n"
+         "[Words.Targets]\n\"karta\" = [\"box\"]\n";
+}
+
 TEST_F(Words, TableOfTheWorldAndItsWords) {
-  const std::string toml =
-      "[State]\nCurrentRoom = 1\n"
-      "[[Rooms]]\nNumber = 1\n[[Rooms.Fixtures]]\nName = \"termobox\"\nItems = [{ Name = \"karta\", AltName = \"kartu\" }]\n"
-      "[Words]\nThings = [\"přístupová karta\"]\n"
-      "[Words.Rooms]\n1 = [\"matka\"]\n"
-      "[Words.Targets]\n\"karta\" = [\"box\"]\n";
   const Dictionary d = Load();
-  const WorldSource src = ReadWorldToml(toml, "w.toml");
-  EXPECT_THROW(WordTable(toml, "w.toml", src, d), ToolError) << "a target must be among the things";
-  const std::string withBox =
-      std::string(toml).replace(std::string(toml).find("\"přístupová karta\""), 18, "\"přístupová karta\", \"box\"");
-  const std::string table = WordTable(withBox, "w.toml", src, d);
+  const std::string withoutBox = TinyToml("\"přístupová karta\"");
+  const WorldSource src = ReadWorldToml(withoutBox, "w.toml");
+  EXPECT_THROW(WordTable(withoutBox, "w.toml", src, d), ToolError) << "a target must be among the things";
+  const std::string toml = TinyToml("\"přístupová karta\", \"box\"");
+  const std::string table = WordTable(toml, "w.toml", src, d);
   EXPECT_NE(table.find("thing\tkarta\tkartu\tkarta karty kartě kartu kartou\tpřístupová přístupový"), std::string::npos)
       << table;
   EXPECT_NE(table.find("thing\ttermobox\ttermobox\ttermobox termoboxu"), std::string::npos) << table;
   EXPECT_NE(table.find("room\t1\tmatka\tmatku\t"), std::string::npos) << table;
   EXPECT_NE(table.find("target\tkarta\tbox\n"), std::string::npos) << table;
-  EXPECT_THROW(WordTable(toml + "Colours = 1\n", "w.toml", src, d), ToolError);
+  // A key the table does not know, and a room that does not exist, stop the build.
+  std::string unknownKey = toml;
+  unknownKey.insert(unknownKey.find("[Words.Rooms]"), "Colours = 1\n");
+  EXPECT_THROW(WordTable(unknownKey, "w.toml", src, d), ToolError);
+  std::string noRoom = toml;
+  noRoom.replace(noRoom.find("1 = [\"matka\"]"), 1, "37");
+  EXPECT_THROW(WordTable(noRoom, "w.toml", src, d), ToolError);
   EXPECT_THROW(Dictionary((dir_ / "none").string()), ToolError);
 }
 

@@ -132,10 +132,10 @@ std::string WordTable(std::string_view tomlText, const std::string& file, const 
   if (words) {
     if (const toml::node* also = words->get("Also")) {
       const toml::table* t = also->as_table();
-      if (!t) throw ToolError(where + ".Also: must be a table of item names");
+      if (!t) throw ToolError(where + ".Also: must be a table of names");
       for (auto&& [key, value] : *t) {
         auto known = things.find(std::string(key.str()));
-        if (known == things.end()) throw ToolError(where + ".Also: '" + std::string(key.str()) + "' is no item");
+        if (known == things.end()) throw ToolError(where + ".Also: '" + std::string(key.str()) + "' is not among the things");
         for (const std::string& text : Strings(value, where + ".Also")) {
           Phrase p = ReadPhrase(text, where + ".Also");
           known->second.also.push_back(p.noun);
