@@ -69,6 +69,8 @@ void MainWindow::RunFrame() {
     case GameStep::Play: PlayStep(g); return;
   }
   DropComfortKeys(g);
+  // Lines waiting from a game that ended are not sent into the next one.
+  if (CurrentStep(g) == GameStep::Landing || CurrentStep(g) == GameStep::GameOver) ForgetSentLines(g);
 }
 
 void MainWindow::FrameStep() {

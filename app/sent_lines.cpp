@@ -46,4 +46,10 @@ void GiveBackUnfinished(Game& g) {
   g.Unfinished.clear();
 }
 
+void ForgetSentLines(Game& g) {
+  g.SentLines.clear();
+  g.EnterWhileTelling = false;
+  g.Unfinished.clear();
+}
+
 }  // namespace raketa

@@ -24,4 +24,7 @@ bool SendWaitingLine(Game& g, void (*send)(Game&));
 // the line the player was typing.
 void GiveBackUnfinished(Game& g);
 
+// A new game or the end of one: nothing waits any more.
+void ForgetSentLines(Game& g);
+
 }  // namespace raketa
