@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "commands/normal_form.h"
+#include "commands/reading_nouns.h"
 #include "commands/reading_words.h"
 #include "commands/word_forms.h"
 #include "services/cp1250.h"
@@ -14,7 +15,6 @@ namespace raketa {
 namespace {
 
 using namespace reading;
-using Words = std::vector<std::string>;  // UTF-8 as typed; compared without accents
 
 // --- the words of the line ----------------------------------------------
 
@@ -96,117 +96,6 @@ const Part* PartAfter(const std::vector<Part>& parts, std::initializer_list<std:
   return nullptr;
 }
 
-// --- nouns ---------------------------------------------------------------
-
-bool HasForm(const std::vector<std::string>& forms, const std::string& word) {
-  const std::string plain = PlainLetters(word);
-  for (const std::string& f : forms) {
-    if (PlainLetters(f) == plain) return true;
-  }
-  return false;
-}
-
-// The things a part names, by its last word that is a noun of the table.
-std::vector<const NounForms*> ThingsNamed(const WordTable& t, const Words& words) {
-  std::vector<const NounForms*> found;
-  for (auto w = words.rbegin(); w != words.rend() && found.empty(); ++w) {
-    for (const NounForms& n : t.things) {
-      if (HasForm(n.forms, *w)) found.push_back(&n);
-    }
-  }
-  return found;
-}
-
-std::vector<const NounForms*> RoomsNamed(const WordTable& t, const Words& words) {
-  std::vector<const NounForms*> found;
-  for (auto w = words.rbegin(); w != words.rend() && found.empty(); ++w) {
-    for (const NounForms& n : t.rooms) {
-      if (HasForm(n.forms, *w)) found.push_back(&n);
-    }
-  }
-  // Adjectives choose among rooms of one noun ("do ventilové komory").
-  std::vector<const NounForms*> chosen;
-  for (const NounForms* n : found) {
-    bool fits = true;
-    for (const std::string& w : words) {
-      if (!HasForm(n->forms, w) && !HasForm(n->adjectives, w) && !n->adjectives.empty()) {
-        bool someAdjective = false;
-        for (const NounForms& other : t.rooms) someAdjective = someAdjective || HasForm(other.adjectives, w);
-        if (someAdjective) fits = false;
-      }
-    }
-    if (fits) chosen.push_back(n);
-  }
-  return chosen.empty() ? found : chosen;
-}
-
-// The word of a part that the game does not know, for the answer.
-std::string UnknownWord(const WordTable& t, const Words& words) {
-  for (auto w = words.rbegin(); w != words.rend(); ++w) {
-    bool known = false;
-    for (const NounForms& n : t.things) known = known || HasForm(n.forms, *w) || HasForm(n.adjectives, *w);
-    for (const NounForms& n : t.rooms) known = known || HasForm(n.forms, *w) || HasForm(n.adjectives, *w);
-    if (!known) return *w;
-  }
-  return words.empty() ? "" : words.back();
-}
-
-// --- where things are ----------------------------------------------------
-
-enum class Place { Nowhere, Carried, Floor, Fixture };
-
-struct Found {
-  Place place = Place::Nowhere;
-  std::string name;  // the item's Name, code page 1250
-  int fixture = 0;   // 1..3 for Place::Fixture
-};
-
-bool Is(const TItem& item, const NounForms& n) {
-  if (item.Empty()) return false;
-  const std::string name = PlainLetters(Cp1250ToUtf8(item.Name.view()));
-  return name == PlainLetters(n.name) || HasForm(n.forms, name);
-}
-
-Found Locate(const Game& g, const NounForms& n) {
-  const TWorld& w = g.World;
-  for (const TItem& item : w.Inventory) {
-    if (Is(item, n)) return {Place::Carried, item.Name.str(), 0};
-  }
-  const TRoom& room = w.Current();
-  for (const TItem& item : room.Items) {
-    if (Is(item, n)) return {Place::Floor, item.Name.str(), 0};
-  }
-  for (int k = 0; k < kFixtures; ++k) {
-    for (const TItem& item : room.Fixtures[k].Items) {
-      if (Is(item, n)) return {Place::Fixture, item.Name.str(), k + 1};
-    }
-  }
-  return {};
-}
-
-// The first of the named things that is here (carried first), else the first.
-std::pair<const NounForms*, Found> Nearest(const Game& g, const std::vector<const NounForms*>& named) {
-  for (const NounForms* n : named) {
-    Found f = Locate(g, *n);
-    if (f.place != Place::Nowhere) return {n, f};
-  }
-  return {named.empty() ? nullptr : named.front(), Found{}};
-}
-
-// A fixture of the current room that one of the nouns names.
-int FixtureNamed(const Game& g, const std::vector<const NounForms*>& named) {
-  const TRoom& room = g.World.Current();
-  for (const NounForms* n : named) {
-    for (int k = 0; k < kFixtures; ++k) {
-      const std::string name = Cp1250ToUtf8(room.Fixtures[k].Name.view());
-      if (!name.empty() && (PlainLetters(name) == PlainLetters(n->name) || HasForm(n->forms, PlainLetters(name)))) {
-        return k + 1;
-      }
-    }
-  }
-  return 0;
-}
-
 // --- answers -------------------------------------------------------------
 
 std::string Capital(const std::string& utf8) {
@@ -234,11 +123,11 @@ NaturalReading Answer(const std::string& utf8) {
   return r;
 }
 
-// Without its forms a name is only known in the nominative, which this
-// answer takes as it is.
 // "Kartu" to begin a sentence, or "To" for a name without its forms.
 std::string Accusative(const NounForms& n) { return n.declined ? Capital(n.accusative) : "To"; }
 
+// Without its forms a name is only known in the nominative, which this
+// answer takes as it is.
 NaturalReading NotHere(const NounForms& n) {
   return Answer(n.declined ? Capital(n.accusative) + " tu nevidím." : Capital(n.name) + " tu není.");
 }
@@ -255,6 +144,7 @@ class Reader {
   Reader(const Game& g, const WordTable& t) : g_(g), t_(t) {}
 
   NaturalReading Read(Words words) {
+    if (words.empty()) return {};
     const std::string whole = Joined(words);
     if (InList(whole, kHelpLines)) return Line(std::string(comfort_line::Help));
     for (const KeyLine& k : kKeyLines) {
@@ -428,7 +318,7 @@ class Reader {
     if (!o.noun) return o.refusal;
     if (o.found.place == Place::Carried) {
       // Another of the same kind may still lie here.
-      const Found elsewhere = LocateOutsideHands(*o.noun);
+      const Found elsewhere = LocateOutsideHands(g_, *o.noun);
       if (elsewhere.place == Place::Nowhere) return Answer(Accusative(*o.noun) + " už máš u sebe.");
       o.found = elsewhere;
     }
@@ -443,19 +333,6 @@ class Reader {
       return NotHere(*o.noun);
     }
     return Send(W("vem ") + o.found.name);
-  }
-
-  Found LocateOutsideHands(const NounForms& n) {
-    const TRoom& room = g_.World.Current();
-    for (const TItem& item : room.Items) {
-      if (Is(item, n)) return {Place::Floor, item.Name.str(), 0};
-    }
-    for (int k = 0; k < kFixtures; ++k) {
-      for (const TItem& item : room.Fixtures[k].Items) {
-        if (Is(item, n)) return {Place::Fixture, item.Name.str(), k + 1};
-      }
-    }
-    return {};
   }
 
   NaturalReading Drop(const std::vector<Part>& parts) {

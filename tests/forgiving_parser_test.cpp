@@ -246,7 +246,9 @@ INSTANTIATE_TEST_SUITE_P(
         ForgivenCase{"a known verb names the unknown word", 5, "  sněz  kámen ", nullptr, "Nevím, co je „kámen“.",
                      [](CommandRig&) { return true; }},
         ForgivenCase{"still refused in every reading", 5, "  hrrr  kámen ", nullptr, kNotUnderstood,
-                     [](CommandRig&) { return true; }}),
+                     [](CommandRig&) { return true; }},
+        ForgivenCase{"blanks only", 5, "   ", nullptr, kNotUnderstood, [](CommandRig&) { return true; }},
+        ForgivenCase{"a full stop only", 5, ".", nullptr, kNotUnderstood, [](CommandRig&) { return true; }}),
     [](const auto& info) { return CaseName(info.param.name); });
 
 // Help comes in pages taken in turn, whichever way it is asked for; all
