@@ -2,6 +2,7 @@
 // per frame, and the key-press event of the command line.
 #include "app/comfort_keys.h"
 #include "app/hlavni.h"
+#include "app/sent_lines.h"
 
 namespace raketa {
 
@@ -68,6 +69,8 @@ void MainWindow::RunFrame() {
     case GameStep::Play: PlayStep(g); return;
   }
   DropComfortKeys(g);
+  // Lines waiting from a game that ended are not sent into the next one.
+  if (CurrentStep(g) == GameStep::Landing || CurrentStep(g) == GameStep::GameOver) ForgetSentLines(g);
 }
 
 void MainWindow::FrameStep() {
@@ -90,7 +93,7 @@ void MainWindow::FrameStep() {
 
 void MainWindow::PanelTick() { raketa::TickMeterPanel(game); }
 
-void MainWindow::keypress(char /*key*/) {
+void MainWindow::keypress(char key) {
   Game& g = game;
   if (g.Paused) {
     g.Answer(W("PAUSE  ESC=POKRAČUJ"));
@@ -101,8 +104,10 @@ void MainWindow::keypress(char /*key*/) {
     g.CommandInput().SetFontColour(colour::Aqua);
     g.Answer("");
     g.ClearInputOnKey = false;
+    GiveBackUnfinished(g);
   }
   g.Cue(Cue::klik);
+  if (CurrentStep(g) == GameStep::Play) NoteKeyForSentLines(g, key);
 }
 
 void MainWindow::DXDrawFinalize() { frameTimerEnabled_ = false; }

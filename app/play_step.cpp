@@ -5,6 +5,7 @@
 
 #include "app/comfort_keys.h"
 #include "app/hlavni.h"
+#include "app/sent_lines.h"
 #include "commands/commands.h"
 #include "commands/repair_question.h"
 #include "commands/second_reading.h"
@@ -25,13 +26,23 @@ void AnswerNotUnderstood(Game& g, const char* utf8) {
   g.Cue(Cue::chyba);
 }
 
+// The walk a command made, kept for "zpět".
+void NoteWalk(Game& g, int before) {
+  if (g.World.CurrentRoom == before) return;
+  g.CameFrom = before;
+  g.CameInto = g.World.CurrentRoom;
+}
+
 void ReturnCommand(Game& g) {
+  g.EnterWhileTelling = false;
   RememberSentLine(g);
+  const int before = g.World.CurrentRoom;
   // A room whose text is missing is still entered, and the command ends
   // as every command does.
   WholeStep([&] { MoveCommand(g); },
             [&] {
               g.InputCooldown = 5;
+              NoteWalk(g, before);
               DrawInventoryPanel(g);
               if (!g.CommandHandled) AnswerNotUnderstood(g, "sakra spěchej do kabiny...");
               g.ClearInputOnKey = true;
@@ -79,6 +90,8 @@ void OfferToHandlers(Game& g) {
 
 void DispatchCommand(Game& g) {
   const std::vector<std::string> carriedBefore = CarriedNames(g.World);
+  const int before = g.World.CurrentRoom;
+  g.EnterWhileTelling = false;
   RememberSentLine(g);
   // A handler stopped by a missing text has done its part; the command
   // ends as every command does, and the error is reported after.
@@ -91,6 +104,7 @@ void DispatchCommand(Game& g) {
       [&] {
         EndRepairAnswer(g);
         g.InputCooldown = 5;
+        NoteWalk(g, before);
         DrawInventoryPanel(g);
         if (CarriedNames(g.World) != carriedBefore) SayInventory(g);
         if (!g.CommandHandled) AnswerNotUnderstood(g, "nechápu co mám dělat ...");
@@ -111,13 +125,14 @@ void PlayStep(Game& g) {
   if (g.QuickFileCooldown > 0) --g.QuickFileCooldown;
   RecallKeys(g);
 
-  if (g.TextExt == ".dat" && EnterAccepted(g)) DispatchCommand(g);
+  // Lines closed with Enter during a room text go first, in their order.
+  if (g.TextExt == ".dat" && !SendWaitingLine(g, DispatchCommand) && EnterAccepted(g)) DispatchCommand(g);
   if (g.ReturnPhase() && g.World.CurrentRoom == kStartRoom) {
     g.Cue(Cue::logo);
     g.DepartureScreen = true;
     return;
   }
-  if (g.ReturnPhase() && EnterAccepted(g)) ReturnCommand(g);
+  if (g.ReturnPhase() && !SendWaitingLine(g, ReturnCommand) && EnterAccepted(g)) ReturnCommand(g);
 
   if (WorldInReturnPhase(g.World)) g.TextExt = ".zpt";
 

@@ -34,7 +34,8 @@ endforeach()
 add_custom_target(raketa_docs ALL DEPENDS ${RAKETA_PACKAGED}/raketa.6.gz ${RAKETA_PACKAGED}/changelog.gz)
 
 install(TARGETS raketa RUNTIME DESTINATION ${RAKETA_INSTALL_BINDIR})
-install(FILES ${PROJECT_BINARY_DIR}/gamedata/mistnosti.dat DESTINATION ${CMAKE_INSTALL_DATADIR}/raketa)
+install(FILES ${PROJECT_BINARY_DIR}/gamedata/mistnosti.dat ${PROJECT_BINARY_DIR}/gamedata/slova.txt
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/raketa)
 install(DIRECTORY ${PROJECT_BINARY_DIR}/gamedata/texty DESTINATION ${CMAKE_INSTALL_DATADIR}/raketa)
 install(FILES ${RAKETA_PACKAGED}/${RAKETA_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${RAKETA_PACKAGED}/${RAKETA_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)

@@ -7,7 +7,7 @@
 # The world and room texts are compiled by the native world tool, so a web
 # build starts from a native one.
 set(RAKETA_NATIVE_GAMEDATA ${PROJECT_SOURCE_DIR}/build/gamedata CACHE PATH
-  "The native build's gamedata folder (mistnosti.dat and texty/), embedded into the page")
+  "The native build's gamedata folder (mistnosti.dat, slova.txt and texty/), embedded into the page")
 
 add_executable(raketa_node app/main.cpp)
 target_link_libraries(raketa_node PRIVATE raketa_replay)

@@ -32,10 +32,11 @@ target_link_options(raketa_page PRIVATE
   -sEXPORTED_FUNCTIONS=_main,_malloc,_free,_raketa_web_paste
   -sEXPORTED_RUNTIME_METHODS=FS
   "SHELL:--embed-file ${RAKETA_NATIVE_GAMEDATA}/mistnosti.dat@/data/mistnosti.dat"
+  "SHELL:--embed-file ${RAKETA_NATIVE_GAMEDATA}/slova.txt@/data/slova.txt"
   "SHELL:--embed-file ${RAKETA_NATIVE_GAMEDATA}/texty@/data/texty"
   ${pre_js})
 set_property(TARGET raketa_page APPEND PROPERTY LINK_DEPENDS ${RAKETA_PAGE_JS}
-  ${RAKETA_NATIVE_GAMEDATA}/mistnosti.dat)
+  ${RAKETA_NATIVE_GAMEDATA}/mistnosti.dat ${RAKETA_NATIVE_GAMEDATA}/slova.txt)
 
 # The page itself, its style and script written into it: one file.
 set(page_parts ${PROJECT_SOURCE_DIR}/web/index.html ${PROJECT_SOURCE_DIR}/web/page.css ${PROJECT_SOURCE_DIR}/web/page.js)

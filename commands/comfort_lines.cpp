@@ -1,27 +1,51 @@
 #include "commands/comfort_lines.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "commands/normal_form.h"
+#include "commands/word_forms.h"
 #include "world/data.h"
 
 namespace raketa {
 
 namespace {
 
+// "Neseš kartu, tatranku a pivo.": the things in the accusative, as the
+// word table has them; a world without the table lists its names
+// ("Neseš: klic a karta.").
 std::string Carried(const Game& g) {
-  std::string names;
-  for (int k = 1; k <= kInventorySlots; ++k) {
-    const TItem& item = g.World.Inventory[k - 1];
+  const WordTable table = LoadWordTable(g.World);
+  std::vector<std::string> names, accusatives;
+  for (const TItem& item : g.World.Inventory) {
     if (item.Empty()) continue;
-    names += (names.empty() ? "" : ", ") + item.Name.str();
+    const std::string name = Cp1250ToUtf8(item.Name.view());
+    const NounForms* n = table.Thing(name);
+    names.push_back(name);
+    accusatives.push_back(n && n->declined ? n->accusative : "");
   }
-  return names.empty() ? W("nic u sebe nemáš...") : W("neseš: ") + names;
+  if (names.empty()) return W("Nic u sebe nemáš.");
+  const bool declined = std::find(accusatives.begin(), accusatives.end(), "") == accusatives.end();
+  const std::vector<std::string>& shown = declined ? accusatives : names;
+  std::string list;
+  for (std::size_t i = 0; i < shown.size(); ++i) {
+    if (i > 0) list += i + 1 == shown.size() ? " a " : ", ";
+    list += shown[i];
+  }
+  return W((declined ? "Neseš " : "Neseš: ") + list + ".");
 }
 
-// Two pages, taken in turn: what to type, then the keys.
+// The pages of the help, taken in turn; each fits the command line.
 const char* const kHelp[] = {
-    "sever jih vychod zapad, prohledej, vem, odloz, použij",
-    "šipky=staré příkazy, Tab=celý text, i=co neseš",
+    "1/7 Chůze: sever, jih, vychod, zapad, ven, zpět.",
+    "2/7 Věci: prohledej, vezmi kartu, polož kartu.",
+    "3/7 Prohledej pult, použij tatranku, obleč skafandr.",
+    "4/7 Ventil: zavři ventil, otevři ventil; vyměň tlakoměr.",
+    "5/7 Klávesy: F9 stav, F8 řeč, F5 zvuk, F4 pauza, Esc dál.",
+    "6/7 F3 uložit, F2 nahrát, F6 a F7 rychle uložit a nahrát.",
+    "7/7 F1 nová hra, F10 konec, Tab celý text, šipky historie.",
 };
+constexpr int kHelpPages = sizeof(kHelp) / sizeof(kHelp[0]);
 
 }  // namespace
 
@@ -31,12 +55,12 @@ void ComfortLineCommand(Game& g) {
     // Looking around is the way to hear the room again.
     g.Spoken.roomTextSaid = false;
     ShowWholeText(g);
-    g.Answer(W("rozhlížím se..."));
+    g.Answer(W("Rozhlížíš se."));
   } else if (line == W(comfort_line::Inventory)) {
     g.Answer(Carried(g));
   } else if (line == W(comfort_line::Help)) {
-    g.Answer(W(kHelp[g.HelpPage]));
-    g.HelpPage = (g.HelpPage + 1) % 2;
+    g.Answer(W(kHelp[g.HelpPage % kHelpPages]));
+    g.HelpPage = (g.HelpPage + 1) % kHelpPages;
   } else {
     g.CommandHandled = false;
     return;

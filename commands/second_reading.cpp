@@ -1,26 +1,48 @@
 #include "commands/second_reading.h"
 
 #include "commands/comfort_lines.h"
+#include "commands/natural_reading.h"
 #include "commands/normal_form.h"
 
 namespace raketa {
 
+namespace {
+
+// Offers `line` to the handlers (unless it is the typed line they already
+// refused) and then to the comfort lines.  True when one accepted it.
+bool Offer(Game& g, const std::string& typed, const std::string& line, void (*offer)(Game&)) {
+  g.CommandInput().ReplaceQuietly(line);
+  if (line != typed) offer(g);
+  if (!g.CommandHandled) ComfortLineCommand(g);
+  if (g.CommandHandled && g.Line() == line) {
+    // Accepted without an answer: the line as the player typed it, then
+    // the line the game understood shown as a change.
+    g.CommandInput().ReplaceQuietly(typed);
+    g.Answer(line);
+  }
+  return g.CommandHandled;
+}
+
+}  // namespace
+
 void ReadAgainInNormalForm(Game& g, void (*offer)(Game&)) {
   const std::string typed = g.Line();
+  // The handlers read the command line; the player sees the rewritten line
+  // only through the answer it gets.
   const std::string normal = NormalForm(typed, g.World.Current());
-  // The handlers read the command line; the player sees the normal form
-  // only through the answer it gets.  A line already in its normal form was
-  // refused by them once and is only offered to the comfort lines.
-  if (normal != typed) {
-    g.CommandInput().ReplaceQuietly(normal);
-    offer(g);
+  if (Offer(g, typed, normal, offer)) return;
+  const NaturalReading natural = ReadNaturally(g, typed);
+  if (!natural.line.empty() && natural.line != normal && Offer(g, typed, natural.line, offer)) {
+    if (!natural.then.empty()) g.SentLines.push_front(natural.then);
+    return;
   }
-  if (!g.CommandHandled) ComfortLineCommand(g);
-  if (!g.CommandHandled || g.Line() == normal) {
-    // Refused, or accepted without an answer: the line as the player typed
-    // it, then (if accepted) its normal form shown as a change.
-    g.CommandInput().ReplaceQuietly(typed);
-    if (g.CommandHandled) g.Answer(normal);
+  g.CommandInput().ReplaceQuietly(typed);
+  if (!natural.answer.empty()) {
+    // The verb was understood; the answer says what is missing.
+    g.CommandInput().SetFontColour(colour::Red);
+    g.Answer(natural.answer);
+    g.Cue(Cue::chyba);
+    g.CommandHandled = true;
   }
 }
 

@@ -70,7 +70,15 @@ const std::vector<DispatchCase>& Cases() {
          SetItem(r.Here().Items[2], "pivo");
        },
        "OK..vzal jsem...", [](CommandRig& r) { return r.Here().Items[2].Empty() && r.w.Slot(1).Name == "pivo"; }},
-      {"a floor item that is not here", "vem pivo", Searched, kNotUnderstood, [](CommandRig&) { return true; }},
+      // No handler takes it; the second reading says what is missing, and
+      // nothing changes hands.
+      {"a floor item that is not here", "vem pivo",
+       [](CommandRig& r) {
+         Searched(r);
+         SetItem(r.w.Room(6).Items[0], "pivo");
+       },
+       "Pivo tu není.",
+       [](CommandRig& r) { return r.w.Slot(1).Empty() && r.g.io.edit.FontColour() == colour::Red; }},
       {"the search verb with its blank examines an unnamed open fixture", "prohledej ",
        [](CommandRig& r) { Searched(r); }, " je prázdný... ", [](CommandRig&) { return true; }},
   };

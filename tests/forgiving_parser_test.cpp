@@ -235,30 +235,44 @@ INSTANTIATE_TEST_SUITE_P(
                        SetItem(r.w.Slot(2), "pivo");
                        SetItem(r.w.Slot(4), "klíč");
                      },
-                     "neseš: pivo, klíč", [](CommandRig&) { return true; }},
-        ForgivenCase{"inventory with empty hands", 5, "inventář", nullptr, "nic u sebe nemáš...",
+                     "Neseš: pivo a klíč.", [](CommandRig&) { return true; }},
+        ForgivenCase{"inventory with empty hands", 5, "inventář", nullptr, "Nic u sebe nemáš.",
                      [](CommandRig&) { return true; }},
-        ForgivenCase{"look around redraws the room", 5, "rozhlédni se", nullptr, "rozhlížím se...",
+        ForgivenCase{"look around redraws the room", 5, "rozhlédni se", nullptr, "Rozhlížíš se.",
                      [](CommandRig& r) {
                        return Panels(r) == std::vector<std::string>{"background", "inventory", "inventory"} &&
                               Narration(r) == "Mistnost 5";
                      }},
-        ForgivenCase{"still refused in its normal form", 5, "  sněz  kámen ", nullptr, kNotUnderstood,
-                     [](CommandRig&) { return true; }}),
+        ForgivenCase{"a known verb names the unknown word", 5, "  sněz  kámen ", nullptr, "Nevím, co je „kámen“.",
+                     [](CommandRig&) { return true; }},
+        ForgivenCase{"still refused in every reading", 5, "  hrrr  kámen ", nullptr, kNotUnderstood,
+                     [](CommandRig&) { return true; }},
+        ForgivenCase{"blanks only", 5, "   ", nullptr, kNotUnderstood, [](CommandRig&) { return true; }},
+        ForgivenCase{"a full stop only", 5, ".", nullptr, kNotUnderstood, [](CommandRig&) { return true; }}),
     [](const auto& info) { return CaseName(info.param.name); });
 
-// Help comes in two pages, taken in turn.
-TEST(HelpLine, PagesComeInTurn) {
+// Help comes in pages taken in turn, whichever way it is asked for; all
+// of them together name the commands, the keys and the valve lines, and
+// each fits the command line.
+TEST(HelpLine, PagesComeInTurnAndNameKeysAndValve) {
   CommandRig rig;
-  rig.Run("pomoc", DispatchCommand);
-  const std::string first = rig.LineUtf8();
-  rig.Run("?", DispatchCommand);
-  const std::string second = rig.LineUtf8();
-  rig.Run("nápověda", DispatchCommand);
-  EXPECT_NE(first, second);
-  EXPECT_NE(first.find("prohledej"), std::string::npos);
-  EXPECT_NE(second.find("Tab"), std::string::npos);
-  EXPECT_EQ(rig.LineUtf8(), first);
+  const char* const asks[] = {"pomoc", "?", "nápověda", "help", "příkazy", "co mám dělat", "help", "pomoc"};
+  std::vector<std::string> pages;
+  for (const char* ask : asks) {
+    rig.Run(ask, DispatchCommand);
+    pages.push_back(rig.LineUtf8());
+  }
+  std::string all;
+  for (std::size_t i = 0; i + 1 < pages.size(); ++i) {
+    EXPECT_LE(Utf8ToCp1250(pages[i]).size(), 60u) << pages[i];
+    all += pages[i] + "\n";
+    for (std::size_t j = 0; j < i; ++j) EXPECT_NE(pages[i], pages[j]);
+  }
+  EXPECT_EQ(pages.back(), pages.front()) << "after the last page the first comes again";
+  for (const char* word : {"prohledej", "sever", "F1 ", "F2 ", "F3 ", "F4 ", "F5 ", "F6", "F7", "F8 ", "F9 ", "F10 ",
+                           "Esc", "Tab", "zavři ventil", "otevři ventil"}) {
+    EXPECT_NE(all.find(word), std::string::npos) << word << " is missing from the help:\n" << all;
+  }
 }
 
 }  // namespace

@@ -13,6 +13,7 @@ packages=(
   libstb-dev zlib1g-dev fonts-comic-neue
   libespeak-ng-dev espeak-ng-data
   libtomlplusplus-dev
+  hunspell-cs
 )
 test_packages=(
   libgtest-dev libbenchmark-dev

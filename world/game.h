@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <string>
 
 #include "services/command_line.h"
@@ -79,8 +80,21 @@ struct Game {
 
   // Lines sent with Enter, recalled with Up and Down in play.
   CommandHistory History;
+  // Lines the player finished with Enter while a room text was still being
+  // drawn and then typed on: each waits here and is sent in turn once the
+  // text is done (see app/sent_lines.h).  EnterWhileTelling: the line now
+  // in the command line was finished so; Unfinished: what the player was
+  // typing when a waiting line was sent, given back at the next key.
+  std::deque<std::string> SentLines;
+  bool EnterWhileTelling = false;
+  std::string Unfinished;
   // Which page of the help line comes next.
   int HelpPage = 0;
+  // The last walk a command made, for "zpět": from which room into which.
+  // A load or a new game moves the player elsewhere, and the walk no longer
+  // counts.
+  int CameFrom = 0;
+  int CameInto = 0;
 
   // Speech for a player who cannot see the screen; F8 switches it.
   bool SpeechOn = false;

@@ -4,6 +4,7 @@
 
 #include "dot_map.h"
 #include "text_dir.h"
+#include "word_table.h"
 #include "world_check.h"
 #include "world_file.h"
 #include "world_toml.h"
@@ -17,7 +18,8 @@ const char* const kUsage =
     "       raketa-world decompile file.dat|file.sav [out.toml] [--names world.toml]\n"
     "       raketa-world check world.toml|file.dat [--texts DIR]\n"
     "       raketa-world texts SRC_DIR OUT_DIR\n"
-    "       raketa-world map world.toml map.dot\n";
+    "       raketa-world map world.toml map.dot\n"
+    "       raketa-world words world.toml slova.txt [--dictionary DIR]\n";
 
 // Positional arguments, and the value of one "--option value" pair.
 struct Args {
@@ -84,6 +86,15 @@ int Map(const Args& a, std::ostream& err) {
   return 0;
 }
 
+// The dictionary of Debian's hunspell-cs, unless another folder is given.
+int Words(const Args& a, std::ostream& err) {
+  if (a.bad || a.positional.size() != 2) return err << kUsage, 2;
+  const Dictionary dictionary(a.option.value_or("/usr/share/hunspell"));
+  const std::string text = ReadWholeFile(a.positional[0]);
+  WriteWholeFile(a.positional[1], WordTable(text, a.positional[0], LoadWorld(a.positional[0]), dictionary));
+  return 0;
+}
+
 // An error names the file it is about; a name of megabytes is shown by its
 // beginning and its end, where the reason stands.
 std::string Cut(const std::string& message) {
@@ -104,6 +115,7 @@ int RunWorldTool(const std::vector<std::string>& args, std::ostream& out, std::o
     if (cmd == "check") return Check(Split(args, "--texts"), out, err);
     if (cmd == "texts") return Texts(Split(args, ""), err);
     if (cmd == "map") return Map(Split(args, ""), err);
+    if (cmd == "words") return Words(Split(args, "--dictionary"), err);
   } catch (const ToolError& e) {
     err << "error: " << Cut(e.what()) << "\n";
     return 1;

@@ -31,7 +31,8 @@ class Reader {
       throw ToolError(file_ + ":" + std::to_string(e.source().begin.line) + ": " + std::string(e.description()));
     }
     WorldSource src;
-    OnlyKeys(root, "the file", {"State", "Rooms"});
+    // [Words] is the word table's (word_table.cpp); the record has no place for it.
+    OnlyKeys(root, "the file", {"State", "Rooms", "Words"});
     const toml::table* state = root["State"].as_table();
     if (!state) Fail(root, "the file", "has no [State] table");
     ReadState(*state, src.world);

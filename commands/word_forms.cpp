@@ -1,0 +1,106 @@
+#include "commands/word_forms.h"
+
+#include <fstream>
+#include <sstream>
+
+#include "services/cp1250.h"
+#include "services/game_folders.h"
+#include "world/files.h"
+
+namespace raketa {
+
+namespace {
+
+std::vector<std::string> Fields(const std::string& line, char sep) {
+  std::vector<std::string> out;
+  std::string field;
+  std::istringstream in(line);
+  while (std::getline(in, field, sep)) out.push_back(field);
+  return out;
+}
+
+std::vector<std::string> Blanked(const std::string& text) {
+  std::vector<std::string> out;
+  std::istringstream in(text);
+  for (std::string w; in >> w;) out.push_back(w);
+  return out;
+}
+
+NounForms Noun(const std::vector<std::string>& f, std::size_t at) {
+  NounForms n;
+  n.name = f[at];
+  n.accusative = f.size() > at + 1 && !f[at + 1].empty() ? f[at + 1] : n.name;
+  if (f.size() > at + 2) n.forms = Blanked(f[at + 2]);
+  if (f.size() > at + 3) n.adjectives = Blanked(f[at + 3]);
+  n.forms.insert(n.forms.begin(), n.name);
+  n.declined = true;
+  return n;
+}
+
+void ReadFile(WordTable& table) {
+  std::ifstream in(HostPath("slova.txt", CurrentGameFolders().data), std::ios::binary);
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.empty() || line[0] == '#') continue;
+    std::vector<std::string> f = Fields(line, '\t');
+    if (f[0] == "thing" && f.size() >= 2) {
+      table.things.push_back(Noun(f, 1));
+    } else if (f[0] == "room" && f.size() >= 3) {
+      NounForms n = Noun(f, 2);
+      n.room = std::atoi(f[1].c_str());
+      if (n.room >= 1 && n.room <= kRoomCount) table.rooms.push_back(std::move(n));
+    } else if (f[0] == "target" && f.size() >= 3) {
+      table.targets.emplace_back(f[1], f[2]);
+    }
+  }
+}
+
+void AddName(WordTable& table, std::string_view cp1250) {
+  if (cp1250.empty()) return;
+  const std::string name = Cp1250ToUtf8(cp1250);
+  if (table.Thing(name) != nullptr) return;
+  NounForms n;
+  n.name = n.accusative = name;
+  n.forms = {name};
+  table.things.push_back(std::move(n));
+}
+
+}  // namespace
+
+const NounForms* WordTable::Thing(const std::string& name) const {
+  for (const NounForms& n : things) {
+    if (n.name == name) return &n;
+  }
+  return nullptr;
+}
+
+std::string PlainLetters(const std::string& utf8) {
+  static const std::u32string kAccented = U"áäčďéěíĺľňóôŕřšťúůýž";
+  static const std::u32string kPlain = U"aacdeeillnoorrstuuyz";
+  std::string out;
+  char32_t cp = 0;
+  for (std::size_t i = 0; i < utf8.size();) {
+    std::size_t n = DecodeUtf8(utf8, i, cp);
+    if (n == 0) return utf8;
+    std::size_t at = kAccented.find(cp);
+    AppendUtf8(out, at == std::u32string::npos ? cp : kPlain[at]);
+    i += n;
+  }
+  return out;
+}
+
+WordTable LoadWordTable(const TWorld& world) {
+  WordTable table;
+  ReadFile(table);
+  for (const TItem& item : world.Inventory) AddName(table, item.Name.view());
+  for (const TRoom& room : world.Rooms) {
+    for (const TItem& item : room.Items) AddName(table, item.Name.view());
+    for (const TFixture& f : room.Fixtures) {
+      AddName(table, f.Name.view());
+      for (const TItem& item : f.Items) AddName(table, item.Name.view());
+    }
+  }
+  return table;
+}
+
+}  // namespace raketa
