@@ -39,7 +39,11 @@ void ReturnCommand(Game& g) {
   const int before = g.World.CurrentRoom;
   // A room whose text is missing is still entered, and the command ends
   // as every command does.
-  WholeStep([&] { MoveCommand(g); },
+  WholeStep(
+      [&] {
+        MoveCommand(g);
+        if (!g.CommandHandled) ReadAgainAsStep(g);
+      },
             [&] {
               g.InputCooldown = 5;
               NoteWalk(g, before);

@@ -1,5 +1,6 @@
 #include "commands/second_reading.h"
 
+#include "commands/commands.h"
 #include "commands/comfort_lines.h"
 #include "commands/natural_reading.h"
 #include "commands/normal_form.h"
@@ -23,7 +24,26 @@ bool Offer(Game& g, const std::string& typed, const std::string& line, void (*of
   return g.CommandHandled;
 }
 
+bool IsDirection(const std::string& line) {
+  return line == "sever" || line == "jih" || line == "vychod" || line == "zapad";
+}
+
 }  // namespace
+
+void ReadAgainAsStep(Game& g) {
+  const std::string typed = g.Line();
+  std::string step = NormalForm(typed, g.World.Current());
+  if (!IsDirection(step)) step = ReadNaturally(g, typed).line;
+  if (!IsDirection(step) || step == typed) return;
+  g.CommandInput().ReplaceQuietly(step);
+  MoveCommand(g);
+  if (!g.CommandHandled || g.Line() == step) {
+    // Refused, or accepted without an answer: the player's line, then (if
+    // accepted) the step the game understood shown as a change.
+    g.CommandInput().ReplaceQuietly(typed);
+    if (g.CommandHandled) g.Answer(step);
+  }
+}
 
 void ReadAgainInNormalForm(Game& g, void (*offer)(Game&)) {
   const std::string typed = g.Line();

@@ -12,4 +12,9 @@ namespace raketa {
 // reading is refused too, the command line holds the player's line again.
 void ReadAgainInNormalForm(Game& g, void (*offer)(Game&));
 
+// On the way back to the cabin only a step is understood: a refused line
+// that reads as one of the four directions ("východ", "jdi do kabiny",
+// "zpět") is offered to the movement alone.  Anything else stays refused.
+void ReadAgainAsStep(Game& g);
+
 }  // namespace raketa
