@@ -24,12 +24,41 @@ struct PageEvent {
   bool on = false;   // Focus, Visible
   FieldEdit edit;    // Field
 
-  static PageEvent Down(KeyMeaning m) { return {Kind::KeyDown, std::move(m), 0, {}, false}; }
-  static PageEvent Up(int vk) { return {Kind::KeyUp, {}, vk, {}, false}; }
-  static PageEvent Pasted(std::string utf8) { return {Kind::Paste, {}, 0, std::move(utf8), false}; }
-  static PageEvent Focused(bool on) { return {Kind::Focus, {}, 0, {}, on}; }
-  static PageEvent Shown(bool on) { return {Kind::Visible, {}, 0, {}, on}; }
-  static PageEvent Edited(FieldEdit e) { return {Kind::Field, {}, 0, {}, false, std::move(e)}; }
+  static PageEvent Down(KeyMeaning m) {
+    PageEvent e;
+    e.key = std::move(m);
+    return e;
+  }
+  static PageEvent Up(int vk) {
+    PageEvent e;
+    e.kind = Kind::KeyUp;
+    e.vk = vk;
+    return e;
+  }
+  static PageEvent Pasted(std::string utf8) {
+    PageEvent e;
+    e.kind = Kind::Paste;
+    e.text = std::move(utf8);
+    return e;
+  }
+  static PageEvent Focused(bool on) {
+    PageEvent e;
+    e.kind = Kind::Focus;
+    e.on = on;
+    return e;
+  }
+  static PageEvent Shown(bool on) {
+    PageEvent e;
+    e.kind = Kind::Visible;
+    e.on = on;
+    return e;
+  }
+  static PageEvent Edited(FieldEdit edit) {
+    PageEvent e;
+    e.kind = Kind::Field;
+    e.edit = std::move(edit);
+    return e;
+  }
 };
 
 class WebInput {
