@@ -23,7 +23,7 @@ struct FieldEdit {
 };
 
 // The caret to the end of what was removed, Backspace once for each removed
-// character, then each character typed (those code page 1250 has no place
+// character (of those the line has), then each character typed (those code page 1250 has no place
 // for are dropped).  Every Backspace and character raises the line's key
 // press, as a key would: an answer on the line goes at the first.
 void EditLine(CommandLine& line, const FieldEdit& edit);

@@ -78,6 +78,8 @@ Module.raketaControls = (function () {
     // taps the picture or the field.
     if (!gameHasKeyboard() && Module.canvas) Module.canvas.focus();
     decide();
+    // A word the phone's keyboard is still composing counts as typed.
+    if (field && running()) sendEdit();
     if (running()) withText(key, function (at) { _raketa_web_key(at); });
   }
 

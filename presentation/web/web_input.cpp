@@ -44,6 +44,9 @@ EM_BOOL OnKeyDown(int, const EmscriptenKeyboardEvent* e, void* user) {
 // "Unidentified"), so they are left to the field; Tab moves on to the
 // page's buttons; the other keys are the game's as on the canvas.
 EM_BOOL OnFieldKeyDown(int type, const EmscriptenKeyboardEvent* e, void* user) {
+  // 229: the keyboard is composing (an Enter that commits a word is the
+  // keyboard's, not the game's).
+  if (e->keyCode == 229) return EM_FALSE;
   const KeyMeaning m = ReadKeyDown({e->key, e->code, e->ctrlKey != 0, e->altKey != 0, e->metaKey != 0, e->shiftKey != 0});
   if (!m.typed.empty() || m.page == PageKey::Paste) return EM_FALSE;
   // Tab leaves the field for the buttons (the button "Celý text" is the

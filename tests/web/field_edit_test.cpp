@@ -23,12 +23,13 @@ TEST(FieldEdit, TheFieldsEditIsMadeOnTheLine) {
       {"", {0, 0, "prohledej m\xC3\xADstnost"}, "prohledej m\xEDstnost", 18, "a phone keyboard commits a whole word"},
       {"sever", {5, 0, " "}, "sever ", 6, "typed at the end"},
       {"mistnost", {1, 1, "\xC3\xAD"}, "m\xEDstnost", 2, "a letter replaced by its accented form"},
-      {"jih", {3, 1, ""}, "ji", 2, "Backspace at the end"},
+      {"jih", {2, 1, ""}, "ji", 2, "Backspace at the end"},
       {"vychod", {0, 2, ""}, "chod", 0, "two removed at the start"},
       {"sever", {0, 5, "jih"}, "jih", 3, "the whole line replaced"},
       {"", {0, 0, "VEZMI"}, "vezmi", 5, "capitals are lower-cased as typed"},
       {"", {0, 0, "a\xE2\x82\xAC\xF0\x9F\x9A\x80" "b"}, "a\x80" "b", 3, "the euro sign types, a rocket emoji has no place"},
-      {"abc", {9, 4, "x"}, "abx", 3, "an edit past the end edits the end"},
+      {"abc", {9, 4, "x"}, "abcx", 4, "an edit past the end types at the end"},
+      {"abc", {1, 7, "x"}, "ax", 2, "more removed than there is: up to the end"},
   };
   for (const EditCase& c : cases) {
     CommandLine line;
