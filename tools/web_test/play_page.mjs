@@ -337,6 +337,21 @@ async function fromDisk(browser) {
   await open(page, url);
   await play(page, client, 'load_steps.replay', false);
 
+  // A browser that refuses storage (IndexedDB throws, as for a file in some
+  // browsers): the game still plays, and the page says the saves do not last.
+  const refused = await context.newPage();
+  watch(refused);
+  await refused.evaluateOnNewDocument(() => {
+    Object.defineProperty(window, 'indexedDB', {
+      get() { throw new DOMException('The operation is insecure.', 'SecurityError'); },
+    });
+  });
+  await open(refused, url);
+  const told = await refused.$eval('#zprava', (p) => p.textContent);
+  if (!told.includes('nedovolil nic ukládat')) fail(`with storage refused the page says "${told}"`);
+  else console.log(`with storage refused the page says: ${told}`);
+  await refused.close();
+
   const served = await context.newPage();
   await served.goto(pathToFileURL(join(site, 'index.html')).href, { waitUntil: 'load' });
   const said = await served.$eval('#nacitani', (p) => p.textContent);
