@@ -90,6 +90,13 @@
       setTimeout(function () { canvas.focus(); }, 0);
     }
   });
+  // Some phones bring up their keyboard only for a focus given on the tap
+  // itself, when it ends.
+  canvas.addEventListener("click", function () {
+    if (body.classList.contains("tlacitka") && document.activeElement !== field && body.classList.contains("dotyk")) {
+      field.focus({preventScroll: true});
+    }
+  });
 
   if (window.ResizeObserver) new ResizeObserver(layout).observe(game);
   window.addEventListener("resize", layout);
