@@ -74,7 +74,6 @@ class WebGame {
       saves_.Look();
       field_.Forget();
     };
-    dialogs_.SpeakThrough(speech_, [this] { return game_->SpeechOn(); });
     game_->SetSpeechOn(ReadSpeechSetting().value_or(false));
     edit_.OnKeyPress = [this](char k) { game_->KeyPress(k); };
     ConnectPageText();
