@@ -118,11 +118,20 @@ async function runPeriods(page, client, n, answer) {
   return done;
 }
 
-// The native game's sentences, each with the frame that handed it over.
+// The native game's sentences, each with the frame that handed it over,
+// and the command line's texts, each with the frame that wrote it.
 const spoken = [];
+const lines = [];
 for (const line of readFileSync(resolve(spokenArg), 'utf8').split('\n')) {
-  const m = /^(\d+) say "(.*)"$/.exec(line);
-  if (m) spoken.push({ frame: Number(m[1]), text: m[2].replace(/\\(["\\])/g, '$1') });
+  const m = /^(\d+) (say|text) "(.*)"$/.exec(line);
+  if (!m) continue;
+  const event = { frame: Number(m[1]), text: m[3].replace(/\\(["\\])/g, '$1') };
+  (m[2] === 'say' ? spoken : lines).push(event);
+}
+// What the native command line held after `frames` frames.
+function lineAfter(frames) {
+  const written = lines.filter((x) => x.frame <= frames);
+  return written.length ? written[written.length - 1].text : '';
 }
 
 // The page's record of the game holds what the native game said up to this
@@ -306,6 +315,10 @@ async function onAPhone(browser, url) {
   await phoneEnter(client);
   await page.evaluate(() => Module.runPeriods(60));
   await compareScreen(page, 'searched.png', 'phone_searched.png');
+  // The field shows the game's answer, as the native command line has it.
+  const answer = await page.$eval('#prikaz', (f) => f.value);
+  if (answer !== lineAfter(173)) fail(`the text field shows "${answer}", the game's line "${lineAfter(173)}"`);
+  else console.log(`the text field shows the game's answer "${answer}"`);
   await page.screenshot({ path: join(out, 'phone_portrait.png') });
 
   // "Uložit", then the dialog: a tap on it, the name from the phone's
