@@ -1,9 +1,12 @@
-# Writes web/index.html with web/page.css and web/page.js inside it, so the
-# site is three files: the page, raketa.js and raketa.wasm.
+# Writes web/index.html with its style and its scripts (page.css, page.js,
+# layout.js) inside it, so the site is three files: the page, raketa.js and
+# raketa.wasm.
 #   cmake -DSOURCE_DIR=web -DOUTPUT=site/index.html -P inline_page.cmake
 file(READ ${SOURCE_DIR}/index.html page)
 file(READ ${SOURCE_DIR}/page.css css)
-file(READ ${SOURCE_DIR}/page.js js)
 string(REPLACE "<link rel=\"stylesheet\" href=\"page.css\">" "<style>\n${css}</style>" page "${page}")
-string(REPLACE "<script src=\"page.js\"></script>" "<script>\n${js}</script>" page "${page}")
+foreach(script page.js layout.js)
+  file(READ ${SOURCE_DIR}/${script} js)
+  string(REPLACE "<script src=\"${script}\"></script>" "<script>\n${js}</script>" page "${page}")
+endforeach()
 file(WRITE ${OUTPUT} "${page}")

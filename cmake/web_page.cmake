@@ -19,7 +19,10 @@ set(RAKETA_PAGE_JS
   ${PROJECT_SOURCE_DIR}/presentation/web/page_hooks.js
   ${PROJECT_SOURCE_DIR}/presentation/web/saves.js
   ${PROJECT_SOURCE_DIR}/presentation/web/sound.js
-  ${PROJECT_SOURCE_DIR}/presentation/web/speech.js)
+  ${PROJECT_SOURCE_DIR}/presentation/web/speech.js
+  ${PROJECT_SOURCE_DIR}/presentation/web/storage_check.js
+  ${PROJECT_SOURCE_DIR}/presentation/web/page_text.js
+  ${PROJECT_SOURCE_DIR}/presentation/web/page_controls.js)
 # (SHELL: keeps CMake from merging the repeated option names.)
 set(pre_js)
 foreach(js IN LISTS RAKETA_PAGE_JS)
@@ -29,7 +32,7 @@ target_link_options(raketa_page PRIVATE
   -sENVIRONMENT=web -sASYNCIFY=1 -sASYNCIFY_STACK_SIZE=65536
   -sALLOW_MEMORY_GROWTH=1 -sINITIAL_MEMORY=33554432
   -lidbfs.js -sFORCE_FILESYSTEM=1
-  -sEXPORTED_FUNCTIONS=_main,_malloc,_free,_raketa_web_paste
+  -sEXPORTED_FUNCTIONS=_main,_malloc,_free,_raketa_web_paste,_raketa_web_focus,_raketa_web_key,_raketa_web_field_edit
   -sEXPORTED_RUNTIME_METHODS=FS
   "SHELL:--embed-file ${RAKETA_NATIVE_GAMEDATA}/mistnosti.dat@/data/mistnosti.dat"
   "SHELL:--embed-file ${RAKETA_NATIVE_GAMEDATA}/slova.txt@/data/slova.txt"
@@ -39,10 +42,19 @@ set_property(TARGET raketa_page APPEND PROPERTY LINK_DEPENDS ${RAKETA_PAGE_JS}
   ${RAKETA_NATIVE_GAMEDATA}/mistnosti.dat ${RAKETA_NATIVE_GAMEDATA}/slova.txt)
 
 # The page itself, its style and script written into it: one file.
-set(page_parts ${PROJECT_SOURCE_DIR}/web/index.html ${PROJECT_SOURCE_DIR}/web/page.css ${PROJECT_SOURCE_DIR}/web/page.js)
+set(page_parts ${PROJECT_SOURCE_DIR}/web/index.html ${PROJECT_SOURCE_DIR}/web/page.css ${PROJECT_SOURCE_DIR}/web/page.js
+  ${PROJECT_SOURCE_DIR}/web/layout.js)
 add_custom_command(OUTPUT ${RAKETA_SITE}/index.html
   COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${PROJECT_SOURCE_DIR}/web -DOUTPUT=${RAKETA_SITE}/index.html
     -P ${PROJECT_SOURCE_DIR}/cmake/inline_page.cmake
   DEPENDS ${page_parts} ${PROJECT_SOURCE_DIR}/cmake/inline_page.cmake
   COMMENT "The page: build-web/site/index.html")
 add_custom_target(raketa_site ALL DEPENDS ${RAKETA_SITE}/index.html raketa_page)
+
+# The game in one file for opening from disk: build-web/raketa.html.
+add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/raketa.html
+  COMMAND ${CMAKE_COMMAND} -DSITE=${RAKETA_SITE} -DOUTPUT=${PROJECT_BINARY_DIR}/raketa.html
+    -P ${PROJECT_SOURCE_DIR}/cmake/single_page.cmake
+  DEPENDS ${RAKETA_SITE}/index.html raketa_page ${PROJECT_SOURCE_DIR}/cmake/single_page.cmake
+  COMMENT "The game in one file: build-web/raketa.html")
+add_custom_target(raketa_single_page ALL DEPENDS ${PROJECT_BINARY_DIR}/raketa.html)

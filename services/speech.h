@@ -17,6 +17,13 @@ class Speech {
   // The player switched speech on or off; the live game keeps the choice
   // for the next run.
   virtual void Switched(bool on) = 0;
+
+  // A listener that also shows the sentences as text (the web page's record
+  // of the game, read by screen readers) wants them whether speech is on or
+  // off.  Every sentence then comes to Shown as well, in the same order; the
+  // voice still hears only what it says while speech is on.
+  virtual bool ShowsText() const { return false; }
+  virtual void Shown(const std::string& /*utf8*/) {}
 };
 
 }  // namespace raketa

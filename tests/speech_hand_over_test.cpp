@@ -108,5 +108,55 @@ TEST_F(SpeechHandOver, SpeechOffSaysNothingAndTheSwitchIsRemembered) {
   EXPECT_EQ(voice.switched, (std::vector<bool>{false, true}));
 }
 
+// The web page shows every sentence as text, for a screen reader too,
+// whether its voice speaks or not.
+class ShowingSpeech : public HeardSpeech {
+ public:
+  bool ShowsText() const override { return true; }
+  void Shown(const std::string& utf8) override { shown.push_back(utf8); }
+  std::vector<std::string> shown;
+};
+
+TEST(SpeechShownAsText, EverySentenceIsShownTheVoiceSaysOnlyWhatItIsOnFor) {
+  Rig rig;
+  ShowingSpeech page;
+  rig.services.speech = &page;
+  rig.StartPlay();
+  rig.g.SpeechOn = false;
+  auto frame = [&](auto asks) {
+    page.heard.clear();
+    page.shown.clear();
+    SpeechFrame(rig.g);
+    asks(rig.g);
+    EndSpeechFrame(rig.g);
+  };
+  // Off: shown with the same rules (a replaced answer dropped, a repeat
+  // once), never said.
+  frame([](Game& g) {
+    SayAtOnce(g, "mistnost");
+    SayAnswer(g, "raketa se zritila");
+    SayAnswer(g, "jsi mrtvy");
+    SayInventory(g);
+  });
+  EXPECT_TRUE(page.heard.empty());
+  EXPECT_EQ(page.shown, (std::vector<std::string>{"mistnost", "jsi mrtvy", "Sebou neseš: nic."}));
+  frame([](Game& g) { SayAnswer(g, "jsi mrtvy"); });
+  EXPECT_TRUE(page.shown.empty());
+  // Switched on: said and shown alike; switched off: the last words are
+  // said, what follows only shown.
+  frame([](Game& g) {
+    SwitchSpeech(g);
+    Say(g, "dalsi");
+  });
+  EXPECT_EQ(page.heard, (std::vector<Heard>{{false, "řeč zapnuta"}, {false, "dalsi"}}));
+  EXPECT_EQ(page.shown, (std::vector<std::string>{"řeč zapnuta", "dalsi"}));
+  frame([](Game& g) {
+    SwitchSpeech(g);
+    Say(g, "potichu");
+  });
+  EXPECT_EQ(page.heard, (std::vector<Heard>{{true, "řeč vypnuta"}}));
+  EXPECT_EQ(page.shown, (std::vector<std::string>{"řeč vypnuta", "potichu"}));
+}
+
 }  // namespace
 }  // namespace raketa::test

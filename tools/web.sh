@@ -2,6 +2,8 @@
 # The game as a web page, built with Debian's Emscripten into build-web/:
 #   build-web/site/   the page (index.html, raketa.js, raketa.wasm), to be
 #                     served by any static web server
+#   build-web/raketa.html
+#                     the whole game in one file, to be opened from disk
 #   build-web/node/raketa.js
 #                     the same game for node over the host's files:
 #                     node build-web/node/raketa.js --replay SCRIPT
@@ -59,4 +61,9 @@ cp -r build/gamedata/. "$reference/"
 for steps in save_steps load_steps; do
   (cd "$reference" && ../../../build/raketa --replay "../../../tests/web/$steps.replay" >"$steps.trace")
 done
-node tools/web_test/play_page.mjs build-web/site "$reference" build-web/test/page
+# The same first visit with speech on: what the game says is what the page
+# must show as its record of the game and tell screen readers.
+spoken=build-web/test/spoken
+mkdir -p "$spoken" && cp -r build/gamedata/. "$spoken/"
+(cd "$spoken" && ../../../build/raketa --speak --replay ../../../tests/web/save_steps.replay >save_steps.trace)
+node tools/web_test/play_page.mjs build-web/site "$reference" build-web/test/page "$spoken/save_steps.trace" build-web/raketa.html

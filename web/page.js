@@ -1,6 +1,6 @@
-// The page around the game: the canvas scaled to the window (4:3, black
-// bars, crisp on HiDPI screens), full screen, saved games to and from the
-// player's disk, and a warning before a running game is closed.
+// The page around the game: full screen, saved games to and from the
+// player's disk, and a warning before a running game is closed.  Where the
+// picture goes and how big it is: layout.js.
 "use strict";
 (function () {
   const game = document.getElementById("hra");
@@ -11,23 +11,17 @@
 
   function tell(text) { message.textContent = text; }
 
-  // The largest size that fits, counted in the screen's own pixels: when
-  // the game is enlarged its pixels stay sharp instead of blurred.
-  function fit() {
-    const ratio = window.devicePixelRatio || 1;
-    const box = game.getBoundingClientRect();
-    const scale = Math.min((box.width * ratio) / 1024, (box.height * ratio) / 768);
-    if (!(scale > 0)) return;
-    canvas.style.width = Math.floor((1024 * scale) / ratio) + "px";
-    canvas.style.height = Math.floor((768 * scale) / ratio) + "px";
-    canvas.classList.toggle("ostre", scale >= 1);
+  // This page needs a web server: opened from disk, the browser does not let
+  // it read raketa.wasm.  The game in one file, raketa.html, plays from disk.
+  const fromDisk = location.protocol === "file:" && !document.documentElement.hasAttribute("data-jeden-soubor");
+  function servedFromDiskOnly() {
+    const text = "Z disku se tahle stránka nespustí: prohlížeč jí nedovolí načíst soubor raketa.wasm. " +
+                 "Z disku otevři soubor raketa.html, který nese celou hru v jednom souboru. " +
+                 "Tuhle stránku je třeba otevřít přes webový server.";
+    const loading = document.getElementById("nacitani");
+    if (loading) loading.textContent = text;
+    tell(text);
   }
-  // The game's area changes with the window, full screen, and the page's
-  // own lines above it (a message, the list of saved games).
-  if (window.ResizeObserver) new ResizeObserver(fit).observe(game);
-  window.addEventListener("resize", fit);
-  document.addEventListener("fullscreenchange", fit);
-  fit();
 
   function toggleFullScreen() {
     if (document.fullscreenElement) {
@@ -38,8 +32,6 @@
     canvas.focus();
   }
   document.getElementById("cela-obrazovka").addEventListener("click", toggleFullScreen);
-  // A click anywhere on the game gives it the keyboard back.
-  game.addEventListener("pointerdown", function () { setTimeout(function () { canvas.focus(); }, 0); });
 
   // --- saved games between the browser and the disk ---
   function savedGames(folder) {
@@ -71,7 +63,7 @@
     ul.textContent = "";
     const games = savedGames(SAVES);
     if (games.length === 0) {
-      tell("Zatím tu není žádná uložená hra (ve hře se ukládá klávesou F3).");
+      tell("Zatím tu není žádná uložená hra. Ve hře ukládáš klávesou F3 nebo tlačítkem Uložit.");
       list.hidden = true;
       canvas.focus();
       return;
@@ -102,7 +94,7 @@
       Module.FS.writeFile(SAVES + "/" + name, new Uint8Array(buffer));
       return Module.savesSynced();
     }).then(function () {
-      tell("Hra „" + name + "“ je mezi uloženými hrami: ve hře ji nahrajete klávesou F2.");
+      tell("Hra „" + name + "“ je mezi uloženými hrami. Ve hře ji nahraješ klávesou F2 nebo tlačítkem Nahrát.");
       canvas.focus();
     }).catch(function () {
       tell("Soubor se nepodařilo nahrát.");
@@ -123,15 +115,21 @@
     raketaToggleFullScreen: toggleFullScreen,
     raketaOnFirstFrame: function () { document.getElementById("nacitani").remove(); },
     raketaOnGameOver: function () {
-      tell("Hra skončila. Novou hru začnete znovunačtením stránky.");
+      tell("Hra skončila. Novou hru začneš, když stránku načteš znovu.");
+    },
+    raketaOnStorageRefused: function () {
+      tell("Prohlížeč stránce nedovolil nic ukládat: uložené hry vydrží jen do zavření stránky. " +
+           "Chceš-li si hru nechat, stáhni ji tlačítkem „Stáhnout uloženou hru“.");
     },
     printErr: function (text) { console.warn(text); },
     onAbort: function () {
       const loading = document.getElementById("nacitani");
+      if (fromDisk) return;
       if (loading) loading.textContent = "Hru se nepodařilo spustit.";
-      tell("Hra se zastavila chybou; znovunačtení stránky ji spustí znovu.");
+      tell("Hra se zastavila chybou. Když stránku načteš znovu, hra se spustí znovu.");
       Module.raketaRunning = false;
     },
   };
   canvas.focus();
+  if (fromDisk) servedFromDiskOnly();
 })();

@@ -19,8 +19,12 @@ bool Remembered(const std::vector<std::string>& said, const std::string& text) {
   return std::find(said.begin(), said.end(), text) != said.end();
 }
 
+// Whether anybody hears the sentences: the voice, or a listener that
+// shows them as text with speech off too.
+bool Heard(const Game& g) { return g.io.speech != nullptr && (g.SpeechOn || g.io.speech->ShowsText()); }
+
 void Hand(Game& g, const std::string& cp1250, Way way) {
-  if (!g.SpeechOn || g.io.speech == nullptr) return;
+  if (!Heard(g)) return;
   const std::string spoken = SpokenForm(Cp1250ToUtf8(cp1250));
   if (spoken.empty()) return;
   SpeechMemory& m = g.Spoken;
@@ -33,8 +37,12 @@ void Hand(Game& g, const std::string& cp1250, Way way) {
   if (!Remembered(m.thisFrame, spoken)) m.thisFrame.push_back(spoken);
   if (repeated && (way == Way::Queue || way == Way::Answer)) return;
   if (way == Way::AtOnce) m.cutOff = true;
-  if (way == Way::Answer && m.answerLast && !m.waiting.empty()) m.waiting.pop_back();
+  if (way == Way::Answer && m.answerLast && !m.waiting.empty()) {
+    m.waiting.pop_back();
+    m.voiced.pop_back();
+  }
   m.waiting.push_back(spoken);
+  m.voiced.push_back(g.SpeechOn);
   m.answerLast = way == Way::Answer;
 }
 
@@ -134,12 +142,18 @@ void HandOverSpeech(Game& g) {
   SpeechMemory& m = g.Spoken;
   if (m.waiting.empty()) return;
   std::vector<std::string> waiting;
+  std::vector<bool> voiced;
   waiting.swap(m.waiting);
+  voiced.swap(m.voiced);
   const bool cut = m.cutOff;
   m.cutOff = false;
   m.answerLast = false;
   if (g.io.speech == nullptr) return;
+  // Only the first sentence may cut off; one the voice does not say (asked
+  // while speech was off) cuts off nothing.
   for (std::size_t i = 0; i < waiting.size(); ++i) {
+    if (g.io.speech->ShowsText()) g.io.speech->Shown(waiting[i]);
+    if (!voiced[i]) continue;
     if (i == 0 && cut) {
       g.io.speech->Interrupt(waiting[i]);
     } else {
@@ -161,7 +175,7 @@ void SayRoomText(Game& g) {
 }
 
 void SayRoomContents(Game& g) {
-  if (!g.SpeechOn) return;
+  if (!Heard(g)) return;
   TRoom& room = g.World.Current();
   std::string said;
   for (const TFixture& fx : room.Fixtures) {
@@ -194,7 +208,7 @@ void SayRoomContents(Game& g) {
 }
 
 void SayInventory(Game& g) {
-  if (!g.SpeechOn) return;
+  if (!Heard(g)) return;
   Say(g, W("Sebou neseš: ") + ItemList(Carried(g.World)) + ".");
 }
 

@@ -20,6 +20,7 @@ struct SpeechMemory {
   std::vector<std::string> thisFrame;
   std::vector<std::string> lastFrame;
   std::vector<std::string> waiting;  // this frame's, not yet handed over
+  std::vector<bool> voiced;          // for each waiting: asked while speech was on
   bool cutOff = false;               // a new room text among them
   bool answerLast = false;           // the last one waiting is an answer
   bool roomTextSaid = false;  // the open room text went to speech

@@ -62,10 +62,19 @@ bool OneCharacter(std::string_view key) {
   return n != 0 && n == key.size() && cp >= 32 && cp != 127;
 }
 
+// The browser's keys for moving between pages, tabs and the page's
+// controls: the game hears nothing of them.
+bool BrowsersOwn(const BrowserKeyEvent& e) {
+  if (e.key == "Tab" && e.shift && !e.ctrl && !e.alt) return true;
+  if (e.alt && !e.ctrl && (e.key == "ArrowLeft" || e.key == "ArrowRight" || e.key == "Home")) return true;
+  return e.ctrl && !e.alt && (e.key == "PageUp" || e.key == "PageDown");
+}
+
 }  // namespace
 
 KeyMeaning ReadKeyDown(const BrowserKeyEvent& e) {
   KeyMeaning m;
+  if (BrowsersOwn(e)) return m;
   const bool enter = e.key == "Enter";
   if ((e.key == "F11" && !e.ctrl && !e.alt) || (enter && e.alt && !e.ctrl)) {
     m.page = PageKey::ToggleFullScreen;

@@ -4,6 +4,9 @@
 // lies: "KeyA", "NumpadEnter").  The game's keys are kept from the browser,
 // so F5 does not reload the page, F1 does not open help, F3 does not open
 // search, Tab does not move the focus and Backspace does not go back.
+// The browser keeps its own ways through pages and tabs: Shift+Tab leaves
+// the game for the page's buttons, Alt+Left and Alt+Right go back and
+// forward, Alt+Home goes home, Ctrl+PgUp and Ctrl+PgDn change tabs.
 #pragma once
 
 #include <string>
@@ -19,6 +22,7 @@ struct BrowserKeyEvent {
   bool ctrl = false;
   bool alt = false;
   bool meta = false;
+  bool shift = false;
 };
 
 // Editing keys of the command line.

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <memory>
 #include <stdexcept>
+#include <string>
 
 #include "presentation/boxes/box_application.h"
 #include "presentation/boxes/file_dialogs.h"
@@ -18,6 +19,8 @@
 #include "presentation/render/kept_picture.h"
 #include "presentation/render/software_surface.h"
 #include "presentation/web/canvas_output.h"
+#include "presentation/web/field_edit.h"
+#include "presentation/web/field_mirror.h"
 #include "presentation/web/save_folder_watch.h"
 #include "presentation/web/tick_schedule.h"
 #include "presentation/web/web_boxes.h"
@@ -40,11 +43,15 @@ EM_JS(void, raketa_first_frame_shown, (), { Module.raketaHooks.firstFrameShown()
 
 EM_JS(void, raketa_game_over, (), { Module.raketaHooks.gameOver(); });
 
+// The page's buttons name what Esc does now (page_controls.js).
+EM_JS(void, raketa_step_shown, (const char* step), { Module.raketaControls.step(UTF8ToString(step)); });
+
 namespace raketa {
 
 namespace {
 
 constexpr const char* kCanvas = "#hra-platno";
+constexpr const char* kField = "#prikaz";  // the command line's text field for touch screens
 constexpr int kIdleMs = 10;  // the test's clock: how often the loop looks for work
 
 class WebGame {
@@ -52,7 +59,7 @@ class WebGame {
   WebGame(FontSet& fonts, const Catalogue& catalogue, const WebOptions& opts)
       : surface_(catalogue, fonts),
         screen_(canvas_, surface_, edit_, fonts),
-        input_(kCanvas),
+        input_(kCanvas, kField),
         sound_(catalogue),
         boxes_(screen_, input_, [this](const PageEvent& e) { Handle(e); }),
         app_(boxes_),
@@ -63,14 +70,17 @@ class WebGame {
     surface_.OnPresent = [this] { screen_.NotePresent(); };
     services_.speech = &speech_;
     speech_.OnSettingWritten = [this] { saves_.Look(); };
-    boxes_.OnClosed = [this] { saves_.Look(); };
-    dialogs_.SpeakThrough(speech_, [this] { return game_->SpeechOn(); });
+    boxes_.OnClosed = [this] {
+      saves_.Look();
+      field_.Forget();
+    };
     game_->SetSpeechOn(ReadSpeechSetting().value_or(false));
     edit_.OnKeyPress = [this](char k) { game_->KeyPress(k); };
+    ConnectPageText();
   }
 
   void Run() {
-    focused_ = WebInput::CanvasHasFocus();
+    focused_ = WebInput::GameHasFocus();
     visible_ = WebInput::PageVisible();
     surface_.SetCanDraw(visible_);
     screen_.Redraw();
@@ -92,6 +102,7 @@ class WebGame {
     bool shown = false;
     while (!app_.Closing()) {
       screen_.Refresh();
+      ShowPageText();
       // Always a sleep, however short: only then does the browser deliver
       // the player's keys and draw the canvas.
       const double wait = clock.NextDue(Framing()) - emscripten_get_now();
@@ -125,6 +136,7 @@ class WebGame {
         for (int t = 0; t < 4; ++t) game_->PanelTick();
       }
       screen_.Refresh();
+      ShowPageText();
       if (periods > 0) raketa_periods_run();
       emscripten_sleep(kIdleMs);
     }
@@ -158,6 +170,11 @@ class WebGame {
       case PageEvent::Kind::Paste:
         for (char c : PastedCp1250(e.text)) edit_.TypeChar(static_cast<unsigned char>(c));
         break;
+      case PageEvent::Kind::Field:
+        keyed_ = true;
+        EditLine(edit_, e.edit);
+        field_.Forget();  // the field shows the line as the game took it
+        break;
       case PageEvent::Kind::Focus:
         focused_ = e.on;
         if (!focused_) keys_.ReleaseAll();
@@ -168,6 +185,33 @@ class WebGame {
         surface_.SetCanDraw(visible_);
         if (visible_) screen_.Redraw();
         break;
+    }
+  }
+
+  // --- the page's text beside the canvas: the text field, the buttons ---
+
+  // Dialogs tell screen readers what they show whether speech is on or not;
+  // the text field is empty for the dialog's typing while one is open.
+  void ConnectPageText() {
+    dialogs_.speak = [this](const std::string& utf8, bool cutOff) {
+      speech_.Announce(utf8);
+      if (!game_->SpeechOn()) return;
+      if (cutOff) {
+        speech_.Interrupt(utf8);
+      } else {
+        speech_.Say(utf8);
+      }
+    };
+    boxes_.OnOpened = [this] { field_.ShowEmpty(); };
+  }
+
+  // The text field follows the command line; the buttons follow the step.
+  void ShowPageText() {
+    field_.Show(edit_);
+    const std::string step = game_->StepName();
+    if (step != step_) {
+      step_ = step;
+      raketa_step_shown(step_.c_str());
     }
   }
 
@@ -185,6 +229,8 @@ class WebGame {
   Services services_;
   std::unique_ptr<GameRunner> game_;
   SaveFolderWatch saves_;
+  FieldMirror field_;
+  std::string step_;
   bool focused_ = false;
   bool visible_ = true;
   bool keyed_ = false;

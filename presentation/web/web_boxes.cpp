@@ -17,6 +17,7 @@ constexpr int kWaitMs = 10;  // between looks at the queue: quick enough for typ
 void WebBoxes::ShowModal(const std::vector<std::uint16_t>& rgb565) {
   screen_.ShowModal(rgb565);
   raketa_box_opened(1);
+  if (OnOpened) OnOpened();
 }
 
 void WebBoxes::EndModal() {
@@ -33,6 +34,12 @@ BoxEvent WebBoxes::WaitBoxEvent() {
           if (std::optional<BoxEvent> heard = BoxEventOf(e->key)) return *heard;
           break;
         case PageEvent::Kind::Paste: return BoxEvent::Pasted(e->text);
+        case PageEvent::Kind::Field:
+          if (std::optional<BoxEvent> heard = NextBoxEvent(e->edit)) {
+            input_.PutBack(std::move(*e));
+            return *heard;
+          }
+          break;
         default: elsewhere_(*e); break;
       }
     }

@@ -24,7 +24,9 @@ class WebBoxes : public BoxHost {
   FontSet& Fonts() override { return screen_.Fonts(); }
   BoxEvent WaitBoxEvent() override;
 
-  // Told when a box closes (a save may have been written).
+  // Told when a box opens, and when it closes (a save may have been
+  // written).
+  std::function<void()> OnOpened;
   std::function<void()> OnClosed;
 
  private:

@@ -1,6 +1,7 @@
-// The page's events for the game: keys pressed on the game's canvas, keys
-// let go, pasted text, the canvas gaining and losing the keyboard, the page
-// shown and hidden.  The browser calls in between the game's sleeps; the
+// The page's events for the game: keys pressed on the game's canvas or its
+// text field, keys let go, pasted text, the field's edits, the page's own
+// buttons for keys a phone lacks (as those keys), the game gaining and
+// losing the keyboard, the page shown and hidden.  The browser calls in between the game's sleeps; the
 // events wait in a queue until the game's loop (or an open box) takes them.
 #pragma once
 
@@ -10,37 +11,74 @@
 #include <utility>
 
 #include "presentation/web/browser_keys.h"
+#include "presentation/web/field_edit.h"
 
 namespace raketa {
 
 struct PageEvent {
-  enum class Kind { KeyDown, KeyUp, Paste, Focus, Visible };
+  enum class Kind { KeyDown, KeyUp, Paste, Focus, Visible, Field };
   Kind kind = Kind::KeyDown;
   KeyMeaning key;    // KeyDown
   int vk = 0;        // KeyUp
   std::string text;  // Paste, UTF-8
   bool on = false;   // Focus, Visible
+  FieldEdit edit;    // Field
 
-  static PageEvent Down(KeyMeaning m) { return {Kind::KeyDown, std::move(m), 0, {}, false}; }
-  static PageEvent Up(int vk) { return {Kind::KeyUp, {}, vk, {}, false}; }
-  static PageEvent Pasted(std::string utf8) { return {Kind::Paste, {}, 0, std::move(utf8), false}; }
-  static PageEvent Focused(bool on) { return {Kind::Focus, {}, 0, {}, on}; }
-  static PageEvent Shown(bool on) { return {Kind::Visible, {}, 0, {}, on}; }
+  static PageEvent Down(KeyMeaning m) {
+    PageEvent e;
+    e.key = std::move(m);
+    return e;
+  }
+  static PageEvent Up(int vk) {
+    PageEvent e;
+    e.kind = Kind::KeyUp;
+    e.vk = vk;
+    return e;
+  }
+  static PageEvent Pasted(std::string utf8) {
+    PageEvent e;
+    e.kind = Kind::Paste;
+    e.text = std::move(utf8);
+    return e;
+  }
+  static PageEvent Focused(bool on) {
+    PageEvent e;
+    e.kind = Kind::Focus;
+    e.on = on;
+    return e;
+  }
+  static PageEvent Shown(bool on) {
+    PageEvent e;
+    e.kind = Kind::Visible;
+    e.on = on;
+    return e;
+  }
+  static PageEvent Edited(FieldEdit edit) {
+    PageEvent e;
+    e.kind = Kind::Field;
+    e.edit = std::move(edit);
+    return e;
+  }
 };
 
 class WebInput {
  public:
-  // Listens on the canvas `canvasSelector` ("#hra-platno") and the page.
-  explicit WebInput(const char* canvasSelector);
+  // Listens on the canvas `canvasSelector` ("#hra-platno"), the text field
+  // `fieldSelector` ("#prikaz") and the page.
+  WebInput(const char* canvasSelector, const char* fieldSelector);
   ~WebInput();
   WebInput(const WebInput&) = delete;
   WebInput& operator=(const WebInput&) = delete;
 
   std::optional<PageEvent> Next();
   void Push(PageEvent e) { queue_.push_back(std::move(e)); }
+  // Back to the head of the queue: what is left of an event taken in parts.
+  void PutBack(PageEvent e) { queue_.push_front(std::move(e)); }
 
   // Where things stand when the game starts.
-  static bool CanvasHasFocus();
+  // Whether the game has the keyboard: its canvas, its text field or one of
+  // its buttons has the focus (page_controls.js decides).
+  static bool GameHasFocus();
   static bool PageVisible();
 
  private:

@@ -21,6 +21,7 @@ struct Case {
 BrowserKeyEvent Plain(std::string_view key, std::string_view code) { return {key, code}; }
 BrowserKeyEvent Ctrl(std::string_view key, std::string_view code) { return {key, code, true, false, false}; }
 BrowserKeyEvent Alt(std::string_view key, std::string_view code) { return {key, code, false, true, false}; }
+BrowserKeyEvent Shift(std::string_view key, std::string_view code) { return {key, code, false, false, false, true}; }
 BrowserKeyEvent AltGr(std::string_view key, std::string_view code) { return {key, code, true, true, false}; }
 
 TEST(BrowserKeys, WhatEachKeyMeans) {
@@ -35,7 +36,13 @@ TEST(BrowserKeys, WhatEachKeyMeans) {
       {Plain("Tab", "Tab"), 9, L::None, B::Tab, P::None, "", true, "Tab must not move the focus"},
       {Plain("ArrowUp", "ArrowUp"), 38, L::None, B::Up, P::None, "", true, "Up recalls a command"},
       {Plain("ArrowLeft", "ArrowLeft"), 37, L::Left, B::Other, P::None, "", true, "Left moves the caret"},
-      {Alt("ArrowLeft", "ArrowLeft"), 37, L::Left, B::Other, P::None, "", true, "Alt+Left must not go back"},
+      {Alt("ArrowLeft", "ArrowLeft"), 0, L::None, B::Other, P::None, "", false, "Alt+Left goes back a page"},
+      {Alt("ArrowRight", "ArrowRight"), 0, L::None, B::Other, P::None, "", false, "Alt+Right goes forward"},
+      {Alt("Home", "Home"), 0, L::None, B::Other, P::None, "", false, "Alt+Home opens the home page"},
+      {Shift("Tab", "Tab"), 0, L::None, B::Other, P::None, "", false, "Shift+Tab leaves for the page's buttons"},
+      {Ctrl("PageUp", "PageUp"), 0, L::None, B::Other, P::None, "", false, "Ctrl+PgUp changes tabs"},
+      {Ctrl("PageDown", "PageDown"), 0, L::None, B::Other, P::None, "", false, "Ctrl+PgDn changes tabs"},
+      {Shift("Enter", "Enter"), 13, L::Enter, B::Enter, P::None, "", true, "Shift+Enter is still Enter"},
       {Plain("Home", "Home"), 36, L::Home, B::Home, P::None, "", true, "Home"},
       {Plain("Delete", "Delete"), 46, L::Delete, B::Other, P::None, "", true, "Delete"},
       {Plain("PageDown", "PageDown"), 0, L::None, B::PageDown, P::None, "", true, "Page Down in a dialog's list"},
