@@ -10,6 +10,20 @@
   const SAVES = "/saves";
 
   function tell(text) { message.textContent = text; }
+  // A passing remark goes after a few seconds, or with the next key.
+  let remarkTimer = 0;
+  function remark(text) {
+    tell(text);
+    clearTimeout(remarkTimer);
+    remarkTimer = setTimeout(function () { if (message.textContent === text) tell(""); }, 6000);
+  }
+  canvas.addEventListener("keydown", function () {
+    if (remarkTimer) {
+      clearTimeout(remarkTimer);
+      remarkTimer = 0;
+      tell("");
+    }
+  });
 
   // The largest size that fits, counted in the screen's own pixels: when
   // the game is enlarged its pixels stay sharp instead of blurred.
@@ -100,9 +114,11 @@
     const name = file.name.replace(/[\/\\]/g, "_").replace(/^\.+/, "");
     file.arrayBuffer().then(function (buffer) {
       Module.FS.writeFile(SAVES + "/" + name, new Uint8Array(buffer));
+      // An open F2 dialog lists it at once.
+      if (Module._raketa_web_saves_changed) Module._raketa_web_saves_changed();
       return Module.savesSynced();
     }).then(function () {
-      tell("Hra „" + name + "“ je mezi uloženými hrami: ve hře ji nahrajete klávesou F2.");
+      remark("Hra „" + name + "“ je mezi uloženými hrami: ve hře ji nahrajete klávesou F2.");
       canvas.focus();
     }).catch(function () {
       tell("Soubor se nepodařilo nahrát.");
@@ -118,13 +134,25 @@
     e.returnValue = "";
   });
 
+  // F10 ended the game: the page says so and offers another.
+  function gameEnded() {
+    clearTimeout(remarkTimer);
+    tell("Hra skončila. ");
+    const again = document.createElement("button");
+    again.type = "button";
+    again.id = "hrat-znovu";
+    again.textContent = "Hrát znovu";
+    again.addEventListener("click", function () { location.reload(); });
+    message.appendChild(again);
+    canvas.classList.add("skoncila");
+    again.focus();
+  }
+
   window.Module = {
     canvas: canvas,
     raketaToggleFullScreen: toggleFullScreen,
     raketaOnFirstFrame: function () { document.getElementById("nacitani").remove(); },
-    raketaOnGameOver: function () {
-      tell("Hra skončila. Novou hru začnete znovunačtením stránky.");
-    },
+    raketaOnGameOver: gameEnded,
     printErr: function (text) { console.warn(text); },
     onAbort: function () {
       const loading = document.getElementById("nacitani");

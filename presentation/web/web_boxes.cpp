@@ -33,6 +33,7 @@ BoxEvent WebBoxes::WaitBoxEvent() {
           if (std::optional<BoxEvent> heard = BoxEventOf(e->key)) return *heard;
           break;
         case PageEvent::Kind::Paste: return BoxEvent::Pasted(e->text);
+        case PageEvent::Kind::SavesChanged: return BoxEvent::FolderNews();
         default: elsewhere_(*e); break;
       }
     }

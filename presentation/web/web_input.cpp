@@ -62,6 +62,11 @@ extern "C" EMSCRIPTEN_KEEPALIVE void raketa_web_paste(const char* utf8) {
   if (listening != nullptr) listening->Push(PageEvent::Pasted(utf8));
 }
 
+// Called by the page when it put a saved game into the save folder.
+extern "C" EMSCRIPTEN_KEEPALIVE void raketa_web_saves_changed() {
+  if (listening != nullptr) listening->Push(PageEvent::SavesNews());
+}
+
 WebInput::WebInput(const char* canvas) {
   listening = this;
   emscripten_set_keydown_callback(canvas, this, EM_TRUE, OnKeyDown);

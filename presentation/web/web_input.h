@@ -14,7 +14,7 @@
 namespace raketa {
 
 struct PageEvent {
-  enum class Kind { KeyDown, KeyUp, Paste, Focus, Visible };
+  enum class Kind { KeyDown, KeyUp, Paste, Focus, Visible, SavesChanged };
   Kind kind = Kind::KeyDown;
   KeyMeaning key;    // KeyDown
   int vk = 0;        // KeyUp
@@ -26,6 +26,7 @@ struct PageEvent {
   static PageEvent Pasted(std::string utf8) { return {Kind::Paste, {}, 0, std::move(utf8), false}; }
   static PageEvent Focused(bool on) { return {Kind::Focus, {}, 0, {}, on}; }
   static PageEvent Shown(bool on) { return {Kind::Visible, {}, 0, {}, on}; }
+  static PageEvent SavesNews() { return {Kind::SavesChanged, {}, 0, {}, false}; }
 };
 
 class WebInput {
