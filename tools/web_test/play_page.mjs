@@ -248,4 +248,4 @@ if (failures) {
   console.error(`${failures} check(s) failed; the page's screenshots are in ${out}`);
   process.exit(1);
 }
-console.log(`the page played both visits as the native game does; its screenshots are in ${out}`);
+console.log(`the page played every visit as the native game does; its screenshots are in ${out}`);
