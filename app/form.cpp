@@ -1,5 +1,6 @@
 // The main window: start-up, the frame procedure that picks one game state
 // per frame, and the key-press event of the command line.
+#include "app/autosave.h"
 #include "app/comfort_keys.h"
 #include "app/hlavni.h"
 #include "app/sent_lines.h"
@@ -31,6 +32,7 @@ void MainWindow::FormCreate() {
   }
   g.TextCursorX = 10;
   g.TextCursorY = 400;
+  g.KeptGameWaiting = KeptGameWaits();
   HandOverSpeech(g);
 }
 

@@ -1,5 +1,6 @@
 // The function keys of play: new game, load and save through the dialogs,
 // pause, end, sound, quick save and quick load.
+#include "app/autosave.h"
 #include "app/hlavni.h"
 
 namespace raketa {
@@ -8,26 +9,49 @@ namespace {
 void NoFileName(Game& g) {
   g.InputCooldown = 5;
   g.Answer(W("Neni zadané žádné jméno souboru.."));
+  // Replaced by the next key, as every other answer is.
+  g.ClearInputOnKey = true;
   g.Cue(Cue::chyba);
 }
 }  // namespace
 
-void LoadAndEnter(Game& g, const std::string& path, const LoadEntry& how) {
-  ReadWorld(g, path);
+namespace {
+// The loaded world entered as on arrival; `fromFile` when the world file is
+// still open and must be closed.
+void EnterWorld(Game& g, const LoadEntry& how, bool fromFile) {
   PhaseFromWorld(g);
-  if (how.remember) g.SaveFileName = path;
+  g.LastHealthLoss = HealthLoss::None;
   if (how.leaveGameOver) g.GameOver = false;
   if (how.leaveDeparture) g.DepartureScreen = false;
   // A missing room text stops the text, not the load.
   WholeStep([&] { GoToRoom(g, g.World.CurrentRoom); },
             [&] {
               if (how.cooldown) g.InputCooldown = 5;
-              CloseWorldFile(g);
+              if (fromFile) CloseWorldFile(g);
               if (how.narrate) {
                 g.CommandHandled = false;
                 g.NarrationPending = true;
               }
             });
+}
+}  // namespace
+
+void EnterLoadedWorld(Game& g, const LoadEntry& how) {
+  // Going back after a death stays inside the game that was loaded.
+  g.Copies.Clear();
+  EnterWorld(g, how, true);
+}
+
+void LoadAndEnter(Game& g, const std::string& path, const LoadEntry& how) {
+  ReadWorld(g, path);
+  if (how.remember) g.SaveFileName = path;
+  EnterLoadedWorld(g, how);
+}
+
+bool GoBackAfterDeath(Game& g) {
+  if (!g.Copies.Back(g.World)) return false;
+  EnterWorld(g, {.leaveGameOver = true, .cooldown = true, .narrate = true}, false);
+  return true;
 }
 
 void LoadGameDialog(Game& g) {
@@ -43,6 +67,7 @@ void SaveGameDialog(Game& g) {
   g.SaveFileName = path;
   g.InputCooldown = 5;
   g.Answer(W("Ok uloženo.."));
+  g.ClearInputOnKey = true;
   g.Cue(Cue::ok);
 }
 
@@ -84,6 +109,7 @@ bool QuickLoad(Game& g) {
 bool FunctionKeys(Game& g) {
   KeyPoll& keys = g.io.keys;
   if (keys.KeyDown(vk::F1)) {
+    KeepBeforeNewGame(g);
     g.LandingCountdown = 100;
     g.LandingScreen = true;
     return true;
@@ -95,7 +121,10 @@ bool FunctionKeys(Game& g) {
     PauseStep(g);
     return true;
   }
-  if (keys.KeyDown(vk::F10)) g.io.app.Close();
+  if (keys.KeyDown(vk::F10)) {
+    KeepOnLeaving(g);
+    g.io.app.Close();
+  }
   if (keys.KeyDown(vk::F5) && ToggleSound(g)) return true;
   if (keys.KeyDown(vk::F6) && g.QuickFileCooldown == 0 && QuickSave(g)) return true;
   if (keys.KeyDown(vk::F7) && g.QuickFileCooldown == 0 && QuickLoad(g)) return true;

@@ -20,6 +20,7 @@ class FormRunner final : public GameRunner {
   void KeyPress(char key) override { form_.keypress(key); }
   bool FramesRun() const override { return form_.FrameTimerEnabled(); }
   void Finish() override { form_.DXDrawFinalize(); }
+  std::string KeepForLater() override;
 
   bool SpeechOn() const override { return form_.game.SpeechOn; }
   void SetSpeechOn(bool on) override { form_.game.SpeechOn = on; }

@@ -44,6 +44,10 @@ void LandingStep(Game& g);
 void PauseStep(Game& g);
 void GameOverStep(Game& g);
 void DepartureStep(Game& g);
+// The intro ends towards the landing screen and a new game.
+void EndIntro(Game& g);
+// The game-over screen's own lines: why the game ended and what to press.
+void ShowEndLines(Game& g);
 
 // --- play ---
 void DispatchCommand(Game& g);
@@ -63,6 +67,12 @@ struct LoadEntry {
   bool narrate = false;         // the room's text shows at once
 };
 void LoadAndEnter(Game& g, const std::string& path, const LoadEntry& how);
+// The same after the world was read (the world file still open).
+void EnterLoadedWorld(Game& g, const LoadEntry& how);
+// Backspace on the game-over screen: the world as it was about 30 s of play
+// before the end, its room entered as a load enters it.  False when there
+// is nothing to go back to.
+bool GoBackAfterDeath(Game& g);
 void SaveGameDialog(Game& g);
 // True when it turned the sound off (the frame ends).
 bool ToggleSound(Game& g);

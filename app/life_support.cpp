@@ -20,15 +20,24 @@ void LifeSupportTick(Game& g) {
     g.GameOver = true;  // the player died
     g.Cue(Cue::mrtvy);
   }
+  // What hurt first in this frame is what a death is told by: the fumes
+  // and the vacuum starve the player too.
+  HealthLoss loss = HealthLoss::None;
   if (w.CurrentRoom == kLeakRoom && !w.SuitWorn) {
     w.Health = ExtendedDifference(w.Health, amount::k1);
     w.Nourishment = ExtendedDifference(w.Nourishment, amount::k1);
+    loss = HealthLoss::Fumes;
   }
   if (w.Current().Outside != 0 && !w.SuitWorn && w.CurrentRoom != kShelterRoom) {
     w.Health = ExtendedDifference(w.Health, amount::k1);
     w.Nourishment = ExtendedDifference(w.Nourishment, amount::k1);
+    if (loss == HealthLoss::None) loss = HealthLoss::Vacuum;
   }
-  if (w.Nourishment < 2) w.Health = ExtendedDifference(w.Health, amount::k1);
+  if (w.Nourishment < 2) {
+    w.Health = ExtendedDifference(w.Health, amount::k1);
+    if (loss == HealthLoss::None) loss = HealthLoss::Hunger;
+  }
+  if (loss != HealthLoss::None) g.LastHealthLoss = loss;
   if (!w.ValveClosed && !w.GaugeReplaced) w.Fuel = ExtendedDifference(w.Fuel, amount::k0_005);
   if (!w.CablesRepaired) w.CellCharge = ExtendedDifference(w.CellCharge, amount::k0_004);
   if (w.SuitWorn) w.SuitOxygen = ExtendedDifference(w.SuitOxygen, amount::k0_004);

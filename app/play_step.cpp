@@ -125,6 +125,9 @@ void PlayStep(Game& g) {
   g.CommandInput().SetTop(715);
   g.CommandInput().SetLeft(20);
   if (FunctionKeys(g)) return;
+  // Only frames of play count towards the copies kept for going back.
+  g.Copies.PlayFrame(g.World);
+  g.EndLinesShown = false;
   if (g.InputCooldown > 0) --g.InputCooldown;
   if (g.QuickFileCooldown > 0) --g.QuickFileCooldown;
   RecallKeys(g);

@@ -1,10 +1,9 @@
 // The screens besides play: the intro, the landing picture before every new
 // game, the pause, the game-over screen and the departure.
+#include "app/autosave.h"
 #include "app/hlavni.h"
 
 namespace raketa {
-
-namespace {
 
 void EndIntro(Game& g) {
   CloseRoomText(g);
@@ -13,6 +12,8 @@ void EndIntro(Game& g) {
   g.LandingCountdown = 100;
   NewGame(g);  // only prepares: the landing screen is now on
 }
+
+namespace {
 
 void HidePictureCommandLine(Game& g) {
   g.Answer("");
@@ -30,6 +31,12 @@ void IntroStep(Game& g) {
     // The intro's long text stops with it.
     SayAtOnce(g, W("úvod přeskočen"));
     EndIntro(g);
+    return;
+  }
+  // A kept game is offered above the intro's text; Enter goes on with it.
+  OfferKeptGame(g);
+  if (g.KeptGameWaiting && g.io.keys.KeyDown(vk::Enter)) {
+    ContinueKeptGame(g);
     return;
   }
   // A missing intro text has nothing to type: the intro ends.
@@ -79,6 +86,9 @@ void LandingStep(Game& g) {
   }
   d.ReleaseCanvas();
   StopStateCues(g);
+  // Keys pressed on the intro and the landing were not meant for the game
+  // that starts now.
+  if (!g.LandingScreen) g.io.keys.ForgetPresses();
   NewGame(g);
   d.Present();
 }
@@ -123,11 +133,22 @@ void GameOverStep(Game& g) {
     LoadAndEnter(g, g.SaveFileName,
                  {.leaveGameOver = true, .leaveDeparture = true, .cooldown = true, .narrate = true});
   }
+  // Backspace goes back in time, each press of it further (a press made
+  // while playing was an edit of the command line and is dropped when the
+  // screen first shows).
+  const bool firstFrame = g.GameOver && !g.EndLinesShown;
+  if (firstFrame) {
+    keys.KeyPressed(vk::Backspace);
+  } else if (g.GameOver && keys.KeyPressed(vk::Backspace) && GoBackAfterDeath(g)) {
+    return;
+  }
   if (keys.KeyDown(vk::F10)) g.io.app.Close();
   if (g.World.MinutesLeft < 1) g.Answer(W("Bohužel raketa se zřítila ze srázu..."));
   if (g.World.Health < 1) g.Answer(W("Bohužel jsi mrtvý.."));
+  if (firstFrame) ShowEndLines(g);
   // The screen shows no legend; a listener needs one.
   Say(g, W("F1 nová hra. F2 nahrát uloženou hru. F6 a F7 spolu nahrají poslední uloženou hru. F10 konec."));
+  if (g.GameOver && !g.Copies.Empty()) Say(g, W("Backspace vrátí hru o 30 sekund zpět."));
 }
 
 void DepartureStep(Game& g) {

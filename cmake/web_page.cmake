@@ -17,6 +17,7 @@ set_target_properties(raketa_page PROPERTIES
 
 set(RAKETA_PAGE_JS
   ${PROJECT_SOURCE_DIR}/presentation/web/page_hooks.js
+  ${PROJECT_SOURCE_DIR}/presentation/web/keep_game.js
   ${PROJECT_SOURCE_DIR}/presentation/web/saves.js
   ${PROJECT_SOURCE_DIR}/presentation/web/sound.js
   ${PROJECT_SOURCE_DIR}/presentation/web/speech.js
@@ -32,7 +33,7 @@ target_link_options(raketa_page PRIVATE
   -sENVIRONMENT=web -sASYNCIFY=1 -sASYNCIFY_STACK_SIZE=65536
   -sALLOW_MEMORY_GROWTH=1 -sINITIAL_MEMORY=33554432
   -lidbfs.js -sFORCE_FILESYSTEM=1
-  -sEXPORTED_FUNCTIONS=_main,_malloc,_free,_raketa_web_paste,_raketa_web_focus,_raketa_web_key,_raketa_web_field_edit
+  -sEXPORTED_FUNCTIONS=_main,_malloc,_free,_raketa_web_paste,_raketa_web_focus,_raketa_web_key,_raketa_web_field_edit,_raketa_web_keep,_raketa_web_saves_changed
   -sEXPORTED_RUNTIME_METHODS=FS
   "SHELL:--embed-file ${RAKETA_NATIVE_GAMEDATA}/mistnosti.dat@/data/mistnosti.dat"
   "SHELL:--embed-file ${RAKETA_NATIVE_GAMEDATA}/slova.txt@/data/slova.txt"

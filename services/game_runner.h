@@ -27,6 +27,11 @@ class GameRunner {
   virtual bool FramesRun() const = 0;
   // Lets go of what the game holds before the window closes.
   virtual void Finish() = 0;
+  // The player left without the game's own keys (the window's close
+  // button, a signal, the page closed or hidden): a running game is kept
+  // in the save folder for the next start.  Returns what went wrong, empty
+  // when nothing did.
+  virtual std::string KeepForLater() = 0;
 
   virtual bool SpeechOn() const = 0;
   virtual void SetSpeechOn(bool on) = 0;

@@ -30,6 +30,8 @@ void KeyPoll::Release(int code) {
   if (InRange(code)) down_[code] = false;
 }
 
+void KeyPoll::ForgetPresses() { pressed_.fill(false); }
+
 void KeyPoll::ReleaseAll() { down_.fill(false); }
 
 bool KeyPoll::IsDown(int code) const { return InRange(code) && down_[code]; }

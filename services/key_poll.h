@@ -15,6 +15,9 @@ class KeyPoll {
   // held key acts once per press, at the machine's repeat rate.
   bool KeyPressed(int code);
 
+  // Every press not yet polled is forgotten; keys held stay down.
+  void ForgetPresses();
+
   // Fed by the backends.
   void Press(int code);
   void Release(int code);

@@ -30,6 +30,7 @@ constexpr std::uint32_t NearWhite = 0xF0FBFF;
 
 // Virtual-key codes polled by the game.
 namespace vk {
+constexpr int Backspace = 8;
 constexpr int Enter = 13;
 constexpr int Esc = 27;
 constexpr int F1 = 112;

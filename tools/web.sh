@@ -58,7 +58,7 @@ install_missing chromium
 reference=build-web/test/native
 rm -rf build-web/test && mkdir -p "$reference"
 cp -r build/gamedata/. "$reference/"
-for steps in save_steps load_steps; do
+for steps in save_steps load_steps continue_steps; do
   (cd "$reference" && ../../../build/raketa --replay "../../../tests/web/$steps.replay" >"$steps.trace")
 done
 # The same first visit with speech on: what the game says is what the page

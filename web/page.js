@@ -10,6 +10,20 @@
   const SAVES = "/saves";
 
   function tell(text) { message.textContent = text; }
+  // A passing remark goes after a few seconds, or with the next key.
+  let remarkTimer = 0;
+  function remark(text) {
+    tell(text);
+    clearTimeout(remarkTimer);
+    remarkTimer = setTimeout(function () { if (message.textContent === text) tell(""); }, 6000);
+  }
+  document.addEventListener("keydown", function () {
+    if (remarkTimer) {
+      clearTimeout(remarkTimer);
+      remarkTimer = 0;
+      tell("");
+    }
+  });
 
   // This page needs a web server: opened from disk, the browser does not let
   // it read raketa.wasm.  The game in one file, raketa.html, plays from disk.
@@ -92,9 +106,11 @@
     const name = file.name.replace(/[\/\\]/g, "_").replace(/^\.+/, "");
     file.arrayBuffer().then(function (buffer) {
       Module.FS.writeFile(SAVES + "/" + name, new Uint8Array(buffer));
+      // An open F2 dialog lists it at once.
+      if (Module._raketa_web_saves_changed) Module._raketa_web_saves_changed();
       return Module.savesSynced();
     }).then(function () {
-      tell("Hra „" + name + "“ je mezi uloženými hrami. Ve hře ji nahraješ klávesou F2 nebo tlačítkem Nahrát.");
+      remark("Hra „" + name + "“ je mezi uloženými hrami. Ve hře ji nahraješ klávesou F2 nebo tlačítkem Nahrát.");
       canvas.focus();
     }).catch(function () {
       tell("Soubor se nepodařilo nahrát.");
@@ -110,13 +126,25 @@
     e.returnValue = "";
   });
 
+  // F10 ended the game: the page says so and offers another.
+  function gameEnded() {
+    clearTimeout(remarkTimer);
+    tell("Hra skončila. ");
+    const again = document.createElement("button");
+    again.type = "button";
+    again.id = "hrat-znovu";
+    again.textContent = "Hrát znovu";
+    again.addEventListener("click", function () { location.reload(); });
+    message.appendChild(again);
+    canvas.classList.add("skoncila");
+    again.focus();
+  }
+
   window.Module = {
     canvas: canvas,
     raketaToggleFullScreen: toggleFullScreen,
     raketaOnFirstFrame: function () { document.getElementById("nacitani").remove(); },
-    raketaOnGameOver: function () {
-      tell("Hra skončila. Novou hru začneš, když stránku načteš znovu.");
-    },
+    raketaOnGameOver: gameEnded,
     raketaOnStorageRefused: function () {
       tell("Prohlížeč stránce nedovolil nic ukládat: uložené hry vydrží jen do zavření stránky. " +
            "Chceš-li si hru nechat, stáhni ji tlačítkem „Stáhnout uloženou hru“.");

@@ -13,9 +13,14 @@
 #include "world/command_history.h"
 #include "world/files.h"
 #include "world/speaking.h"
+#include "world/world_copies.h"
 #include "world/world_record.h"
 
 namespace raketa {
+
+// What last took the player's health in a play frame: the reason a death is
+// told by.
+enum class HealthLoss { None, Fumes, Vacuum, Hunger };
 
 struct Game {
   explicit Game(Services& services) : io(services) {}
@@ -77,6 +82,21 @@ struct Game {
   // being dispatched confirms it.  Never saved.
   std::string RepairAsked;
   bool RepairConfirmed = false;
+
+  // The world every ten seconds of play, for going back after a death.
+  WorldCopies Copies;
+  HealthLoss LastHealthLoss = HealthLoss::None;
+  // The game-over screen has drawn its lines over the last play frame.
+  bool EndLinesShown = false;
+  // A kept game waited in the save folder at start-up, and the intro has
+  // told the player so.
+  bool KeptGameWaiting = false;
+  bool ContinueOffered = false;
+  // The game before F1 could not be kept: told once, and the next F1
+  // starts the new game all the same.
+  bool AutosaveRefused = false;
+  // The game kept itself on its way out (F10); leaving keeps nothing more.
+  bool KeptOnLeaving = false;
 
   // Lines sent with Enter, recalled with Up and Down in play.
   CommandHistory History;

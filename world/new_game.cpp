@@ -14,6 +14,9 @@ void ArriveInFirstRoom(Game& g) {
   g.HealthRefill = false;
   g.SuitOxygenRefill = false;
   g.CellChargeClamp = false;
+  // Going back after a death stays inside this game.
+  g.Copies.Clear();
+  g.LastHealthLoss = HealthLoss::None;
 }
 
 // The world file was refused: the game goes on where it stood, with its

@@ -26,6 +26,7 @@ struct BoxEvent {
     Text,   // characters typed: `text`, UTF-8
     Paste,  // Ctrl+V: `text` holds the clipboard's text (UTF-8, may be empty)
     Close,  // the window or page is being closed
+    FolderChanged,  // a saved game was put into the save folder from outside
   };
   Kind kind = Kind::Key;
   BoxKey key = BoxKey::Other;
@@ -35,6 +36,7 @@ struct BoxEvent {
   static BoxEvent Typed(std::string utf8) { return {Kind::Text, BoxKey::Other, std::move(utf8)}; }
   static BoxEvent Pasted(std::string utf8) { return {Kind::Paste, BoxKey::Other, std::move(utf8)}; }
   static BoxEvent Closed() { return {Kind::Close, BoxKey::Other, {}}; }
+  static BoxEvent FolderNews() { return {Kind::FolderChanged, BoxKey::Other, {}}; }
 };
 
 class BoxHost {

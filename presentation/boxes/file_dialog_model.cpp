@@ -59,11 +59,37 @@ std::string AsChosen(const fs::path& p, const std::string& workDir) {
 
 }  // namespace
 
-FileDialogModel::FileDialogModel(Kind kind, const std::string& directory, const std::string& base)
-    : kind_(kind), workDir_(Absolute(base).string()) {
+FileDialogModel::FileDialogModel(Kind kind, const std::string& directory, const std::string& base,
+                                 const std::string& inside)
+    : kind_(kind), workDir_(Absolute(base).string()), inside_(inside.empty() ? std::string() : Absolute(inside).string()) {
   if (kind_ == Kind::Save) name_ = kInitialName;
   focus_ = kind_ == Kind::Save ? Focus::Name : Focus::List;
-  List(directory.empty() ? workDir_ : Absolute(directory).string());
+  std::string start = directory.empty() ? workDir_ : Absolute(directory).string();
+  if (!Inside(start)) start = inside_;
+  List(start);
+}
+
+bool FileDialogModel::Inside(const std::string& path) const {
+  if (inside_.empty()) return true;
+  const fs::path relative = fs::path(path).lexically_normal().lexically_relative(inside_);
+  return !relative.empty() && *relative.begin() != "..";
+}
+
+void FileDialogModel::Relist() {
+  const int selected = selected_;
+  const std::string name = name_;
+  const bool proposed = proposed_;
+  const std::string message = message_;
+  List(directory_);
+  message_ = message;
+  if (!entries_.empty() && selected >= 0) selected_ = std::min(selected, static_cast<int>(entries_.size()) - 1);
+  // A name the player typed stays; a proposed one follows the selection.
+  if (!proposed || kind_ == Kind::Save) {
+    name_ = name;
+    proposed_ = proposed;
+  } else if (selected_ >= 0 && !entries_[selected_].directory) {
+    name_ = entries_[selected_].name;
+  }
 }
 
 // The save dialog keeps its name field across directories; the load dialog
@@ -72,7 +98,8 @@ void FileDialogModel::List(const std::string& directory) {
   directory_ = directory;
   entries_.clear();
   const fs::path dir(directory);
-  if (dir.has_parent_path() && dir.parent_path() != dir) entries_.push_back({"..", true, {}});
+  const bool top = !inside_.empty() && fs::path(directory).lexically_normal() == fs::path(inside_);
+  if (!top && dir.has_parent_path() && dir.parent_path() != dir) entries_.push_back({"..", true, {}});
   std::vector<DialogEntry> dirs, files;
   std::error_code ec;
   for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
@@ -159,6 +186,7 @@ void FileDialogModel::Backspace() {
 void FileDialogModel::Parent() {
   const fs::path dir(directory_);
   if (!dir.has_parent_path() || dir.parent_path() == dir) return;
+  if (!Inside(dir.parent_path().string())) return;
   const std::string came = dir.filename().string();
   List(dir.parent_path().string());
   for (std::size_t i = 0; i < entries_.size(); ++i) {
@@ -196,6 +224,10 @@ FileDialogModel::Outcome FileDialogModel::Choose(const std::string& typed) {
   fs::path p = fs::path(typed).is_absolute() ? fs::path(typed) : fs::path(directory_) / typed;
   p = p.lexically_normal();
   std::error_code ec;
+  if (!Inside(Absolute(p.string()).string())) {
+    message_ = "Ukládat a nahrávat lze jen ve složce uložených her.";
+    return Outcome::Stay;
+  }
   if (fs::is_directory(p, ec)) {
     List(Absolute(p.string()).string());
     if (kind_ == Kind::Save) {

@@ -29,7 +29,10 @@ class FileDialogModel {
   // Lists `directory` ("" for `base`).  Paths chosen inside `base` (the
   // player's save folder; "" for the working directory) are given relative
   // to it, others in full.
-  FileDialogModel(Kind kind, const std::string& directory = {}, const std::string& base = {});
+  // With `inside` set (the browser's save folder), the dialog never leaves
+  // that folder: no ".." at its top, and a typed path outside it is refused.
+  FileDialogModel(Kind kind, const std::string& directory = {}, const std::string& base = {},
+                  const std::string& inside = {});
 
   Kind GetKind() const { return kind_; }
   const std::string& Directory() const { return directory_; }
@@ -56,6 +59,10 @@ class FileDialogModel {
   // The answer to the overwrite question.
   Outcome Answer(bool yes);
 
+  // The folder changed under the dialog (a file was put there): it is
+  // listed again, the selection and a typed name kept where they still can.
+  void Relist();
+
   // The first entry to show when `rows` entries fit, keeping the selection
   // in view.
   int FirstShown(int rows);
@@ -67,8 +74,11 @@ class FileDialogModel {
   Outcome Open(const DialogEntry& entry);
   void Select(int index);
 
+  bool Inside(const std::string& path) const;
+
   Kind kind_;
   std::string workDir_;
+  std::string inside_;  // absolute; empty when the dialog may go anywhere
   std::string directory_;
   std::vector<DialogEntry> entries_;
   int selected_ = -1;

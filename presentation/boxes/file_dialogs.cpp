@@ -47,7 +47,7 @@ bool BoxFileDialogs::Execute(FileDialogModel::Kind kind, std::string& path) {
   const GameFolders& folders = CurrentGameFolders();
   MakeSaveFolder();
   if (directory_.empty()) directory_ = RecallFolder(folders.state);
-  FileDialogModel model(kind, directory_, folders.saves);
+  FileDialogModel model(kind, directory_, folders.saves, inside_);
   bool chosen = false;
   DialogHeard heard = Hear(model);
   Tell(DialogNews(nullptr, heard, kind));
@@ -97,6 +97,8 @@ ModalLoop::Reply BoxFileDialogs::Handle(const BoxEvent& e, FileDialogModel& m, b
     const std::string pasted = TypedCp1250(e.text);
     if (pasted.empty()) return Reply::Ignored;
     m.Type(Cp1250ToUtf8(pasted));
+  } else if (e.kind == BoxEvent::Kind::FolderChanged) {
+    m.Relist();
   } else if (e.kind == BoxEvent::Kind::Key) {
     switch (e.key) {
       case BoxKey::Up: m.Move(-1); break;

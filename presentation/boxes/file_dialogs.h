@@ -29,6 +29,9 @@ class BoxFileDialogs : public FileDialogs {
   std::function<void(const std::string& utf8, bool cutOff)> speak;
   // Sets `speak` to go through `speech` whenever `on()` says speech is on.
   void SpeakThrough(Speech& speech, std::function<bool()> on);
+  // The dialogs stay inside `folder` (the browser's save folder: what lies
+  // outside it is gone after a reload).
+  void KeepInside(std::string folder) { inside_ = std::move(folder); }
 
  private:
   bool Execute(FileDialogModel::Kind kind, std::string& path);
@@ -39,6 +42,7 @@ class BoxFileDialogs : public FileDialogs {
   BoxHost& host_;
   Application& app_;
   std::string directory_;  // where the last dialog ended, as a desktop dialog remembers
+  std::string inside_;
 };
 
 }  // namespace raketa

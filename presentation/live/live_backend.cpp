@@ -3,7 +3,11 @@
 
 #include <SDL.h>
 
+#include <signal.h>
+#include <unistd.h>
+
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <future>
 #include <memory>
@@ -27,6 +31,7 @@
 #include "presentation/live/window_output.h"
 #include "presentation/render/font_set.h"
 #include "presentation/render/software_surface.h"
+#include "presentation/render/stopped_picture.h"
 
 namespace raketa {
 
@@ -47,6 +52,10 @@ struct SdlSession {
     if (ok) SDL_Quit();
   }
 };
+
+// SDL turns SIGINT and SIGTERM into a request to quit, as the window's close
+// button is; a hang-up (the terminal closed) is made the same.
+void OnHangUp(int) { kill(getpid(), SIGTERM); }
 
 // The game with its services, running in the window.
 class LiveGame {
@@ -112,6 +121,10 @@ class LiveGame {
       }
     }
     SDL_StopTextInput();
+    // The close button or a signal: the running game is kept for the next
+    // start (the game's own ways out keep it themselves).
+    const std::string failed = game_->KeepForLater();
+    if (!failed.empty()) std::fprintf(stderr, "raketa: the game could not be kept: %s\n", failed.c_str());
     game_->Finish();
   }
 
@@ -144,10 +157,14 @@ class LiveGame {
 
   void Window(const SDL_Event& e) {
     switch (e.window.event) {
-      case SDL_WINDOWEVENT_FOCUS_GAINED: focused_ = true; break;
+      case SDL_WINDOWEVENT_FOCUS_GAINED:
+        focused_ = true;
+        ShowStopped(false);
+        break;
       case SDL_WINDOWEVENT_FOCUS_LOST:
         focused_ = false;
         keys_.ReleaseAll();
+        ShowStopped(true);
         break;
       case SDL_WINDOWEVENT_MINIMIZED:
       case SDL_WINDOWEVENT_HIDDEN: surface_.SetCanDraw(false); break;
@@ -157,6 +174,17 @@ class LiveGame {
       default: break;
     }
     screen_.HandleWindowEvent(e);
+  }
+
+  // Without the keyboard no frame runs; the player sees why.
+  void ShowStopped(bool on) {
+    if (on == stopped_ || !game_->FramesRun()) return;
+    stopped_ = on;
+    if (on) {
+      screen_.ShowModal(StoppedPicture(screen_.Snapshot(), screen_.Fonts()));
+    } else {
+      screen_.EndModal();
+    }
   }
 
   SoftwareSurface surface_;
@@ -172,6 +200,7 @@ class LiveGame {
   std::unique_ptr<GameRunner> game_;
   SDL_Window* window_;
   bool focused_ = false;
+  bool stopped_ = false;
 };
 
 }  // namespace
@@ -201,6 +230,7 @@ int RunLive(const LiveOptions& opts) {
     return 1;
   }
   sdl.StartSound();
+  std::signal(SIGHUP, OnHangUp);
   std::unique_ptr<FontSet> fonts;
   try {
     fonts = FontSet::Open();

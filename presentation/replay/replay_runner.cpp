@@ -14,11 +14,21 @@ namespace raketa {
 
 namespace {
 
+void BlankScreen(Display& d) {
+  Canvas& c = d.GetCanvas();
+  c.SetBrushStyle(BrushStyle::Solid);
+  c.SetBrushColour(0x000000);
+  c.Rectangle(0, 0, 1024, 768);
+  d.ReleaseCanvas();
+  d.Present();
+}
+
 // The game and its headless services, with the trace hooks in place.
 class ReplaySession {
  public:
-  ReplaySession(ReplayScreen* screen, std::ostream& out, const ReplayOptions& options)
-      : screen_(screen),
+  ReplaySession(ReplayScreen* screen, std::ostream& out, const ReplayOptions& options, long firstFrame = 0)
+      : frame_(firstFrame),
+        screen_(screen),
         trace_(&out),
         display_(screen != nullptr ? &screen->display() : nullptr),
         sound_(trace_),
@@ -27,6 +37,7 @@ class ReplaySession {
         speech_(trace_),
         services_{display_, edit_, keys_, sound_, dialogs_, app_},
         game_(options.game(services_)) {
+    trace_.SetFrame(frame_);
     // A long replay keeps no logs; the trace says it all.
     display_.logging = false;
     sound_.keepCalls = false;
@@ -85,16 +96,25 @@ class ReplaySession {
     if (code == 35) edit_.CaretEnd();
   }
 
+  // Backspace edits the line, and the game-over screen polls it too.
   void Key(int code) {
     KeyToLine(code);
-    if (code == 8) return;  // Backspace edits the line; the game never polls it
     keys_.Press(code);
     keys_.Release(code);
   }
 
   void Hold(int code) {
     KeyToLine(code);
-    if (code != 8) keys_.Press(code);
+    keys_.Press(code);
+  }
+
+  // The player leaves without the game's keys, as the live window does on
+  // its close button or a signal: the window closes, then the game is kept.
+  void Leave(const std::string& how) {
+    trace_.Event("leave " + how);
+    app_.Close();
+    const std::string failed = game_->KeepForLater();
+    if (!failed.empty()) trace_.Event("error " + Quoted(failed));
   }
 
   void Release(int code) { keys_.Release(code); }
@@ -134,6 +154,7 @@ class ReplaySession {
     }
   }
 
+  long frame_ = 0;
   ReplayScreen* screen_;
   Trace trace_;
   RecordingDisplay display_;
@@ -146,7 +167,6 @@ class ReplaySession {
   Services services_;
   std::unique_ptr<GameRunner> game_;
 
-  long frame_ = 0;
   bool focused_ = true;
   bool haveStep_ = false;
   std::string lastStep_;
@@ -159,9 +179,10 @@ class ReplaySession {
 ReplayResult RunReplay(const std::vector<ReplayDirective>& script, ReplayScreen* screen, std::ostream& out,
                        std::ostream& err, const ReplayOptions& options) {
   ReplayResult result;
-  ReplaySession session(screen, out, options);
-  session.Start();
+  auto current = std::make_unique<ReplaySession>(screen, out, options);
+  current->Start();
   for (const ReplayDirective& d : script) {
+    ReplaySession& session = *current;
     try {
       bool closed = session.Closed();
       switch (d.kind) {
@@ -174,6 +195,20 @@ ReplayResult RunReplay(const std::vector<ReplayDirective>& script, ReplayScreen*
         case ReplayDirective::Focus: if (!closed) session.Focus(d.flag); break;
         case ReplayDirective::Screenshot: session.Screenshot(d.text); break;
         case ReplayDirective::Dump: session.Dump(d.text); break;
+        case ReplayDirective::Leave: if (!closed) session.Leave(d.text); break;
+        case ReplayDirective::Restart: {
+          // The program started again in the same folders, on a blank
+          // screen; the frames count on.
+          const long frames = session.Frames();
+          current.reset();
+          if (screen != nullptr) BlankScreen(screen->display());
+          Trace note(&out);
+          note.SetFrame(frames);
+          note.Event("restart");
+          current = std::make_unique<ReplaySession>(screen, out, options, frames);
+          current->Start();
+          break;
+        }
       }
     } catch (const std::exception& e) {
       err << "replay: line " << d.line << ": " << e.what() << "\n";
@@ -181,8 +216,8 @@ ReplayResult RunReplay(const std::vector<ReplayDirective>& script, ReplayScreen*
       break;
     }
   }
-  result.frames = session.Frames();
-  result.closed = session.Closed();
+  result.frames = current->Frames();
+  result.closed = current->Closed();
   out.flush();
   return result;
 }

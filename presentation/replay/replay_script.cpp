@@ -135,6 +135,13 @@ std::vector<ReplayDirective> ParseReplayScript(std::istream& in) {
       d.kind = word == "screenshot" ? ReplayDirective::Screenshot : ReplayDirective::Dump;
       if (arg.empty()) Malformed(lineNo, word + " needs a file name");
       d.text = arg;
+    } else if (word == "leave") {
+      d.kind = ReplayDirective::Leave;
+      if (arg != "window" && arg != "TERM" && arg != "HUP") Malformed(lineNo, "leave takes window, TERM or HUP");
+      d.text = arg;
+    } else if (word == "restart") {
+      d.kind = ReplayDirective::Restart;
+      if (!arg.empty()) Malformed(lineNo, "restart takes nothing");
     } else if (word == "type") {
       d.kind = ReplayDirective::Type;  // "type" alone types nothing
     } else {

@@ -10,11 +10,12 @@
 namespace raketa {
 
 struct ReplayDirective {
-  enum Kind { Wait, Type, Key, Hold, Release, Dialog, Focus, Screenshot, Dump } kind = Wait;
+  enum Kind { Wait, Type, Key, Hold, Release, Dialog, Focus, Screenshot, Dump, Leave, Restart } kind = Wait;
   int line = 0;        // line number in the script, from 1
   long count = 0;      // wait
   int key = 0;         // key, hold, release: virtual-key code
-  std::string text;    // type: UTF-8; dialog: path or empty for cancel; files
+  std::string text;    // type: UTF-8; dialog: path or empty for cancel; files;
+                       // leave: window, TERM or HUP
   bool flag = false;   // focus on; dialog cancelled
 };
 

@@ -18,6 +18,7 @@
 #include "presentation/render/font_set.h"
 #include "presentation/render/kept_picture.h"
 #include "presentation/render/software_surface.h"
+#include "presentation/render/stopped_picture.h"
 #include "presentation/web/canvas_output.h"
 #include "presentation/web/field_edit.h"
 #include "presentation/web/field_mirror.h"
@@ -50,6 +51,10 @@ namespace raketa {
 
 namespace {
 
+// The game the page's going keeps (keep_game.js).
+GameRunner* running = nullptr;
+void KeepForLater();
+
 constexpr const char* kCanvas = "#hra-platno";
 constexpr const char* kField = "#prikaz";  // the command line's text field for touch screens
 constexpr int kIdleMs = 10;  // the test's clock: how often the loop looks for work
@@ -77,7 +82,11 @@ class WebGame {
     game_->SetSpeechOn(ReadSpeechSetting().value_or(false));
     edit_.OnKeyPress = [this](char k) { game_->KeyPress(k); };
     ConnectPageText();
+    // What lies outside the save folder is gone after a reload.
+    dialogs_.KeepInside(CurrentGameFolders().saves);
+    running = game_.get();
   }
+  ~WebGame() { running = nullptr; }
 
   void Run() {
     focused_ = WebInput::GameHasFocus();
@@ -90,6 +99,7 @@ class WebGame {
     } else {
       RunOnPageClock();
     }
+    KeepForLater();
     game_->Finish();
     saves_.Look();
   }
@@ -178,7 +188,9 @@ class WebGame {
       case PageEvent::Kind::Focus:
         focused_ = e.on;
         if (!focused_) keys_.ReleaseAll();
+        ShowStopped(!focused_);
         break;
+      case PageEvent::Kind::SavesChanged: break;  // the next dialog lists the folder anew
       case PageEvent::Kind::Visible:
         visible_ = e.on;
         if (!visible_) keys_.ReleaseAll();
@@ -215,6 +227,17 @@ class WebGame {
     }
   }
 
+  // Without the keyboard no frame runs; the player sees why.
+  void ShowStopped(bool on) {
+    if (on == stopped_ || !game_->FramesRun()) return;
+    stopped_ = on;
+    if (on) {
+      screen_.ShowModal(StoppedPicture(screen_.Snapshot(), screen_.Fonts()));
+    } else {
+      screen_.EndModal();
+    }
+  }
+
   SoftwareSurface surface_;
   CommandLine edit_;
   KeyPoll keys_;
@@ -234,9 +257,20 @@ class WebGame {
   bool focused_ = false;
   bool visible_ = true;
   bool keyed_ = false;
+  bool stopped_ = false;
 };
 
+// The page is going (closed, reloaded, hidden): the running game is kept in
+// the save folder; the page then writes the folder to IndexedDB.
+void KeepForLater() {
+  if (running == nullptr) return;
+  const std::string failed = running->KeepForLater();
+  if (!failed.empty()) std::fprintf(stderr, "raketa: the game could not be kept: %s\n", failed.c_str());
+}
+
 }  // namespace
+
+extern "C" EMSCRIPTEN_KEEPALIVE void raketa_web_keep() { KeepForLater(); }
 
 int RunWeb(const WebOptions& opts) {
   std::unique_ptr<FontSet> fonts;

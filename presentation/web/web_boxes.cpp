@@ -40,6 +40,7 @@ BoxEvent WebBoxes::WaitBoxEvent() {
             return *heard;
           }
           break;
+        case PageEvent::Kind::SavesChanged: return BoxEvent::FolderNews();
         default: elsewhere_(*e); break;
       }
     }

@@ -95,6 +95,11 @@ extern "C" EMSCRIPTEN_KEEPALIVE void raketa_web_field_edit(int at, int removed, 
   listening->Push(PageEvent::Edited({static_cast<std::size_t>(at), static_cast<std::size_t>(removed), utf8}));
 }
 
+// Called by the page when it put a saved game into the save folder.
+extern "C" EMSCRIPTEN_KEEPALIVE void raketa_web_saves_changed() {
+  if (listening != nullptr) listening->Push(PageEvent::SavesNews());
+}
+
 WebInput::WebInput(const char* canvas, const char* field) {
   listening = this;
   emscripten_set_keydown_callback(canvas, this, EM_TRUE, OnKeyDown);

@@ -16,7 +16,7 @@
 namespace raketa {
 
 struct PageEvent {
-  enum class Kind { KeyDown, KeyUp, Paste, Focus, Visible, Field };
+  enum class Kind { KeyDown, KeyUp, Paste, Focus, Visible, Field, SavesChanged };
   Kind kind = Kind::KeyDown;
   KeyMeaning key;    // KeyDown
   int vk = 0;        // KeyUp
@@ -57,6 +57,11 @@ struct PageEvent {
     PageEvent e;
     e.kind = Kind::Field;
     e.edit = std::move(edit);
+    return e;
+  }
+  static PageEvent SavesNews() {
+    PageEvent e;
+    e.kind = Kind::SavesChanged;
     return e;
   }
 };

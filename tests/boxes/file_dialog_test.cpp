@@ -203,5 +203,57 @@ TEST_F(FileDialogTest, ListScrollsToKeepTheSelectionShown) {
   }
 }
 
+// In the browser only the save folder outlives a reload: a dialog kept
+// inside it never lists its parent nor chooses a file outside it, however
+// the path is typed, and a remembered folder outside it is not reopened.
+TEST_F(FileDialogTest, KeptInsideItsFolderNeverLeavesIt) {
+  const std::string saves = fs::absolute("saves").string();
+  fs::create_directory("saves/stare");
+  for (Kind kind : {Kind::Load, Kind::Save}) {
+    SCOPED_TRACE(kind == Kind::Load ? "load" : "save");
+    // Opened where the last dialog ended, outside: back in the save folder.
+    FileDialogModel m(kind, fs::absolute(".").string(), saves, saves);
+    EXPECT_EQ(m.Directory(), saves);
+    EXPECT_EQ(Names(m), (std::vector<std::string>{"stare", "z.sav"}));
+    m.Home();
+    m.Backspace();  // no folder above
+    EXPECT_EQ(m.Directory(), saves);
+    for (const char* typed : {"../b.sav", "/tmp/x.sav", "stare/../../b.sav", ".."}) {
+      SCOPED_TRACE(typed);
+      FileDialogModel fresh(kind, {}, saves, saves);
+      fresh.Type(typed);
+      EXPECT_EQ(fresh.Enter(), Outcome::Stay);
+      EXPECT_EQ(fresh.Message(), "Ukládat a nahrávat lze jen ve složce uložených her.");
+      EXPECT_EQ(fresh.Directory(), saves);
+    }
+    // A folder inside has its ".." back up to the top, and no further.
+    m.Type("stare");
+    EXPECT_EQ(m.Enter(), Outcome::Stay);
+    EXPECT_EQ(Names(m).front(), "..");
+    m.Home();
+    EXPECT_EQ(m.Enter(), Outcome::Stay);
+    EXPECT_EQ(m.Directory(), saves);
+  }
+  FileDialogModel save(Kind::Save, {}, saves, saves);
+  save.Type("nova");
+  EXPECT_EQ(save.Enter(), Outcome::Chosen);
+  EXPECT_EQ(save.Result(), "nova.sav");
+}
+
+// A game put into the folder while the dialog is open shows up in it.
+TEST_F(FileDialogTest, RelistShowsAFileThatArrivedAndKeepsTheTypedName) {
+  FileDialogModel load(Kind::Load, "saves", "saves");
+  EXPECT_EQ(Names(load), (std::vector<std::string>{"..", "z.sav"}));
+  Touch("saves/nahrana.sav");
+  load.Relist();
+  EXPECT_EQ(Names(load), (std::vector<std::string>{"..", "nahrana.sav", "z.sav"}));
+  FileDialogModel save(Kind::Save, "saves", "saves");
+  save.Type("moje");
+  Touch("saves/dalsi.sav");
+  save.Relist();
+  EXPECT_EQ(save.Name(), "moje");
+  EXPECT_EQ(Names(save), (std::vector<std::string>{"..", "dalsi.sav", "nahrana.sav", "z.sav"}));
+}
+
 }  // namespace
 }  // namespace raketa

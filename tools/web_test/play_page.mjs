@@ -146,7 +146,7 @@ async function compareRecord(page, frames, name) {
   }
 }
 
-async function play(page, client, script, record) {
+async function play(page, client, script, record, url) {
   let answer = null;
   let frames = 0;
   for (const raw of readFileSync(join(steps, script), 'utf8').split('\n')) {
@@ -175,10 +175,64 @@ async function play(page, client, script, record) {
         await compareScreen(page, argument);
         if (record) await compareRecord(page, frames, argument);
         break;
+      case 'leave':
+        // The page is left by loading it again, which the restart does.
+        break;
+      case 'restart':
+        await open(page, url);
+        break;
       default:
         throw new Error(`${script}: the browser test cannot play "${line}"`);
     }
   }
+}
+
+// The in-game dialogs stay inside the save folder, the only one a reload
+// keeps: Backspace finds no folder above it, and a name leading out of it is
+// refused with the dialog still open.
+async function dialogStaysInSaves(page, client) {
+  await page.keyboard.press('F3');
+  const done = page.evaluate(() => Module.runPeriods(1));
+  await page.waitForFunction(() => Module.dialogOpen(), { polling: 20, timeout: 20000 });
+  for (let i = 0; i < 3; i++) await page.keyboard.press('Backspace');
+  for (const ch of '../venku') await typeCharacter(client, ch);
+  await page.keyboard.press('Enter');
+  await page.evaluate(() => new Promise((r) => setTimeout(r, 300)));
+  if (!(await page.evaluate(() => Module.dialogOpen()))) fail('a save outside the save folder closed the dialog');
+  await page.keyboard.press('Escape');
+  await done;
+  const outside = await page.evaluate(() => Module.FS.readdir('/').filter((n) => /\.sav$/i.test(n)));
+  if (outside.length) fail('saved outside the save folder: ' + outside.join(', '));
+  await page.keyboard.press('F3');
+  await runPeriods(page, client, 1, 'uvnitr');
+  const inside = await page.evaluate(() => Module.FS.analyzePath('/saves/uvnitr.sav').exists);
+  if (!inside) fail('the dialog did not save inside the save folder');
+  else console.log('the dialogs stay inside the save folder');
+}
+
+// F10 ends the game as on the desktop: the page says so and offers another
+// game, whose intro then offers the game F10 kept.
+async function f10EndsWithPlayAgain(page) {
+  await page.keyboard.press('F10');
+  await page.evaluate(() => Module.runPeriods(1));
+  const button = await page.waitForSelector('#hrat-znovu', { timeout: 10000 }).catch(() => null);
+  if (!button) {
+    fail('F10 did not end the game with a button to play again');
+    return;
+  }
+  await Promise.all([page.waitForNavigation({ waitUntil: 'load' }), button.click()]);
+  await page.waitForFunction(() => window.Module && Module.raketaReady === true, { timeout: 60000 });
+  await page.focus('canvas');
+  await page.evaluate(() => Module.runPeriods(2));
+  // The offer is a yellow line above the intro's text.
+  const yellow = await page.evaluate(() => {
+    const data = document.querySelector('canvas').getContext('2d').getImageData(0, 360, 1024, 30).data;
+    let n = 0;
+    for (let i = 0; i < data.length; i += 4) if (data[i] > 200 && data[i + 1] > 200 && data[i + 2] < 80) n++;
+    return n;
+  });
+  if (yellow < 100) fail('after F10 and a new page the intro does not offer the kept game');
+  else console.log('F10 ended the game, the page offered another, and its intro offers the kept game');
 }
 
 async function open(page, url) {
@@ -201,7 +255,7 @@ async function atTheDesktop(browser, url) {
   const client = await page.createCDPSession();
 
   await open(page, url);
-  await play(page, client, 'save_steps.replay', true);
+  await play(page, client, 'save_steps.replay', true, url);
   // Screen readers hear room 1's text: the native game's longest sentence
   // before the room was searched.
   const roomText = spoken.filter((x) => x.frame <= 112).reduce((a, b) => (b.text.length > a.length ? b.text : a), '');
@@ -217,7 +271,7 @@ async function atTheDesktop(browser, url) {
   await page.evaluate(() => Module.savesSynced());
 
   await open(page, url);
-  await play(page, client, 'load_steps.replay', false);
+  await play(page, client, 'load_steps.replay', false, url);
 
   // The game's function keys stay the game's: F5 (sound off and on again)
   // must not reload the page, nor F1 open help, nor F3 search, nor Tab move
@@ -247,6 +301,12 @@ async function atTheDesktop(browser, url) {
   await page.keyboard.press('Tab');
   const after = await page.evaluate(() => document.activeElement.dataset.key);
   if (after !== 'Enter') fail(`Tab from the text field reached ${after}, not the button Odeslat`);
+
+  // A game left by a reload goes on after it.
+  await open(page, url);
+  await play(page, client, 'continue_steps.replay', false, url);
+  await dialogStaysInSaves(page, client);
+  await f10EndsWithPlayAgain(page);
   await page.close();
 }
 
