@@ -45,7 +45,7 @@ std::string MissingTextsFolder() {
 }
 
 void OpenRoomText(Game& g, const std::string& path) {
-  g.Spoken.roomTextSaid = false;
+  RoomTextOpened(g);
   if (g.TextsMissing) {
     CloseRoomText(g);
     return;
