@@ -38,6 +38,7 @@ constexpr WordRewrite kWords[] = {
     {"klicek", "klíček"},     {"klic", "klíč"},         {"cip", "čip"},            {"clanek", "článek"},
     {"izolacka", "izolačka"}, {"tlakomer", "tlakoměr"}, {"kyslik", "kyslík"},      {"penicilin", "penicilín"},
     {"naplast", "náplast"},   {"mineralka", "minerálka"}, {"spekacek", "špekáček"}, {"mistnosti", "místnosti"},
+    {"otevri", "otevři"},     {"mužeš", "můžeš"},       {"članky", "články"},      {"Kable", "Kabely"},
 };
 
 // Runs of dots (and the ellipsis character) as the pause they stand for: a

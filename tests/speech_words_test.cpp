@@ -55,6 +55,7 @@ TEST(SpeechWords, DotsOkAndWordsWithoutAccentsAreSaidAsWords) {
       {"Neni zadané žádné jméno souboru..", "Není zadané žádné jméno souboru."},
       {"sever jih vychod zapad, prohledej, vem, odloz, pouzij", "sever jih východ západ, prohledej, vem, odlož, použij"},
       {"chybí ti klicek", "chybí ti klíček"},
+      {"Kable jsou opraveny mužeš měnit članky.", "Kabely jsou opraveny můžeš měnit články."},
       {"vychodní", "vychodní"},  // only whole words
   };
   for (const Case& c : cases) EXPECT_EQ(SpokenForm(c.given), c.said) << c.given;
@@ -67,7 +68,7 @@ TEST(SpeechWords, FilesAreSaidByTheirNamesAlone) {
       {"nahráno: ukládání.SAV.", "nahráno: ukládání."},
       {"soubor C:\\hry\\raketa\\druha.sav", "soubor druha"},
       {"(/tmp/x/moje.sav)", "(moje)"},
-      {".sav", ".sav"},
+      {"hra.save", "hra.save"},  // only the ending every saved game has
   };
   for (const Case& c : cases) EXPECT_EQ(SpokenForm(c.given), c.said) << c.given;
   // A refused load, in Czech, with the file's name only.

@@ -45,12 +45,14 @@ std::string MissingTextsFolder() {
 }
 
 void OpenRoomText(Game& g, const std::string& path) {
-  RoomTextOpened(g);
+  g.Spoken.roomTextSaid = false;
   if (g.TextsMissing) {
     CloseRoomText(g);
+    RoomTextOpened(g);
     return;
   }
   g.RoomTextFile.Open(path, CurrentGameFolders().data);
+  RoomTextOpened(g);
 }
 
 void CloseRoomText(Game& g) {

@@ -40,7 +40,8 @@ bool IntroStillSpeaking(Game& g) {
 SpeechMemory::Waiting Waiting(const std::string& spoken, Way way) {
   SpeechMemory::Waiting w;
   w.text = spoken;
-  w.place = way == Way::First ? Place::First : Place::Last;
+  // What the player asked for or answered goes before what waits.
+  w.place = way == Way::First || way == Way::Answer || way == Way::Asked ? Place::First : Place::Last;
   w.yields = way == Way::Text;
   w.now = way == Way::Now;
   return w;
@@ -104,16 +105,26 @@ void PlayerYields(Game& g) {
 void Arrive(Game& g) {
   SpeechMemory& m = g.Spoken;
   m.nameSaid.clear();
-  if (!Speaks(g) || !g.RoomTextFile.IsOpen()) return;
+  if (!Speaks(g)) return;
+  // The last room's text ends, whether or not this one can be read.
+  if (!IntroStillSpeaking(g)) g.io.speech->Yield();
+  if (!g.RoomTextFile.IsOpen()) return;
   const std::string name = RoomName(SpokenParagraph(g.RoomTextFile.Whole()));
   if (name.empty()) return;
   m.nameSaid = name;
+  // "CHODBA U KABINY." in small letters, its one-letter word too.
+  std::string said = name;
+  if (std::none_of(name.begin(), name.end(), [](char c) {
+        const unsigned char u = static_cast<unsigned char>(c);
+        return LowerCp1250(u) == u && ((u >= 'a' && u <= 'z') || u >= 0x9A);
+      })) {
+    for (char& c : said) c = static_cast<char>(LowerCp1250(static_cast<unsigned char>(c)));
+  }
   if (IntroStillSpeaking(g)) {
-    m.held.push_back(Waiting(SpokenForm(Cp1250ToUtf8(name)), Way::Queue));
+    m.held.push_back(Waiting(SpokenForm(Cp1250ToUtf8(said)), Way::Queue));
     return;
   }
-  g.io.speech->Yield();  // the last room's text ends
-  Hand(g, name, Way::First);
+  Hand(g, said, Way::First);
 }
 
 std::string FileName(const std::string& path) {
@@ -129,9 +140,16 @@ void SayAnswer(Game& g, const std::string& cp1250, const std::string& asked) {
   Hand(g, cp1250, Way::Answer);
   // The help answer on the screen is short; a listener hears the keys too,
   // since the key bar cannot be heard.
+  SpeechMemory& m = g.Spoken;
   if (asked == W("pomoc") && Cp1250ToUtf8(cp1250).find("F9") == std::string::npos) {
     Hand(g, W(kKeysHelp), Way::Queue);
-    g.Spoken.answerLast = false;
+    m.answerLast = false;
+  }
+  // Looking around reads a text heard before once more.
+  if (asked == W("rozhlédni se") && !m.textAgain.empty()) {
+    Hand(g, m.textAgain, Way::Text);
+    m.textAgain.clear();
+    m.answerLast = false;
   }
 }
 
@@ -166,6 +184,7 @@ void SpeechFrame(Game& g) {
     PlayerYields(g);
   }
   m.before = Glance(g.World);
+  m.textThisFrame = false;
   m.worldReplaced = false;
   m.loadedFrom.clear();
 }
@@ -173,16 +192,9 @@ void SpeechFrame(Game& g) {
 void EndSpeechFrame(Game& g) {
   SpeechMemory& m = g.Spoken;
   const bool inGame = !g.IntroScreen && !g.LandingScreen;
-  if (!m.loadedFrom.empty() && inGame) {
-    std::string name = FileName(m.loadedFrom);
-    Hand(g, W("Nahráno: ") + name + ".", Way::First);
-  }
-  const bool arrived = m.textOpened && !g.IntroScreen;
-  if (arrived) Arrive(g);
-  m.textOpened = false;
   if (inGame && !g.GameOver && !m.worldReplaced && Speaks(g)) {
     std::vector<std::string> told, warnings;
-    WorldNews(m.before, g.World, arrived, told, warnings);
+    WorldNews(m.before, g.World, g.World.CurrentRoom != m.before.room, told, warnings);
     for (const std::string& w : warnings) Hand(g, w, Way::First);
     for (const std::string& t : told) Hand(g, t, Way::Queue);
   } else if (inGame && m.worldReplaced && Speaks(g)) {
@@ -225,6 +237,10 @@ void HandOverSpeech(Game& g) {
   if (m.waiting.empty()) return;
   std::vector<SpeechMemory::Waiting> waiting;
   waiting.swap(m.waiting);
+  // What goes first is handed over first: a frame's own answer or panel
+  // must not start only to give way at once.
+  std::stable_partition(waiting.begin(), waiting.end(),
+                        [](const SpeechMemory::Waiting& w) { return w.now || w.place == Place::First; });
   m.answerLast = false;
   if (g.io.speech == nullptr) return;
   for (const SpeechMemory::Waiting& w : waiting) {
@@ -249,19 +265,29 @@ void SpeechKeys(Game& g) {
 void PlayerTyped(Game& g) { g.Spoken.keyPressed = true; }
 
 void RoomTextOpened(Game& g) {
-  g.Spoken.roomTextSaid = false;
-  g.Spoken.textOpened = true;
+  SpeechMemory& m = g.Spoken;
+  m.roomTextSaid = false;
+  m.textAgain.clear();
+  if (g.IntroScreen) return;
+  // A load says the saved game's name before the room's.
+  if (!m.loadedFrom.empty()) {
+    Hand(g, W("Nahráno: ") + FileName(m.loadedFrom) + ".", Way::First);
+    m.loadedFrom.clear();
+  }
+  Arrive(g);
 }
 
 void WorldReplaced(Game& g, const std::string& savedGame) {
   g.Spoken.worldReplaced = true;
   g.Spoken.loadedFrom = savedGame;
+  g.Spoken.textsHeard.clear();
 }
 
 void SayRoomText(Game& g) {
   SpeechMemory& m = g.Spoken;
   if (m.roomTextSaid || !g.RoomTextFile.IsOpen()) return;
   m.roomTextSaid = true;
+  m.textThisFrame = true;
   if (!Speaks(g)) return;
   std::string text = SpokenParagraph(g.RoomTextFile.Whole());
   if (g.IntroScreen) {
@@ -274,16 +300,26 @@ void SayRoomText(Game& g) {
     text.erase(0, m.nameSaid.size());
     while (!text.empty() && text.front() == ' ') text.erase(0, 1);
   }
+  const bool named = !m.nameSaid.empty();
   m.nameSaid.clear();
-  const bool hint = !m.hintGiven && g.World.CurrentRoom == 1 && !g.ReturnPhase();
-  m.hintGiven = m.hintGiven || hint;
-  if (IntroStillSpeaking(g)) {
-    if (!text.empty()) m.held.push_back(Waiting(SpokenForm(Cp1250ToUtf8(text)), Way::Text));
-    if (hint) m.held.push_back(Waiting(kFirstRoomHint, Way::Queue));
+  // A room entered again is only named: its text was heard already.
+  const std::string whole = SpokenParagraph(g.RoomTextFile.Whole());
+  if (Remembered(m.textsHeard, whole) && named) {
+    m.textAgain = whole;
     return;
   }
-  Hand(g, text, Way::Text);
+  m.textsHeard.push_back(whole);
+  const bool hint = !m.hintGiven && g.World.CurrentRoom == 1 && !g.ReturnPhase();
+  m.hintGiven = m.hintGiven || hint;
+  // The hint comes before the text, so that a key ending the text does not
+  // take it away.
+  if (IntroStillSpeaking(g)) {
+    if (hint) m.held.push_back(Waiting(kFirstRoomHint, Way::Queue));
+    if (!text.empty()) m.held.push_back(Waiting(SpokenForm(Cp1250ToUtf8(text)), Way::Text));
+    return;
+  }
   if (hint) Hand(g, W(kFirstRoomHint), Way::Queue);
+  Hand(g, text, Way::Text);
 }
 
 void SayRoomContents(Game& g) {
@@ -307,21 +343,23 @@ void SayRoomContents(Game& g) {
   for (const TItem& item : room.Items) {
     if (!item.Name.empty()) floor.push_back(item.Name.str());
   }
-  if (!floor.empty()) {
-    if (!said.empty()) said += ". ";
-    said += W("Na zemi: ") + ItemList(floor);
+  if (said.empty()) {
+    said = floor.empty() ? W("V místnosti se nachází: nic.") : W("Na zemi leží: ") + ItemList(floor) + ".";
+  } else {
+    said = W("V místnosti se nachází: ") + said + ".";
+    if (!floor.empty()) said += W(" Na zemi: ") + ItemList(floor) + ".";
   }
-  if (said.empty()) said = W("nic");
-  said = W("V místnosti se nachází: ") + said + ".";
   const bool unchanged = said == g.Spoken.lastContents;
   g.Spoken.lastContents = said;
   if (g.Spoken.panelRedrawn && unchanged) return;
-  Hand(g, said, Way::Text);
+  // Read with a room text it gives way as the text does; after a search or
+  // a take it is the answer the player asked for.
+  Hand(g, said, g.Spoken.textThisFrame ? Way::Text : Way::Queue);
 }
 
 void SayInventory(Game& g) {
   if (!g.SpeechOn) return;
-  Hand(g, W("S sebou neseš: ") + ItemList(Carried(g.World)) + ".", Way::Text);
+  Hand(g, W("S sebou neseš: ") + ItemList(Carried(g.World)) + ".", Way::Queue);
 }
 
 void SayState(Game& g) {

@@ -44,7 +44,6 @@ struct SpeechMemory {
 
   bool keyPressed = false;      // the player typed since the last frame
   unsigned long keysSeen = 0;   // the key poll's presses, as last seen
-  bool textOpened = false;      // a room's text was opened: an arrival
   std::string nameSaid;         // said on arrival, left out of the text
   bool introSpeaking = false;   // the intro went to speech and may sound on
   std::vector<Waiting> held;    // the first room, waiting for the intro
@@ -52,6 +51,11 @@ struct SpeechMemory {
   WorldGlance before;           // the world at the start of the frame
   bool worldReplaced = false;   // a load or a new game in this frame
   std::string loadedFrom;       // the saved game loaded in this frame
+  // Room texts heard whole in this game: a room entered again is only
+  // named; "rozhlédni se" reads its text again.
+  std::vector<std::string> textsHeard;
+  std::string textAgain;  // the open text, kept for "rozhlédni se"
+  bool textThisFrame = false;  // a room text was said in this frame
 };
 
 // Queued behind what is being said, unless it was just said.

@@ -12,8 +12,12 @@ namespace raketa {
 
 namespace {
 
-// The tens a meter stands in: 47 % is in the fourth.
-long Tens(float value) { return static_cast<long>(std::floor(value / 10.0f)); }
+// A meter that the panel now shows at a multiple of ten, having shown
+// more before: the step to tell.
+bool ReachedTen(float before, float after) {
+  const long shown = WholePercent(after);
+  return shown > 0 && shown % 10 == 0 && shown < WholePercent(before);
+}
 
 std::string Said(const std::string& utf8) { return W(utf8); }
 
@@ -74,13 +78,12 @@ void WorldNews(const WorldGlance& before, const TWorld& w, bool arrived, std::ve
   } else if (!after.cablesRepaired && after.cells < before.cells) {
     if (before.cells > 0.0f && after.cells <= 0.0f) {
       told.push_back(Said("Články jsou vybité."));
-    } else if (after.cells > 0.0f && Tens(after.cells) < Tens(before.cells)) {
-      told.push_back(Said("Články se vybíjejí, mají " + Percent(Tens(before.cells) * 10) + "."));
+    } else if (ReachedTen(before.cells, after.cells)) {
+      told.push_back(Said("Články se vybíjejí, mají " + Percent(WholePercent(after.cells)) + "."));
     }
   }
-  if (before.leaking && after.leaking && after.fuel < before.fuel && after.fuel > 0.0f &&
-      Tens(after.fuel) < Tens(before.fuel)) {
-    told.push_back(Said("Palivo uniká, zbývá ho " + Percent(Tens(before.fuel) * 10) + "."));
+  if (before.leaking && after.leaking && ReachedTen(before.fuel, after.fuel)) {
+    told.push_back(Said("Palivo uniká, zbývá ho " + Percent(WholePercent(after.fuel)) + "."));
   }
   if (after.harmful && (!before.harmful || arrived)) {
     warnings.push_back(Said(after.room == kLeakRoom

@@ -23,6 +23,7 @@ class RecordingSpeech : public Speech {
   // Called at the start of every frame: what the voice did meanwhile.
   void Tick();
   const SpeechTimeline::Counts& counts() const { return timeline_.counts(); }
+  bool SpeakingWhole() { return timeline_.SpeakingWhole(Now()); }
 
  private:
   long Now() const { return trace_.Frame() * 40; }

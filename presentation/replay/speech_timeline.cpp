@@ -39,15 +39,18 @@ void SpeechTimeline::Finish(Item& item) {
     ++counts_.whole;
   } else if (item.heard == 0) {
     ++counts_.dropped;
+    if (!item.yields) ++counts_.lostWhole;
     Tell(Event::Kind::Dropped, item, 0);
   } else {
     ++counts_.cut;
+    if (!item.yields) ++counts_.lostWhole;
     Tell(Event::Kind::Cut, item, item.heard);
   }
 }
 
 void SpeechTimeline::Drop(const Item& item) {
   ++counts_.dropped;
+  if (!item.yields) ++counts_.lostWhole;
   Tell(Event::Kind::Dropped, item, 0);
 }
 
@@ -132,6 +135,14 @@ void SpeechTimeline::Interrupt(long nowMs, const std::string& utf8) {
 bool SpeechTimeline::Speaking(long nowMs) {
   Advance(nowMs);
   return !items_.empty();
+}
+
+bool SpeechTimeline::SpeakingWhole(long nowMs) {
+  Advance(nowMs);
+  for (const Item& item : items_) {
+    if (!item.yields) return true;
+  }
+  return false;
 }
 
 }  // namespace raketa

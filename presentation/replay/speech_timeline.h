@@ -26,6 +26,7 @@ class SpeechTimeline {
     long whole = 0;    // heard to the end
     long cut = 0;      // heard in part
     long dropped = 0;  // never heard
+    long lostWhole = 0;  // of those cut or dropped, ones meant to be said whole
   };
 
   explicit SpeechTimeline(std::function<void(const Event&)> tell = {}) : tell_(std::move(tell)) {}
@@ -36,6 +37,8 @@ class SpeechTimeline {
   void Yield(long nowMs);
   void Interrupt(long nowMs, const std::string& utf8);
   bool Speaking(long nowMs);
+  // Whether something that is said whole (not a room text) sounds or waits.
+  bool SpeakingWhole(long nowMs);
   const Counts& counts() const { return counts_; }
 
   // Milliseconds a voice takes for `characters` characters.
