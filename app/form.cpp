@@ -18,7 +18,7 @@ void MainWindow::FormCreate() {
   if (!texts.empty()) {
     g.TextsMissing = true;
     const std::string message = "The room texts cannot be read (" + ShownPath(texts) + "); the game goes on without them.";
-    Say(g, message);
+    SayTextsMissing(g);
     HandOverSpeech(g);
     g.io.app.ShowError(message);
   }
@@ -26,7 +26,7 @@ void MainWindow::FormCreate() {
     OpenRoomText(g, "texty\\m0.dat");
   } catch (const IoError& e) {
     // Without its text the intro simply ends at once.
-    Say(g, e.Report() + ".");
+    SayIoError(g, e);
     HandOverSpeech(g);
     g.io.app.ShowError(e.Report() + ".");
   }
@@ -85,7 +85,7 @@ void MainWindow::FrameStep() {
     // A command interrupted by the error never reached the end of its
     // dispatch; the player's next line must still be heard.
     game.CommandHandled = false;
-    Say(game, e.Report() + ".");
+    SayIoError(game, e);
     // Heard while the box waits for the player.
     HandOverSpeech(game);
     game.io.app.ShowError(e.Report() + ".");
@@ -97,6 +97,7 @@ void MainWindow::PanelTick() { raketa::TickMeterPanel(game); }
 
 void MainWindow::keypress(char key) {
   Game& g = game;
+  PlayerTyped(g);
   if (g.Paused) {
     g.Answer(W("PAUSE  ESC=POKRAČUJ"));
     HandOverSpeech(g);

@@ -24,6 +24,7 @@ void KeyPoll::Press(int code) {
   if (!InRange(code)) return;
   down_[code] = true;
   pressed_[code] = true;
+  ++presses_;
 }
 
 void KeyPoll::Release(int code) {

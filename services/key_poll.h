@@ -23,10 +23,14 @@ class KeyPoll {
   void Release(int code);
   void ReleaseAll();
   bool IsDown(int code) const;
+  // Every press so far, counted: speech yields to a player who pressed
+  // anything.
+  unsigned long Presses() const { return presses_; }
 
  private:
   std::array<bool, 256> down_{};
   std::array<bool, 256> pressed_{};
+  unsigned long presses_ = 0;
 };
 
 }  // namespace raketa

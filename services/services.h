@@ -43,6 +43,9 @@ constexpr int F7 = 118;
 constexpr int F8 = 119;
 constexpr int F9 = 120;
 constexpr int F10 = 121;
+// Not a key of the classic game: reads the command line aloud (Ctrl+L gives
+// it too, where the browser keeps F12).
+constexpr int F12 = 123;
 }  // namespace vk
 
 enum class BrushStyle { Solid, Clear };

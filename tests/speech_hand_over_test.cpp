@@ -1,5 +1,6 @@
-// How a frame's sentences reach the voice: what cuts off what, what is
-// dropped as a repeat, and that nothing is said with speech off.
+// How a frame's sentences reach the voice: what yields to the player, what
+// goes first, what is dropped as a repeat, and that nothing is said with
+// speech off.
 #include <gtest/gtest.h>
 
 #include "support/rig.h"
@@ -8,22 +9,23 @@
 namespace raketa::test {
 namespace {
 
-struct Heard {
-  bool cutOff;
-  std::string text;
-  bool operator==(const Heard&) const = default;
-};
-
-void PrintTo(const Heard& h, std::ostream* os) { *os << (h.cutOff ? "cut+" : "") << h.text; }
-
+// Every call as one line: "yield", "say TEXT", "text TEXT" (yields),
+// "first TEXT", "now TEXT".
 class HeardSpeech : public Speech {
  public:
-  void Say(const std::string& utf8) override { heard.push_back({false, utf8}); }
-  void Interrupt(const std::string& utf8) override { heard.push_back({true, utf8}); }
+  void Say(const std::string& utf8, Place place, bool yields) override {
+    heard.push_back(std::string(place == Place::First ? "first " : yields ? "text " : "say ") + utf8);
+  }
+  void Yield() override { heard.push_back("yield"); }
+  void Interrupt(const std::string& utf8) override { heard.push_back("now " + utf8); }
+  bool Speaking() override { return speaking; }
   void Switched(bool on) override { switched.push_back(on); }
-  std::vector<Heard> heard;
+  std::vector<std::string> heard;
   std::vector<bool> switched;
+  bool speaking = false;
 };
+
+using Heard = std::vector<std::string>;
 
 class SpeechHandOver : public ::testing::Test {
  protected:
@@ -34,7 +36,7 @@ class SpeechHandOver : public ::testing::Test {
   }
   // One frame's worth of asking, handed over at its end.
   template <typename Asks>
-  std::vector<Heard> Frame(Asks asks) {
+  Heard Frame(Asks asks) {
     voice.heard.clear();
     SpeechFrame(rig.g);
     asks(rig.g);
@@ -45,21 +47,27 @@ class SpeechHandOver : public ::testing::Test {
   HeardSpeech voice;
 };
 
-TEST_F(SpeechHandOver, ARoomTextCutsOffEarlierFramesButNotItsOwnFrame) {
-  EXPECT_EQ(Frame([](Game& g) { Say(g, "dlouha veta"); }), (std::vector<Heard>{{false, "dlouha veta"}}));
-  // The answer of the command that changed the room comes first and is not
-  // cut off by the room's new text.
+TEST_F(SpeechHandOver, AnyKeyEndsTheRoomTextAndTheAnswerFollowsAtOnce) {
+  // The contents panel read with the room text gives way as the text does.
   EXPECT_EQ(Frame([](Game& g) {
-              SayAnswer(g, "opraveno");
-              SayAtOnce(g, "nova mistnost");
-              Say(g, "panel");
+              g.Spoken.textThisFrame = true;
+              SayRoomContents(g);
             }),
-            (std::vector<Heard>{{true, "opraveno"}, {false, "nova mistnost"}, {false, "panel"}}));
+            (Heard{"text V místnosti se nachází: nic."}));
+  // F9 (or any key the key poll saw) yields before the frame asks anything.
+  rig.keys.Press(vk::F9);
+  rig.keys.Release(vk::F9);
+  EXPECT_EQ(Frame([](Game& g) { SayState(g); }),
+            (Heard{"yield", "first Zdraví 100 procent, sytost 100 procent, články 50 procent, palivo 50 procent, "
+                            "kyslík ve skafandru 100 procent. S sebou neseš: nic."}));
+  // A typed character does it too.
+  PlayerTyped(rig.g);
+  EXPECT_EQ(Frame([](Game& g) { SayAnswer(g, "nechapu"); }), (Heard{"yield", "first nechapu"}));
 }
 
 TEST_F(SpeechHandOver, TextsWrittenOnEveryFrameAreSaidOnce) {
   auto pause = [](Game& g) { SayAnswer(g, W("PAUSE  ESC=POKRAČUJ")); };
-  EXPECT_EQ(Frame(pause), (std::vector<Heard>{{false, "pauza escape POKRAČUJ"}}));
+  EXPECT_EQ(Frame(pause), (Heard{"first pauza escape pokračuj"}));
   EXPECT_TRUE(Frame(pause).empty());
   EXPECT_TRUE(Frame(pause).empty());
   // After a frame without it, the same answer is news again.
@@ -77,24 +85,34 @@ TEST_F(SpeechHandOver, AnAnswerReplacedInItsFrameIsNotSaid) {
               SayAnswer(g, "jsi mrtvy");
               Say(g, "F1 nova hra");
             }),
-            (std::vector<Heard>{{false, "jsi mrtvy"}, {false, "F1 nova hra"}}));
+            (Heard{"first jsi mrtvy", "say F1 nova hra"}));
 }
 
-TEST_F(SpeechHandOver, TheEndOfAGameCutsOffWhatWasBeingSaid) {
-  Frame([](Game& g) { Say(g, "dlouhy text mistnosti"); });
+TEST_F(SpeechHandOver, TheEndOfAGameEndsTheRoomTextAndGoesFirst) {
+  Frame([](Game& g) { SayRoomContents(g); });
   EXPECT_EQ(Frame([](Game& g) {
               g.GameOver = true;
               SayAnswer(g, "jsi mrtvy");
             }),
-            (std::vector<Heard>{{true, "jsi mrtvy"}}));
-  // Still over on the next frames: nothing more is cut off.
-  EXPECT_EQ(Frame([](Game& g) { Say(g, "dalsi"); }), (std::vector<Heard>{{false, "dalsi"}}));
+            (Heard{"yield", "first jsi mrtvy"}));
+  // Still over on the next frames: its lines go first, with no more yield.
+  EXPECT_EQ(Frame([](Game& g) { Say(g, "dalsi"); }), (Heard{"first dalsi"}));
+}
+
+TEST_F(SpeechHandOver, TheAlarmGoesFirstOnceTheCountdownRuns) {
+  EXPECT_EQ(Frame([](Game& g) {
+              SayAnswer(g, W("Ok..článek vyměněn "));
+              g.World.CablesRepaired = 1;
+              g.World.MinutesLeft = 61.6f;
+            }),
+            (Heard{"first okej, článek vyměněn", "first Sakra, raketa se pohnula! Zbývá 62 minut, rychle do kabiny!"}));
+  EXPECT_TRUE(Frame([](Game&) {}).empty());
 }
 
 TEST_F(SpeechHandOver, SpeechOffSaysNothingAndTheSwitchIsRemembered) {
   SwitchSpeech(rig.g);  // off: the last words, cutting off the rest
   EndSpeechFrame(rig.g);
-  EXPECT_EQ(voice.heard, (std::vector<Heard>{{true, "řeč vypnuta"}}));
+  EXPECT_EQ(voice.heard, (Heard{"now Řeč vypnuta."}));
   EXPECT_TRUE(Frame([](Game& g) {
                 SayAnswer(g, "nechápu");
                 SayAtOnce(g, "mistnost");
@@ -104,7 +122,7 @@ TEST_F(SpeechHandOver, SpeechOffSaysNothingAndTheSwitchIsRemembered) {
   voice.heard.clear();
   SwitchSpeech(rig.g);
   EndSpeechFrame(rig.g);
-  EXPECT_EQ(voice.heard, (std::vector<Heard>{{false, "řeč zapnuta"}}));
+  EXPECT_EQ(voice.heard, (Heard{"first Řeč zapnuta."}));
   EXPECT_EQ(voice.switched, (std::vector<bool>{false, true}));
 }
 

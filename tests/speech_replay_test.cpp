@@ -22,7 +22,7 @@ TEST(SpeechReplayOff, NothingIsSaidUntilTheSwitch) {
   ReplayResult result = RunReplay(ParseReplayScript(script), nullptr, out, err, {.game = MakeGame});
   ASSERT_EQ(result.exitCode, 0) << err.str();
   const std::string trace = out.str();
-  const std::string switchedOn = " say \"řeč zapnuta\"";
+  const std::string switchedOn = " say first \"Řeč zapnuta.\"";
   const std::size_t firstSay = trace.find(" say ");
   ASSERT_NE(firstSay, std::string::npos) << trace;
   EXPECT_EQ(trace.compare(firstSay, switchedOn.size(), switchedOn), 0) << "said before F8:\n" << trace;

@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+#include "services/cp1250.h"
+#include "world/files.h"
 #include "world/speaking.h"
 
 namespace raketa::test {
@@ -23,14 +25,82 @@ TEST(SpeechWords, ScreenTextsBecomeOneReadableLine) {
       {"21 %", "21 procent"},
       {"palivo 100 %!", "palivo 100 procent!"},
       {"100", "100"},                                  // a number alone stays a number
-      {"PAUSE  ESC=POKRAČUJ", "pauza escape POKRAČUJ"},  // the key legend, as words
+      {"PAUSE  ESC=POKRAČUJ", "pauza escape pokračuj"},  // the key legend, as words
       {"F1=znovu  F10=konec", "F1 znovu F10 konec"},
-      {"ESCAPE", "ESCAPE"},   // only whole words are rewritten
-      {"PAUSED", "PAUSED"},
+      {"ESCAPE", "escape"},  // capitals in small letters, not spelled out
+      {"PAUSED", "paused"},
+      {"Esc ukončí hru", "escape ukončí hru"},
+      {"KABINA. Sedíš v křesle.", "kabina. Sedíš v křesle."},
+      {"F9 a A", "F9 a A"},  // a key and a lone letter stay
       {"  řádek\r\ndruhý\t ", "řádek druhý"},
       {"", ""},
   };
   for (const Case& c : cases) EXPECT_EQ(SpokenForm(c.given), c.said) << c.given;
+}
+
+// The drawn answers keep their dots, their "OK" and their missing accents;
+// the voice gets pauses and words.
+TEST(SpeechWords, DotsOkAndWordsWithoutAccentsAreSaidAsWords) {
+  const Case cases[] = {
+      {"OK..vzal jsem...", "okej, vzal jsem."},
+      {"Ok..článek vyměněn ", "okej, článek vyměněn"},
+      {"to nejde...nejsou žádné dveře na jih ...", "to nejde, nejsou žádné dveře na jih."},
+      {"Prosím čekej.....", "Prosím čekej."},
+      {"...Musíš pustit ventil !!", "Musíš pustit ventil!"},
+      {"snad bych se tu měl asi porozhlédnout co??...", "snad bych se tu měl asi porozhlédnout co?"},
+      {"to je balzám ...už to nekrvácí", "to je balzám, už to nekrvácí"},
+      {"kufr..je zřejmě nepřístupný..", "kufr, je zřejmě nepřístupný."},
+      {"Úvod… a dál", "Úvod, a dál"},
+      {"Konec.", "Konec."},
+      {"Neni zadané žádné jméno souboru..", "Není zadané žádné jméno souboru."},
+      {"sever jih vychod zapad, prohledej, vem, odloz, pouzij", "sever jih východ západ, prohledej, vem, odlož, použij"},
+      {"chybí ti klicek", "chybí ti klíček"},
+      {"Kable jsou opraveny mužeš měnit članky.", "Kabely jsou opraveny můžeš měnit články."},
+      {"vychodní", "vychodní"},  // only whole words
+  };
+  for (const Case& c : cases) EXPECT_EQ(SpokenForm(c.given), c.said) << c.given;
+}
+
+// A saved game is said by its name: no directory, no slashes, no ".sav".
+TEST(SpeechWords, FilesAreSaidByTheirNamesAlone) {
+  const Case cases[] = {
+      {"Ok uloženo do souboru /home/hráč/.local/share/raketa/hra.sav", "okej uloženo do souboru hra"},
+      {"nahráno: ukládání.SAV.", "nahráno: ukládání."},
+      {"soubor C:\\hry\\raketa\\druha.sav", "soubor druha"},
+      {"(/tmp/x/moje.sav)", "(moje)"},
+      {"hra.save", "hra.save"},  // only the ending every saved game has
+  };
+  for (const Case& c : cases) EXPECT_EQ(SpokenForm(c.given), c.said) << c.given;
+  // A refused load, in Czech, with the file's name only.
+  const struct {
+    int code;
+    const char* path;
+    const char* said;
+  } errors[] = {
+      {io::FileNotFound, "/home/hráč/hry/moje hra.sav", "Chyba u souboru moje hra: soubor nebyl nalezen."},
+      {io::InvalidRecord, "saves/rozbita.sav", "Chyba u souboru rozbita: soubor neobsahuje platnou hru."},
+      {io::ReadBeyondEnd, "kratka.sav", "Chyba u souboru kratka: soubor je příliš krátký."},
+      {io::AccessDenied, "", "Chyba: přístup k souboru odepřen."},
+      {9999, "/a/b.sav", "Chyba u souboru b: chyba souboru číslo 9999."},
+  };
+  for (const auto& e : errors) {
+    const std::string said = SpokenForm(Cp1250ToUtf8(SpokenIoError(e.code, W(e.path))));
+    EXPECT_EQ(said, e.said) << e.path;
+    EXPECT_EQ(said.find('/'), std::string::npos) << said;
+  }
+}
+
+TEST(SpeechWords, ARoomIsNamedByItsFirstSentence) {
+  const Case cases[] = {
+      {"KABINA. Sedíš v pilotním křesle.", "KABINA."},
+      {"Umývárna. Tudy ne! Na západ!", "Umývárna."},
+      {"Okraj útesu! Na sever!", "Okraj útesu!"},
+      {"Mistnost 1", "Mistnost 1"},  // a short text without a stop is all name
+      {"Dlouhá věta bez tečky, která se táhne přes celý řádek a dál", ""},
+      {"Úvod přeskočíš klávesou Esc, a pak už nic. Dál.", ""},  // no short first sentence
+      {"", ""},
+  };
+  for (const Case& c : cases) EXPECT_EQ(RoomName(W(c.given)), W(c.said)) << c.given;
 }
 
 TEST(SpeechWords, CountedNounsFollowCzechGrammar) {

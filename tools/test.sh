@@ -5,7 +5,8 @@
 # page in headless Chromium (tools/web.sh test); then builds the Debian
 # package and checks it, the desktop entry, the metainfo and the man page;
 # then the fuzzer on the loader for three minutes, and the whole suite once
-# more under AddressSanitizer and UndefinedBehaviorSanitizer.
+# more under AddressSanitizer and UndefinedBehaviorSanitizer, and the live
+# voice's thread under ThreadSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/setup.sh --tests
@@ -24,4 +25,7 @@ if [ "${RAKETA_SKIP_SANITIZERS:-0}" != 1 ]; then
     RAKETA_CMAKE_ARGS="-DRAKETA_SANITIZE=ON -DRAKETA_BENCH=OFF -DRAKETA_WERROR=ON" tools/setup.sh --tests
   (cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --output-on-failure -j"$(nproc)")
+fi
+if [ "${RAKETA_SKIP_SANITIZERS:-0}" != 1 ]; then
+  tools/quality/tsan_speech.sh
 fi

@@ -125,8 +125,9 @@ struct Game {
   const std::string& Line() const { return io.edit.GetText(); }
   // Every answer is also said, when speech is on.
   void Answer(const std::string& cp1250) {
+    const std::string asked = io.edit.GetText();
     io.edit.SetText(cp1250);
-    if (!cp1250.empty()) SayAnswer(*this, cp1250);
+    if (!cp1250.empty()) SayAnswer(*this, cp1250, asked);
   }
   // Plays a cue only while sound is on.
   void Cue(raketa::Cue c) {

@@ -48,9 +48,11 @@ void OpenRoomText(Game& g, const std::string& path) {
   g.Spoken.roomTextSaid = false;
   if (g.TextsMissing) {
     CloseRoomText(g);
+    RoomTextOpened(g);
     return;
   }
   g.RoomTextFile.Open(path, CurrentGameFolders().data);
+  RoomTextOpened(g);
 }
 
 void CloseRoomText(Game& g) {

@@ -1,11 +1,10 @@
 // Speech for a player who cannot see the screen: the texts the game shows,
 // turned into sentences a Czech voice reads well, and handed over without
-// repeating what every frame writes again.
+// repeating what every frame writes again, in the order a listener needs
+// them.
 #include "world/speaking.h"
 
 #include <algorithm>
-#include <cctype>
-#include <cmath>
 
 #include "world/data.h"
 
@@ -13,80 +12,61 @@ namespace raketa {
 
 namespace {
 
-enum class Way { Queue, Asked, AtOnce, Answer };
+enum class Way {
+  Text,    // a room text or a panel: yields to the player
+  Queue,   // said whole, after what waits
+  Answer,  // the same, replaced by a later answer of the frame
+  Asked,   // said whole even when just said
+  First,   // before anything waiting
+  Now,     // cuts off everything
+};
+
+using Place = Speech::Place;
 
 bool Remembered(const std::vector<std::string>& said, const std::string& text) {
   return std::find(said.begin(), said.end(), text) != said.end();
 }
 
-// Whether anybody hears the sentences: the voice, or a listener that
-// shows them as text with speech off too.
+bool Speaks(const Game& g) { return g.SpeechOn && g.io.speech != nullptr; }
+
+// Whether anybody takes the sentences: the voice, or a listener that shows
+// them as text with speech off too (the page's record and live region).
 bool Heard(const Game& g) { return g.io.speech != nullptr && (g.SpeechOn || g.io.speech->ShowsText()); }
+
+// The intro went to speech and is still being said: the first room waits
+// for it, and so does the landing's request to wait.
+bool IntroStillSpeaking(Game& g) {
+  SpeechMemory& m = g.Spoken;
+  if (m.introSpeaking && !(Speaks(g) && g.io.speech->Speaking())) m.introSpeaking = false;
+  return m.introSpeaking;
+}
+
+SpeechMemory::Waiting Waiting(const Game& g, const std::string& spoken, Way way) {
+  SpeechMemory::Waiting w;
+  w.text = spoken;
+  // What the player asked for or answered goes before what waits.
+  w.place = way == Way::First || way == Way::Answer || way == Way::Asked ? Place::First : Place::Last;
+  w.yields = way == Way::Text;
+  w.now = way == Way::Now;
+  w.voiced = g.SpeechOn;
+  return w;
+}
 
 void Hand(Game& g, const std::string& cp1250, Way way) {
   if (!Heard(g)) return;
   const std::string spoken = SpokenForm(Cp1250ToUtf8(cp1250));
   if (spoken.empty()) return;
   SpeechMemory& m = g.Spoken;
-  // A new room text starts a new page: anything may be said again after it.
-  if (way == Way::AtOnce) {
-    m.thisFrame.clear();
-    m.lastFrame.clear();
-  }
   const bool repeated = Remembered(m.thisFrame, spoken) || Remembered(m.lastFrame, spoken);
   if (!Remembered(m.thisFrame, spoken)) m.thisFrame.push_back(spoken);
-  if (repeated && (way == Way::Queue || way == Way::Answer)) return;
-  if (way == Way::AtOnce) m.cutOff = true;
-  if (way == Way::Answer && m.answerLast && !m.waiting.empty()) {
-    m.waiting.pop_back();
-    m.voiced.pop_back();
-  }
-  m.waiting.push_back(spoken);
-  m.voiced.push_back(g.SpeechOn);
+  if (repeated && (way == Way::Queue || way == Way::Answer || way == Way::Text)) return;
+  // The landing asks the player to wait while the intro is still being read.
+  if (way == Way::Queue && g.LandingScreen && IntroStillSpeaking(g)) return;
+  if (way == Way::Answer && m.answerLast && !m.waiting.empty()) m.waiting.pop_back();
+  // Once the game is over, its lines go before anything still waiting.
+  const bool over = g.GameOver || g.DepartureScreen;
+  m.waiting.push_back(Waiting(g, spoken, over && (way == Way::Queue || way == Way::Answer) ? Way::First : way));
   m.answerLast = way == Way::Answer;
-}
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-// One Czech noun after a count: 1, 2 to 4, and 0 or 5 and more.
-std::string Counted(long n, const char* one, const char* few, const char* many) {
-  const char* noun = n == 1 ? one : (n >= 2 && n <= 4) ? few : many;
-  return std::to_string(n) + " " + noun;
-}
-
-// Whole words the screen shows in capitals or as key legends.
-struct WordRewrite {
-  const char* shown;
-  const char* said;
-};
-constexpr WordRewrite kWords[] = {
-    {"PAUSE", "pauza"},
-    {"ESC", "escape"},
-};
-
-bool WordChar(unsigned char c) { return std::isalnum(c) || c >= 0x80; }
-
-std::string RewriteWords(const std::string& text) {
-  std::string out;
-  std::size_t i = 0;
-  while (i < text.size()) {
-    bool done = false;
-    if (i == 0 || !WordChar(static_cast<unsigned char>(text[i - 1]))) {
-      for (const WordRewrite& w : kWords) {
-        const std::string shown = w.shown;
-        const std::size_t end = i + shown.size();
-        if (text.compare(i, shown.size(), shown) == 0 &&
-            (end == text.size() || !WordChar(static_cast<unsigned char>(text[end])))) {
-          out += w.said;
-          i = end;
-          done = true;
-          break;
-        }
-      }
-    }
-    if (!done) out.push_back(text[i++]);
-  }
-  return out;
 }
 
 std::string ItemList(const std::vector<std::string>& names) {
@@ -106,12 +86,92 @@ std::vector<std::string> Carried(const TWorld& w) {
   return names;
 }
 
+// The keys and the valve lines, for a player who cannot read the key bar.
+constexpr const char* kKeysHelp =
+    "Klávesy: F9 řekne stav, F12 nebo Ctrl L přečte napsaný řádek, F8 vypne řeč, Tab celý text místnosti, "
+    "šipky nahoru a dolů vrátí staré příkazy, F4 pauza, F5 zvuk, F3 uložit, F2 nahrát, F6 rychle uložit, "
+    "F7 rychle nahrát, F1 nová hra, F10 konec. Ventil: zastav ventil, otevři ventil.";
+constexpr const char* kFirstRoomHint = "F9 řekne stav, pomoc řekne příkazy.";
+
+// The player acted: the room text being said ends at its word, and the
+// first room, held back by the intro, may now be said.
+void PlayerYields(Game& g) {
+  SpeechMemory& m = g.Spoken;
+  if (Speaks(g)) g.io.speech->Yield();
+  m.introSpeaking = false;
+  if (!m.held.empty()) {
+    m.waiting.insert(m.waiting.begin(), m.held.begin(), m.held.end());
+    m.held.clear();
+  }
+}
+
+// On arrival the room is named before anything else, so that a room passed
+// through or a text cut short still tells where the player is.
+void Arrive(Game& g) {
+  SpeechMemory& m = g.Spoken;
+  m.nameSaid.clear();
+  if (!Heard(g)) return;
+  // The last room's text ends, whether or not this one can be read.
+  if (Speaks(g) && !IntroStillSpeaking(g)) g.io.speech->Yield();
+  if (!g.RoomTextFile.IsOpen()) return;
+  const std::string name = RoomName(SpokenParagraph(g.RoomTextFile.Whole()));
+  if (name.empty()) return;
+  m.nameSaid = name;
+  // "CHODBA U KABINY." in small letters, its one-letter word too.
+  std::string said = name;
+  if (std::none_of(name.begin(), name.end(), [](char c) {
+        const unsigned char u = static_cast<unsigned char>(c);
+        return LowerCp1250(u) == u && ((u >= 'a' && u <= 'z') || u >= 0x9A);
+      })) {
+    for (char& c : said) c = static_cast<char>(LowerCp1250(static_cast<unsigned char>(c)));
+  }
+  if (IntroStillSpeaking(g)) {
+    m.held.push_back(Waiting(g, SpokenForm(Cp1250ToUtf8(said)), Way::Queue));
+    return;
+  }
+  Hand(g, said, Way::First);
+}
+
+std::string FileName(const std::string& path) {
+  const std::size_t slash = path.find_last_of("/\\");
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
 }  // namespace
 
 void Say(Game& g, const std::string& cp1250) { Hand(g, cp1250, Way::Queue); }
-void SayAnswer(Game& g, const std::string& cp1250) { Hand(g, cp1250, Way::Answer); }
+
+void SayAnswer(Game& g, const std::string& cp1250, const std::string& asked) {
+  Hand(g, cp1250, Way::Answer);
+  // The help answer on the screen is short; a listener hears the keys too,
+  // since the key bar cannot be heard.
+  SpeechMemory& m = g.Spoken;
+  if (asked == W("pomoc") && Cp1250ToUtf8(cp1250).find("F9") == std::string::npos) {
+    Hand(g, W(kKeysHelp), Way::Queue);
+    m.answerLast = false;
+  }
+  // Looking around reads a text heard before once more.
+  if (asked == W("rozhlédni se") && !m.textAgain.empty()) {
+    Hand(g, m.textAgain, Way::Text);
+    m.textAgain.clear();
+    m.answerLast = false;
+  }
+}
+
 void SayAsked(Game& g, const std::string& cp1250) { Hand(g, cp1250, Way::Asked); }
-void SayAtOnce(Game& g, const std::string& cp1250) { Hand(g, cp1250, Way::AtOnce); }
+
+void SayAtOnce(Game& g, const std::string& cp1250) {
+  if (Speaks(g)) g.io.speech->Yield();
+  Hand(g, cp1250, Way::First);
+}
+
+void SayIoError(Game& g, const IoError& e) {
+  Hand(g, SpokenIoError(e.code(), e.path()) + W(" Enter nebo Escape zavře."), Way::First);
+}
+
+void SayTextsMissing(Game& g) {
+  Hand(g, W("Texty místností nejdou přečíst, hra pokračuje bez nich. Enter nebo Escape zavře."), Way::First);
+}
 
 void SpeechFrame(Game& g) {
   SpeechMemory& m = g.Spoken;
@@ -119,45 +179,83 @@ void SpeechFrame(Game& g) {
   m.lastFrame.swap(m.thisFrame);
   m.thisFrame.clear();
   m.panelRedrawn = false;  // left set by a redraw an error broke off
+  const unsigned long presses = g.io.keys.Presses();
+  if (presses != m.keysSeen) {
+    m.keysSeen = presses;
+    m.keyPressed = true;
+  }
+  if (m.keyPressed) {
+    m.keyPressed = false;
+    PlayerYields(g);
+  }
+  m.before = Glance(g.World);
+  m.textThisFrame = false;
+  m.worldReplaced = false;
+  m.loadedFrom.clear();
 }
 
 void EndSpeechFrame(Game& g) {
   SpeechMemory& m = g.Spoken;
+  const bool inGame = !g.IntroScreen && !g.LandingScreen;
+  if (inGame && !g.GameOver && !m.worldReplaced && Heard(g)) {
+    std::vector<std::string> told, warnings;
+    WorldNews(m.before, g.World, g.World.CurrentRoom != m.before.room, told, warnings);
+    for (const std::string& w : warnings) Hand(g, w, Way::First);
+    for (const std::string& t : told) Hand(g, t, Way::Queue);
+  } else if (inGame && m.worldReplaced && Heard(g)) {
+    // A game loaded or started in a harmful place warns at once too.
+    std::vector<std::string> told, warnings;
+    WorldGlance calm = Glance(g.World);
+    calm.harmful = false;
+    WorldNews(calm, g.World, true, told, warnings);
+    for (const std::string& w : warnings) Hand(g, w, Way::First);
+  }
   // The alarm goes once, in the frame in which the cables started the
   // countdown (or a game with the countdown running was loaded).
   const bool running = g.World.CablesRepaired != 0;
-  if (running && !m.alarmSaid && !g.GameOver && !g.LandingScreen && !g.IntroScreen) {
-    Say(g, W("sakra sakra raketa se pohnula, nemáš moc času, ") +
-               W(Minutes(WholePercent(g.World.MinutesLeft))) + W(", rychle do kabiny!"));
+  if (running && !m.alarmSaid && !g.GameOver && inGame) {
+    Hand(g,
+         W("Sakra, raketa se pohnula! Zbývá ") + W(Minutes(WholePercent(g.World.MinutesLeft))) +
+             W(", rychle do kabiny!"),
+         Way::First);
   }
   m.alarmSaid = running;
-  // Death, the fall and the departure cut off whatever was being said.
+  // Death, the fall and the departure end the room text and go first.
   const bool ended = g.GameOver || g.DepartureScreen;
-  if (ended && !m.endSaid && !m.waiting.empty()) m.cutOff = true;
+  if (ended && !m.endSaid) {
+    if (Speaks(g)) g.io.speech->Yield();
+    for (SpeechMemory::Waiting& w : m.waiting) {
+      if (!w.now) w.place = Place::First, w.yields = false;
+    }
+  }
   m.endSaid = ended;
+  // The first room waits until the intro has been said.
+  if (!m.held.empty() && !IntroStillSpeaking(g)) {
+    m.waiting.insert(m.waiting.begin(), m.held.begin(), m.held.end());
+    m.held.clear();
+  }
   HandOverSpeech(g);
 }
 
 void HandOverSpeech(Game& g) {
   SpeechMemory& m = g.Spoken;
   if (m.waiting.empty()) return;
-  std::vector<std::string> waiting;
-  std::vector<bool> voiced;
+  std::vector<SpeechMemory::Waiting> waiting;
   waiting.swap(m.waiting);
-  voiced.swap(m.voiced);
-  const bool cut = m.cutOff;
-  m.cutOff = false;
+  // What goes first is handed over first: a frame's own answer or panel
+  // must not start only to give way at once.
+  std::stable_partition(waiting.begin(), waiting.end(),
+                        [](const SpeechMemory::Waiting& w) { return w.now || w.place == Place::First; });
   m.answerLast = false;
   if (g.io.speech == nullptr) return;
-  // Only the first sentence may cut off; one the voice does not say (asked
-  // while speech was off) cuts off nothing.
-  for (std::size_t i = 0; i < waiting.size(); ++i) {
-    if (g.io.speech->ShowsText()) g.io.speech->Shown(waiting[i]);
-    if (!voiced[i]) continue;
-    if (i == 0 && cut) {
-      g.io.speech->Interrupt(waiting[i]);
+  for (const SpeechMemory::Waiting& w : waiting) {
+    if (g.io.speech->ShowsText()) g.io.speech->Shown(w.text);
+    // Asked while speech was off: for the page's text only.
+    if (!w.voiced) continue;
+    if (w.now) {
+      g.io.speech->Interrupt(w.text);
     } else {
-      g.io.speech->Say(waiting[i]);
+      g.io.speech->Say(w.text, w.place, w.yields);
     }
   }
 }
@@ -166,12 +264,70 @@ void SpeechKeys(Game& g) {
   // Once per press: a held key must not switch back and forth.
   if (g.io.keys.KeyPressed(vk::F8)) SwitchSpeech(g);
   if (g.io.keys.KeyPressed(vk::F9)) SayState(g);
+  if (g.io.keys.KeyPressed(vk::F12)) {
+    const std::string& line = g.Line();
+    SayAsked(g, line.empty() ? W("Řádek je prázdný.") : W("Řádek: ") + line);
+  }
+}
+
+void PlayerTyped(Game& g) { g.Spoken.keyPressed = true; }
+
+void RoomTextOpened(Game& g) {
+  SpeechMemory& m = g.Spoken;
+  m.roomTextSaid = false;
+  m.textAgain.clear();
+  if (g.IntroScreen) return;
+  // A load says the saved game's name before the room's.
+  if (!m.loadedFrom.empty()) {
+    Hand(g, W("Nahráno: ") + FileName(m.loadedFrom) + ".", Way::First);
+    m.loadedFrom.clear();
+  }
+  Arrive(g);
+}
+
+void WorldReplaced(Game& g, const std::string& savedGame) {
+  g.Spoken.worldReplaced = true;
+  g.Spoken.loadedFrom = savedGame;
+  g.Spoken.textsHeard.clear();
 }
 
 void SayRoomText(Game& g) {
-  if (g.Spoken.roomTextSaid || !g.RoomTextFile.IsOpen()) return;
-  g.Spoken.roomTextSaid = true;
-  SayAtOnce(g, SpokenParagraph(g.RoomTextFile.Whole()));
+  SpeechMemory& m = g.Spoken;
+  if (m.roomTextSaid || !g.RoomTextFile.IsOpen()) return;
+  m.roomTextSaid = true;
+  m.textThisFrame = true;
+  if (!Heard(g)) return;
+  std::string text = SpokenParagraph(g.RoomTextFile.Whole());
+  if (g.IntroScreen) {
+    Hand(g, text, Way::Text);
+    m.introSpeaking = Speaks(g);
+    return;
+  }
+  // The name was said on arrival.
+  if (!m.nameSaid.empty() && text.compare(0, m.nameSaid.size(), m.nameSaid) == 0) {
+    text.erase(0, m.nameSaid.size());
+    while (!text.empty() && text.front() == ' ') text.erase(0, 1);
+  }
+  const bool named = !m.nameSaid.empty();
+  m.nameSaid.clear();
+  // A room entered again is only named: its text was heard already.
+  const std::string whole = SpokenParagraph(g.RoomTextFile.Whole());
+  if (Remembered(m.textsHeard, whole) && named) {
+    m.textAgain = whole;
+    return;
+  }
+  m.textsHeard.push_back(whole);
+  const bool hint = !m.hintGiven && g.World.CurrentRoom == 1 && !g.ReturnPhase();
+  m.hintGiven = m.hintGiven || hint;
+  // The hint comes before the text, so that a key ending the text does not
+  // take it away.
+  if (IntroStillSpeaking(g)) {
+    if (hint) m.held.push_back(Waiting(kFirstRoomHint, Way::Queue));
+    if (!text.empty()) m.held.push_back(Waiting(SpokenForm(Cp1250ToUtf8(text)), Way::Text));
+    return;
+  }
+  if (hint) Hand(g, W(kFirstRoomHint), Way::Queue);
+  Hand(g, text, Way::Text);
 }
 
 void SayRoomContents(Game& g) {
@@ -195,21 +351,23 @@ void SayRoomContents(Game& g) {
   for (const TItem& item : room.Items) {
     if (!item.Name.empty()) floor.push_back(item.Name.str());
   }
-  if (!floor.empty()) {
-    if (!said.empty()) said += ". ";
-    said += W("Na zemi: ") + ItemList(floor);
+  if (said.empty()) {
+    said = floor.empty() ? W("V místnosti se nachází: nic.") : W("Na zemi leží: ") + ItemList(floor) + ".";
+  } else {
+    said = W("V místnosti se nachází: ") + said + ".";
+    if (!floor.empty()) said += W(" Na zemi: ") + ItemList(floor) + ".";
   }
-  if (said.empty()) said = W("nic");
-  said = W("V místnosti se nachází: ") + said + ".";
   const bool unchanged = said == g.Spoken.lastContents;
   g.Spoken.lastContents = said;
   if (g.Spoken.panelRedrawn && unchanged) return;
-  Say(g, said);
+  // Read with a room text it gives way as the text does; after a search or
+  // a take it is the answer the player asked for.
+  Hand(g, said, g.Spoken.textThisFrame ? Way::Text : Way::Queue);
 }
 
 void SayInventory(Game& g) {
   if (!Heard(g)) return;
-  Say(g, W("Sebou neseš: ") + ItemList(Carried(g.World)) + ".");
+  Hand(g, W("S sebou neseš: ") + ItemList(Carried(g.World)) + ".", Way::Queue);
 }
 
 void SayState(Game& g) {
@@ -218,9 +376,10 @@ void SayState(Game& g) {
     const char* name;
     float value;
   };
+  // Named as the panel's labels name them.
   const Meter meters[] = {
-      {"zdraví", w.Health},          {"výživa", w.Nourishment}, {"články", w.CellCharge},
-      {"palivo", w.Fuel},            {"kyslík ve skafandru", w.SuitOxygen},
+      {"Zdraví", w.Health}, {"sytost", w.Nourishment}, {"články", w.CellCharge},
+      {"palivo", w.Fuel},   {"kyslík ve skafandru", w.SuitOxygen},
   };
   std::string said;
   for (const Meter& m : meters) said += std::string(m.name) + " " + Percent(WholePercent(m.value)) + ", ";
@@ -229,106 +388,19 @@ void SayState(Game& g) {
   }
   said.resize(said.size() - 2);
   said += ". ";
-  SayAsked(g, W(said) + W("Sebou neseš: ") + ItemList(Carried(w)) + ".");
+  SayAsked(g, W(said) + W("S sebou neseš: ") + ItemList(Carried(w)) + ".");
 }
 
 void SwitchSpeech(Game& g) {
   if (g.SpeechOn) {
     // The last words cut off whatever was still being said.
-    SayAtOnce(g, W("řeč vypnuta"));
+    Hand(g, W("Řeč vypnuta."), Way::Now);
     g.SpeechOn = false;
   } else {
     g.SpeechOn = true;
-    SayAsked(g, W("řeč zapnuta"));
+    SayAsked(g, W("Řeč zapnuta."));
   }
   if (g.io.speech != nullptr) g.io.speech->Switched(g.SpeechOn);
-}
-
-std::string Percent(long n) { return Counted(n, "procento", "procenta", "procent"); }
-std::string Minutes(long n) { return Counted(n, "minuta", "minuty", "minut"); }
-
-long WholePercent(float value) {
-  if (!std::isfinite(value)) return 0;
-  if (std::fabs(value) > 1e9f) return value < 0 ? -1000000000L : 1000000000L;
-  return std::lrint(value);
-}
-
-std::string SpokenForm(const std::string& utf8) {
-  // One line of words with single blanks, "=" read as a pause.
-  std::string flat;
-  for (char c : utf8) {
-    const bool blank = c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '=';
-    if (blank) {
-      if (!flat.empty() && flat.back() != ' ') flat.push_back(' ');
-    } else {
-      flat.push_back(c);
-    }
-  }
-  while (!flat.empty() && flat.back() == ' ') flat.pop_back();
-  flat = RewriteWords(flat);
-  // "72 %" and "72%": the number with its Czech noun.
-  std::string out;
-  for (std::size_t i = 0; i < flat.size();) {
-    if (IsDigit(flat[i]) && (i == 0 || !IsDigit(flat[i - 1]))) {
-      std::size_t j = i;
-      while (j < flat.size() && IsDigit(flat[j])) ++j;
-      std::size_t k = j;
-      if (k < flat.size() && flat[k] == ' ') ++k;
-      if (k < flat.size() && flat[k] == '%' && j - i <= 9) {
-        out += Percent(std::stol(flat.substr(i, j - i)));
-        i = k + 1;
-        continue;
-      }
-      out.append(flat, i, j - i);
-      i = j;
-      continue;
-    }
-    out.push_back(flat[i++]);
-  }
-  return out;
-}
-
-namespace {
-// Whether a line's first letter is a capital, past blanks, quotes and dashes.
-bool StartsWithCapital(const std::string& cp1250) {
-  for (unsigned char c : cp1250) {
-    if (c == ' ' || c == '\t' || c == '"' || c == '\'' || c == '(' || c == 0x84 || c == 0x93 || c == 0x96) continue;
-    return LowerCp1250(c) != c;
-  }
-  return false;
-}
-}  // namespace
-
-std::string SpokenParagraph(const std::string& cp1250) {
-  struct Line {
-    std::string text;
-    bool indented;
-  };
-  std::vector<Line> lines;
-  std::size_t start = 0;
-  while (start <= cp1250.size()) {
-    std::size_t end = cp1250.find('\n', start);
-    if (end == std::string::npos) end = cp1250.size();
-    std::string line = cp1250.substr(start, end - start);
-    const std::size_t a = line.find_first_not_of(" \t\r");
-    const std::size_t b = line.find_last_not_of(" \t\r");
-    if (a != std::string::npos) lines.push_back({line.substr(a, b - a + 1), a > 0});
-    start = end + 1;
-  }
-  std::string out;
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    std::string text = lines[i].text;
-    // An indented line that ends without a stop before a capital is an
-    // entry of a list (the console's warnings): the voice pauses after it.
-    // Inside an indented quotation the sentence simply goes on.
-    const bool nextIsNew = i + 1 == lines.size() || StartsWithCapital(lines[i + 1].text);
-    const std::size_t last = text.find_last_not_of("\"')\x93");
-    const bool stopped = last != std::string::npos && std::string(".,:;!?").find(text[last]) != std::string::npos;
-    if (lines[i].indented && nextIsNew && !stopped) text += ".";
-    if (!out.empty()) out += " ";
-    out += text;
-  }
-  return out;
 }
 
 }  // namespace raketa

@@ -8,10 +8,12 @@ namespace raketa {
 // game's data folder.
 void ReadWorld(Game& g, const std::string& path) {
   g.WorldFile.Read(path, g.World, 0, CurrentGameFolders().saves);
+  WorldReplaced(g, path);
 }
 
 void ReadNewWorld(Game& g, const std::string& path) {
   g.WorldFile.Read(path, g.World, kStartRoom, CurrentGameFolders().data);
+  WorldReplaced(g, {});
 }
 
 void WriteWorld(Game& g, const std::string& path) {

@@ -3,6 +3,8 @@
 #include <cctype>
 #include <filesystem>
 
+#include "services/spoken_words.h"
+
 namespace raketa {
 
 namespace {
@@ -50,6 +52,7 @@ DialogHeard Hear(const FileDialogModel& m) {
   h.name = m.Name();
   h.focus = m.GetFocus();
   h.message = m.Message();
+  h.count = static_cast<int>(m.Entries().size());
   return h;
 }
 
@@ -69,6 +72,14 @@ std::vector<std::string> DialogNews(const DialogHeard* before, const DialogHeard
     if (listFocus) said.push_back(listed);
   } else if (listFocus && (now.selected != before->selected || before->focus != Focus::List)) {
     said.push_back(listed);
+  } else if (listFocus && now.message.empty() && now.selected >= 0) {
+    // A key that moved nothing: the highlight stands at an end of the list.
+    if (now.count == 1) {
+      said.push_back("Jediná položka: " + listed);
+    } else {
+      if (now.selected == 0) said.push_back("Začátek seznamu.");
+      else if (now.selected == now.count - 1) said.push_back("Konec seznamu.");
+    }
   } else if (!listFocus && before->focus != Focus::Name) {
     said.push_back(NameSaid(now.name));
   } else if (!listFocus && now.name != before->name) {
@@ -76,8 +87,10 @@ std::vector<std::string> DialogNews(const DialogHeard* before, const DialogHeard
     const bool typed = now.name.size() > before->name.size() && now.name.compare(0, before->name.size(), before->name) == 0;
     said.push_back(typed ? now.name.substr(before->name.size()) : NameSaid(now.name));
   }
-  if (!now.message.empty() && now.message != before->message) said.push_back(Remark(now.message));
+  if (!now.message.empty() && now.message != before->message) said.push_back(SpokenForm(Remark(now.message)));
   return said;
 }
+
+std::string DialogClosed() { return "Zavřeno."; }
 
 }  // namespace raketa

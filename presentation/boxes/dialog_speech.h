@@ -19,6 +19,7 @@ struct DialogHeard {
   std::string name;
   FileDialogModel::Focus focus = FileDialogModel::Focus::Name;
   std::string message;
+  int count = 0;  // entries in the list
 };
 
 DialogHeard Hear(const FileDialogModel& m);
@@ -26,5 +27,7 @@ DialogHeard Hear(const FileDialogModel& m);
 // The sentences (UTF-8) for a dialog that has just opened (`before` null),
 // or for what changed since `before`.
 std::vector<std::string> DialogNews(const DialogHeard* before, const DialogHeard& now, FileDialogModel::Kind kind);
+// Said when the player closed the dialog without choosing.
+std::string DialogClosed();
 
 }  // namespace raketa

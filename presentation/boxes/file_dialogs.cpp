@@ -31,13 +31,12 @@ std::string FitLeft(FontFace& face, std::string text, int width) {
 }  // namespace
 
 void BoxFileDialogs::SpeakThrough(Speech& speech, std::function<bool()> on) {
+  // A dialog's lines go before anything the game had waiting, and each key
+  // ends the last key's lines at the end of a word.
   speak = [&speech, on = std::move(on)](const std::string& utf8, bool cutOff) {
     if (!on()) return;
-    if (cutOff) {
-      speech.Interrupt(utf8);
-    } else {
-      speech.Say(utf8);
-    }
+    if (cutOff) speech.Yield();
+    speech.Say(utf8, Speech::Place::First, true);
   };
 }
 
@@ -62,7 +61,10 @@ bool BoxFileDialogs::Execute(FileDialogModel::Kind kind, std::string& path) {
                                                     return reply;
                                                   });
   if (!open) app_.Close();
-  if (!chosen) return false;
+  if (!chosen) {
+    if (open) Tell({DialogClosed()});
+    return false;
+  }
   directory_ = model.Directory();
   RememberFolder(folders.state, directory_);
   path = model.Result();

@@ -36,14 +36,25 @@ bool Find(void* handle, const char* name, F& into) {
 struct Collector {
   std::vector<std::int16_t>* samples;
   const std::function<bool()>* goOn;
+  std::vector<long>* wordStartsMs;
 };
 
-int Collect(short* wav, int count, espeak_EVENT* events) {
-  Collector* c = events != nullptr ? static_cast<Collector*>(events->user_data) : nullptr;
-  if (c == nullptr) return 0;
-  if (wav != nullptr && count > 0) c->samples->insert(c->samples->end(), wav, wav + count);
-  if (*c->goOn && !(*c->goOn)()) return 1;  // cut short
-  return 0;
+// Called by the library, through C frames: nothing may be thrown out of it
+// (a full memory or a failing `goOn` stops the text instead).
+int Collect(short* wav, int count, espeak_EVENT* events) noexcept {
+  try {
+    Collector* c = events != nullptr ? static_cast<Collector*>(events->user_data) : nullptr;
+    if (c == nullptr) return 0;
+    if (wav != nullptr && count > 0) c->samples->insert(c->samples->end(), wav, wav + count);
+    for (espeak_EVENT* e = events; c->wordStartsMs != nullptr && e->type != espeakEVENT_LIST_TERMINATED; ++e) {
+      // The first word starts the text; the others are where a word ends.
+      if (e->type == espeakEVENT_WORD && e->audio_position > 0) c->wordStartsMs->push_back(e->audio_position);
+    }
+    if (*c->goOn && !(*c->goOn)()) return 1;  // cut short
+    return 0;
+  } catch (...) {
+    return 1;
+  }
 }
 
 std::string Message(espeak_ng_STATUS status) { return "status " + std::to_string(static_cast<long>(status)); }
@@ -108,7 +119,8 @@ CzechVoice::CzechVoice(const std::string& library, const std::string& voice) : l
   rate_ = e->sampleRate();
 }
 
-std::vector<std::int16_t> CzechVoice::Synthesise(const std::string& utf8, const std::function<bool()>& goOn) {
+std::vector<std::int16_t> CzechVoice::Synthesise(const std::string& utf8, const std::function<bool()>& goOn,
+                                                 std::vector<long>* wordStartsMs) {
   std::vector<std::int16_t> samples;
   if (!Ready() || utf8.empty()) return samples;
   std::lock_guard<std::mutex> lock(gEspeakLock);
@@ -119,7 +131,7 @@ std::vector<std::int16_t> CzechVoice::Synthesise(const std::string& utf8, const 
     if (e->setVoice(voice_.c_str()) != ENS_OK) return samples;
     e->voice = voice_;
   }
-  Collector collector{&samples, &goOn};
+  Collector collector{&samples, &goOn, wordStartsMs};
   e->synthesize(utf8.c_str(), utf8.size() + 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8 | espeakENDPAUSE, nullptr,
                 &collector);
   return samples;

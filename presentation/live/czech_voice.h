@@ -26,7 +26,9 @@ class CzechVoice {
 
   // The sound of a UTF-8 text; empty when the voice is not ready.
   // `goOn` is asked between pieces of sound: false cuts the text short.
-  std::vector<std::int16_t> Synthesise(const std::string& utf8, const std::function<bool()>& goOn = {});
+  // `wordStartsMs`, when given, gets where each word after the first starts.
+  std::vector<std::int16_t> Synthesise(const std::string& utf8, const std::function<bool()>& goOn = {},
+                                       std::vector<long>* wordStartsMs = nullptr);
 
  private:
   std::string library_;

@@ -29,7 +29,9 @@ int VirtualKey(SDL_Keycode key) {
 }
 
 void KeyDown(const SDL_KeyboardEvent& e, CommandLine& line, KeyPoll& keys) {
-  const int vk = VirtualKey(e.keysym.sym);
+  // Ctrl+L reads the command line aloud, as F12 does.
+  const bool ctrl = (e.keysym.mod & KMOD_CTRL) != 0 && (e.keysym.mod & KMOD_ALT) == 0;
+  const int vk = ctrl && e.keysym.sym == SDLK_l ? 123 : VirtualKey(e.keysym.sym);
   if (vk) keys.Press(vk);
   switch (e.keysym.sym) {
     case SDLK_RETURN:

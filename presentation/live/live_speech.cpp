@@ -1,23 +1,13 @@
 #include "presentation/live/live_speech.h"
 
-#include <SDL.h>
-#include <SDL_mixer.h>
 #include <sys/resource.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
-#include <cstring>
-
-#include "presentation/live/czech_voice.h"
-#include "presentation/boxes/speech_setting.h"
 
 namespace raketa {
-
-namespace {
-constexpr int kChannel = 0;  // reserved: the cues never take it
-}  // namespace
 
 std::vector<std::string> Sentences(const std::string& utf8) {
   std::vector<std::string> out;
@@ -36,46 +26,66 @@ std::vector<std::string> Sentences(const std::string& utf8) {
   return out;
 }
 
-LiveSpeech::LiveSpeech() {
-  int frequency = 0, channels = 0;
-  Uint16 format = 0;
-  if (SDL_WasInit(SDL_INIT_AUDIO) && Mix_QuerySpec(&frequency, &format, &channels) != 0) {
-    audio_ = true;
-    rate_ = frequency;
-    format_ = format;
-    channels_ = channels;
-    Mix_ReserveChannels(kChannel + 1);
-  }
+LiveSpeech::LiveSpeech(VoiceMaker voice, std::unique_ptr<SpeechOutput> output, KeepSetting keep)
+    : makeVoice_(std::move(voice)), output_(std::move(output)), keep_(std::move(keep)) {
   worker_ = std::thread([this] { Work(); });
 }
 
 LiveSpeech::~LiveSpeech() {
+  std::optional<bool> remember;
   {
     std::lock_guard<std::mutex> lock(lock_);
     stopping_ = true;
-    ++generation_;
   }
   wake_.notify_all();
   worker_.join();
-  Silence();
+  // A choice made while a sentence was still playing is kept all the same.
+  remember.swap(remember_);
+  if (remember && keep_ && !keep_(*remember)) std::fprintf(stderr, "raketa: cannot keep the speech setting\n");
 }
 
-void LiveSpeech::Say(const std::string& utf8) {
+void LiveSpeech::Say(const std::string& utf8, Place place, bool yields) {
   {
     std::lock_guard<std::mutex> lock(lock_);
-    waiting_.push_back(utf8);
+    const bool first = place == Place::First;
+    auto at = waiting_.end();
+    if (first) {
+      at = waiting_.begin();
+      while (at != waiting_.end() && at->first) ++at;
+      if (currentYields_) endWord_ = true;
+    }
+    for (const std::string& sentence : Sentences(utf8)) {
+      at = waiting_.insert(at, Piece{sentence, first, yields});
+      ++at;
+    }
   }
-  wake_.notify_one();
+  wake_.notify_all();
+}
+
+void LiveSpeech::Yield() {
+  {
+    std::lock_guard<std::mutex> lock(lock_);
+    if (currentYields_) endWord_ = true;
+    for (auto it = waiting_.begin(); it != waiting_.end();) {
+      it = it->yields ? waiting_.erase(it) : it + 1;
+    }
+  }
+  wake_.notify_all();
 }
 
 void LiveSpeech::Interrupt(const std::string& utf8) {
   {
     std::lock_guard<std::mutex> lock(lock_);
     waiting_.clear();
-    waiting_.push_back(utf8);
-    ++generation_;
+    for (const std::string& sentence : Sentences(utf8)) waiting_.push_back(Piece{sentence, false, false});
+    ++cut_;
   }
-  wake_.notify_one();
+  wake_.notify_all();
+}
+
+bool LiveSpeech::Speaking() {
+  std::lock_guard<std::mutex> lock(lock_);
+  return busy_ || !waiting_.empty();
 }
 
 void LiveSpeech::Switched(bool on) {
@@ -83,7 +93,7 @@ void LiveSpeech::Switched(bool on) {
     std::lock_guard<std::mutex> lock(lock_);
     remember_ = on;
   }
-  wake_.notify_one();
+  wake_.notify_all();
 }
 
 void LiveSpeech::Work() {
@@ -91,86 +101,78 @@ void LiveSpeech::Work() {
   // the voice, a sentence ahead of what is heard, waits.
   setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), 5);
   for (;;) {
-    std::string text;
+    Piece piece;
+    bool have = false;
     std::optional<bool> remember;
-    unsigned generation = 0;
+    unsigned cut = 0;
     {
       std::unique_lock<std::mutex> lock(lock_);
       wake_.wait(lock, [this] { return stopping_ || !waiting_.empty() || remember_; });
       if (stopping_) return;
       remember.swap(remember_);
       if (!waiting_.empty()) {
-        text = waiting_.front();
+        piece = waiting_.front();
         waiting_.pop_front();
+        have = true;
+        busy_ = true;
+        currentYields_ = piece.yields;
+        endWord_ = false;
+        cut = cut_;
       }
-      generation = generation_;
     }
-    if (remember && !WriteSpeechSetting(*remember)) {
-      std::fprintf(stderr, "raketa: cannot keep the speech setting in %s\n", SettingsPath().c_str());
-    }
-    if (!text.empty()) Speak(text, generation);
+    if (remember && keep_ && !keep_(*remember)) std::fprintf(stderr, "raketa: cannot keep the speech setting\n");
+    if (!have) continue;
+    Speak(piece, cut);
+    std::lock_guard<std::mutex> lock(lock_);
+    busy_ = false;
+    currentYields_ = false;
+    endWord_ = false;
   }
 }
 
-void LiveSpeech::Speak(const std::string& text, unsigned generation) {
-  if (!audio_) return;
+void LiveSpeech::Speak(const Piece& piece, unsigned cut) {
+  if (!output_ || !output_->Open()) return;
   if (!voice_ && !voiceFailed_) {
-    voice_ = std::make_unique<CzechVoice>();
-    if (!voice_->Ready()) {
-      std::fprintf(stderr, "raketa: no speech: %s\n", voice_->Problem().c_str());
+    voice_ = makeVoice_ ? makeVoice_() : nullptr;
+    if (!voice_ || !voice_->Ready()) {
+      std::fprintf(stderr, "raketa: no speech: %s\n", voice_ ? voice_->Problem().c_str() : "no voice");
       voiceFailed_ = true;
     }
   }
   if (voiceFailed_) return;
-  // What an earlier text was saying is cut off by a newer room text.
-  if (generation != playedGeneration_) {
-    Mix_HaltChannel(kChannel);
-    playedGeneration_ = generation;
-  }
-  for (const std::string& sentence : Sentences(text)) {
-    const std::vector<std::int16_t> pcm =
-        voice_->Synthesise(sentence, [this, generation] { return generation_ == generation; });
-    if (generation_ != generation) return;
-    if (!WaitForChannel(generation)) return;
-    Play(pcm);
-  }
-}
-
-bool LiveSpeech::WaitForChannel(unsigned generation) {
-  while (Mix_Playing(kChannel)) {
-    if (generation_ != generation) {
-      Mix_HaltChannel(kChannel);
-      return false;
+  // Asked for an end before a word of it was heard: not said at all.
+  auto goOn = [this, cut] {
+    std::lock_guard<std::mutex> lock(lock_);
+    return !MustStop(cut) && !endWord_;
+  };
+  const SpokenSound sound = voice_->Synthesise(piece.text, goOn);
+  if (!goOn()) return;
+  output_->Play(sound.samples, voice_->SampleRate());
+  const auto started = std::chrono::steady_clock::now();
+  long stopAtMs = -1;
+  for (;;) {
+    const long playedMs = static_cast<long>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started).count());
+    {
+      std::unique_lock<std::mutex> lock(lock_);
+      if (MustStop(cut)) break;
+      if (endWord_ && stopAtMs < 0) {
+        // The end of the word being said is where the next one starts.
+        stopAtMs = 1L << 30;
+        for (long start : sound.wordStartsMs) {
+          if (start > playedMs) {
+            stopAtMs = start;
+            break;
+          }
+        }
+      }
+      if (stopAtMs >= 0 && playedMs >= stopAtMs) break;
+      wake_.wait_for(lock, std::chrono::milliseconds(10));
+      if (MustStop(cut)) break;
     }
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    if (!output_->Playing()) return;
   }
-  return generation_ == generation;
-}
-
-void LiveSpeech::Play(const std::vector<std::int16_t>& pcm) {
-  if (pcm.empty()) return;
-  Silence();
-  SDL_AudioCVT cvt;
-  if (SDL_BuildAudioCVT(&cvt, AUDIO_S16SYS, 1, voice_->SampleRate(), format_, static_cast<Uint8>(channels_),
-                        rate_) < 0) {
-    return;
-  }
-  const std::size_t bytes = pcm.size() * sizeof(std::int16_t);
-  playing_.assign(bytes * static_cast<std::size_t>(cvt.len_mult > 0 ? cvt.len_mult : 1), 0);
-  std::memcpy(playing_.data(), pcm.data(), bytes);
-  cvt.len = static_cast<int>(bytes);
-  cvt.buf = playing_.data();
-  if (cvt.needed && SDL_ConvertAudio(&cvt) != 0) return;
-  playing_.resize(static_cast<std::size_t>(cvt.needed ? cvt.len_cvt : cvt.len));
-  chunk_ = Mix_QuickLoad_RAW(playing_.data(), static_cast<Uint32>(playing_.size()));
-  if (chunk_ != nullptr) Mix_PlayChannel(kChannel, chunk_, 0);
-}
-
-void LiveSpeech::Silence() {
-  if (!audio_ || chunk_ == nullptr) return;
-  Mix_HaltChannel(kChannel);
-  Mix_FreeChunk(chunk_);
-  chunk_ = nullptr;
+  output_->Halt();
 }
 
 }  // namespace raketa

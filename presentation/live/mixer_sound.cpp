@@ -13,7 +13,10 @@ namespace {
 
 constexpr int kRate = 22050;
 constexpr int kBufferFrames = 1024;  // about 46 ms: few wake-ups, little delay
-constexpr int kStartVoices = 16;
+// Allocated once, when the mixer opens, and never grown: SDL_mixer reads its
+// voice array without a lock, and the speech thread polls its own voice.
+constexpr int kVoices = 64;
+constexpr int kCueGroup = 1;
 
 }  // namespace
 
@@ -24,7 +27,8 @@ MixerSound::MixerSound(const Catalogue& catalogue) {
     return;
   }
   open_ = true;
-  Mix_AllocateChannels(kStartVoices);
+  Mix_AllocateChannels(kVoices);
+  Mix_GroupChannels(1, kVoices - 1, kCueGroup);  // voice 0 may be speech's
   int rate = 0, channels = 0;
   Uint16 format = 0;
   Mix_QuerySpec(&rate, &format, &channels);
@@ -79,9 +83,11 @@ void MixerSound::Play(Cue cue) {
   } else if (Mix_PlayChannel(-1, chunk, 0) >= 0) {
     return;
   }
-  // Every voice is busy: add voices, so that quick repeats still overlap.
-  Mix_AllocateChannels(Mix_AllocateChannels(-1) + 8);
-  Mix_PlayChannel(-1, chunk, CueLooped(cue) ? -1 : 0);
+  // Every voice is busy: the cue that has sounded longest gives way.
+  const int oldest = Mix_GroupOldest(kCueGroup);
+  if (oldest < 0) return;
+  Mix_HaltChannel(oldest);
+  Mix_PlayChannel(oldest, chunk, CueLooped(cue) ? -1 : 0);
 }
 
 void MixerSound::Stop(Cue cue) {

@@ -66,6 +66,7 @@ class ReplaySession {
       if (focused_) {
         ++frame_;
         trace_.SetFrame(frame_);
+        speech_.Tick();
         const std::string step = game_->StepName();
         if (!haveStep_ || step != lastStep_) {
           trace_.Event("state " + step);

@@ -60,7 +60,7 @@ int ReplayKeyCode(const std::string& name) {
   if (name.size() >= 2 && name[0] == 'F') {
     char* end = nullptr;
     long n = std::strtol(name.c_str() + 1, &end, 10);
-    if (*end == '\0' && n >= 1 && n <= 10) return static_cast<int>(111 + n);
+    if (*end == '\0' && ((n >= 1 && n <= 10) || n == 12)) return static_cast<int>(111 + n);
   }
   return 0;
 }

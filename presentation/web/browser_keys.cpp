@@ -87,6 +87,13 @@ KeyMeaning ReadKeyDown(const BrowserKeyEvent& e) {
     m.page = PageKey::Paste;
     return m;
   }
+  // Ctrl+L reads the command line aloud (F12 in the window; the browser
+  // keeps F12 for itself).
+  if (command && (e.code == "KeyL" || e.key == "l" || e.key == "L")) {
+    m.vk = 123;
+    m.keep = true;
+    return m;
+  }
   if (const NamedKey* n = Named(e.key)) {
     m.vk = n->vk;
     m.line = n->line;

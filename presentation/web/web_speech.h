@@ -12,8 +12,10 @@ namespace raketa {
 
 class WebSpeech : public Speech {
  public:
-  void Say(const std::string& utf8) override;
+  void Say(const std::string& utf8, Place place, bool yields) override;
+  void Yield() override;
   void Interrupt(const std::string& utf8) override;
+  bool Speaking() override;
   void Switched(bool on) override;
 
   // Every sentence of the game goes into the page's record of the game and

@@ -53,7 +53,9 @@ TEST_F(DialogSpeechTest, EachKeySaysOnlyWhatItChanged) {
       {"down into the list", [](FileDialogModel& m) { m.Move(1); }, {"archiv, složka."}},
       {"down to a game", [](FileDialogModel& m) { m.Move(1); }, {"druha."}},
       {"up to the parent", [](FileDialogModel& m) { m.Move(-2); }, {"o složku výš."}},
-      {"a key without change", [](FileDialogModel& m) { m.Move(-1); }, {}},
+      {"up at the top of the list", [](FileDialogModel& m) { m.Move(-1); }, {"Začátek seznamu."}},
+      {"down past the end", [](FileDialogModel& m) { m.End(); }, {"hra."}},
+      {"down at the end of the list", [](FileDialogModel& m) { m.Move(1); }, {"Konec seznamu."}},
       {"typing replaces the name", [](FileDialogModel& m) { m.Type("h"); }, {"Jméno souboru: h."}},
       {"typing goes on letter by letter", [](FileDialogModel& m) { m.Type("r"); }, {"r"}},
       {"a letter rubbed out", [](FileDialogModel& m) { m.Backspace(); }, {"Jméno souboru: h."}},
@@ -62,7 +64,7 @@ TEST_F(DialogSpeechTest, EachKeySaysOnlyWhatItChanged) {
          m.Type("ra");
          m.Enter();
        },
-       {"ra", "Soubor hra.sav už existuje. Přepsat? A ano, N ne."}},
+       {"ra", "Soubor hra už existuje. Přepsat? A ano, N ne."}},
   };
   for (const auto& s : steps) EXPECT_EQ(After(m, s.key), s.said) << s.what;
 }

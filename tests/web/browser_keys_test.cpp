@@ -63,6 +63,7 @@ TEST(BrowserKeys, WhatEachKeyMeans) {
       {AltGr("@", "KeyV"), 'V', L::None, B::Other, P::None, "@", true, "AltGr+V types @ on a Czech layout"},
       {Ctrl("v", "KeyV"), 0, L::None, B::Other, P::Paste, "", false, "Ctrl+V leaves the browser its paste"},
       {Ctrl("r", "KeyR"), 'R', L::None, B::Other, P::None, "", false, "Ctrl+R stays the browser's"},
+      {Ctrl("l", "KeyL"), 123, L::None, B::Other, P::None, "", true, "Ctrl+L reads the command line aloud"},
       {Plain("Shift", "ShiftLeft"), 0, L::None, B::Other, P::None, "", false, "a modifier alone"},
       {Plain("Unidentified", ""), 0, L::None, B::Other, P::None, "", false, "a key the browser cannot name"},
   };
