@@ -123,10 +123,12 @@ async function runPeriods(page, client, n, answer) {
 const spoken = [];
 const lines = [];
 for (const line of readFileSync(resolve(spokenArg), 'utf8').split('\n')) {
-  const m = /^(\d+) (say|text) "(.*)"$/.exec(line);
+  // "say", "say first", "say text", "say now": how the voice takes it does
+  // not matter to the page's record.
+  const m = /^(\d+) (say(?: first| text| now)*|text) "(.*)"$/.exec(line);
   if (!m) continue;
   const event = { frame: Number(m[1]), text: m[3].replace(/\\(["\\])/g, '$1') };
-  (m[2] === 'say' ? spoken : lines).push(event);
+  (m[2].startsWith('say') ? spoken : lines).push(event);
 }
 // What the native command line held after `frames` frames.
 function lineAfter(frames) {
