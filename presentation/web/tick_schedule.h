@@ -1,6 +1,9 @@
 // The game's two clocks in the browser: the frame every 40 ms and the panel
 // tick every 10 ms, kept on absolute times of the page's millisecond clock
-// so that late wake-ups do not make them drift.  After a stall (a busy
+// so that late wake-ups do not make them drift.  The page wakes once per
+// animation frame of the browser (about every 16.7 ms, slower on a busy
+// machine) and runs there whatever fell due since, oldest first: the panel
+// ticks one after another, the frame at most once.  After a stall (a busy
 // machine, a hidden tab) the lost ticks are not made up in a burst: the
 // clock starts again from now, as the desktop game's does.
 #pragma once
@@ -11,6 +14,10 @@ class TickSchedule {
  public:
   static constexpr double kFrameMs = 40;
   static constexpr double kPanelMs = 10;
+  // Panel ticks further behind than this are dropped, not made up.
+  static constexpr double kPanelCatchUpMs = 100;
+
+  enum class Due { Nothing, Panel, Frame };
 
   // The first frame is due at once, the first panel tick one period later.
   explicit TickSchedule(double now) : nextFrame_(now), nextPanel_(now + kPanelMs) {}
@@ -21,16 +28,27 @@ class TickSchedule {
     return framesRun && nextFrame_ < nextPanel_ ? nextFrame_ : nextPanel_;
   }
   // True when the panel tick is due at `now`, which then counts as done.
-  bool TakePanel(double now) { return Take(nextPanel_, kPanelMs, now); }
-  // The same for the frame.  Frames that were stopped (the page hidden or
-  // unfocused) run at once when they resume.
-  bool TakeFrame(double now) { return Take(nextFrame_, kFrameMs, now); }
+  // Ticks that fell due up to kPanelCatchUpMs ago are each due in turn.
+  bool TakePanel(double now) { return Take(nextPanel_, kPanelMs, kPanelCatchUpMs, now); }
+  // The same for the frame, which is never made up: one, however late.
+  // Frames that were stopped (the page hidden or unfocused) run at once
+  // when they resume.
+  bool TakeFrame(double now) { return Take(nextFrame_, kFrameMs, kFrameMs, now); }
+  // Whichever of the two fell due first by `now` (the panel tick when both
+  // fell due at the same time), counted as done; Nothing when neither is
+  // due.  Called until it says Nothing, it runs everything due.
+  Due Take(double now, bool framesRun) {
+    const bool frame = framesRun && nextFrame_ <= now;
+    if (nextPanel_ <= now && (!frame || nextPanel_ <= nextFrame_)) return TakePanel(now) ? Due::Panel : Due::Nothing;
+    if (frame) return TakeFrame(now) ? Due::Frame : Due::Nothing;
+    return Due::Nothing;
+  }
 
  private:
-  static bool Take(double& next, double period, double now) {
+  static bool Take(double& next, double period, double catchUp, double now) {
     if (now < next) return false;
+    if (now - next >= catchUp) next = now;
     next += period;
-    if (next <= now) next = now + period;
     return true;
   }
 

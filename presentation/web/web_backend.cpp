@@ -4,7 +4,6 @@
 #include <emscripten/em_js.h>
 #include <emscripten/emscripten.h>
 
-#include <cmath>
 #include <cstdio>
 #include <memory>
 #include <stdexcept>
@@ -39,6 +38,13 @@ EM_JS(void, raketa_periods_run, (), { Module.raketaHooks.periodsRun(); });
 EM_JS(void, raketa_first_frame_shown, (), { Module.raketaHooks.firstFrameShown(); });
 
 EM_JS(void, raketa_game_over, (), { Module.raketaHooks.gameOver(); });
+
+// Sleeps until the browser's next animation frame: the page is woken no
+// more often than the browser draws, and not at all while its tab is
+// hidden.  (Keys that arrive meanwhile wait in the input queue.)
+EM_ASYNC_JS(void, raketa_wait_animation_frame, (), {
+  await new Promise((wake) => requestAnimationFrame(() => wake()));
+});
 
 namespace raketa {
 
@@ -87,20 +93,22 @@ class WebGame {
  private:
   bool Framing() const { return focused_ && visible_ && game_->FramesRun(); }
 
+  // Woken at each animation frame, the loop runs every panel tick that fell
+  // due since the last, and the frame when 40 ms have passed; a frame that
+  // changed nothing on the screen puts nothing on the canvas.
   void RunOnPageClock() {
     TickSchedule clock(emscripten_get_now());
     bool shown = false;
     while (!app_.Closing()) {
       screen_.Refresh();
-      // Always a sleep, however short: only then does the browser deliver
-      // the player's keys and draw the canvas.
-      const double wait = clock.NextDue(Framing()) - emscripten_get_now();
-      emscripten_sleep(wait > 0 ? static_cast<unsigned>(std::ceil(wait)) : 0);
+      raketa_wait_animation_frame();
       TakeEvents();
-      if (app_.Closing()) break;
       const double now = emscripten_get_now();
-      if (clock.TakePanel(now)) game_->PanelTick();
-      if (Framing() && clock.TakeFrame(now)) {
+      for (TickSchedule::Due due; !app_.Closing() && (due = clock.Take(now, Framing())) != TickSchedule::Due::Nothing;) {
+        if (due == TickSchedule::Due::Panel) {
+          game_->PanelTick();
+          continue;
+        }
         Frame();
         if (!shown) {
           screen_.Refresh();
