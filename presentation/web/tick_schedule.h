@@ -1,11 +1,16 @@
 // The game's two clocks in the browser: the frame every 40 ms and the panel
 // tick every 10 ms, kept on absolute times of the page's millisecond clock
-// so that late wake-ups do not make them drift.  The page wakes once per
-// animation frame of the browser (about every 16.7 ms, slower on a busy
-// machine) and runs there whatever fell due since, oldest first: the panel
-// ticks one after another, the frame at most once.  After a stall (a busy
-// machine, a hidden tab) the lost ticks are not made up in a burst: the
-// clock starts again from now, as the desktop game's does.
+// so that late wake-ups do not make them drift.  The page sleeps until the
+// frame is due and wakes on the browser's animation frame after it; there
+// it runs whatever fell due since, oldest first: the panel ticks one after
+// another, the frame at most once.  The panel tick only redraws the meter
+// strip on the back surface (and applies refills that keys and frames ask
+// for), which the player sees when the frame presents it, so its ticks
+// wait for the frame's wake-up rather than waking the page 100 times a
+// second; while frames are stopped (the page unfocused) they run in tens.
+// After a stall (a busy machine, a hidden tab) the lost ticks are not made
+// up in a burst: the clock starts again from now, as the desktop game's
+// does.
 #pragma once
 
 namespace raketa {
@@ -16,6 +21,8 @@ class TickSchedule {
   static constexpr double kPanelMs = 10;
   // Panel ticks further behind than this are dropped, not made up.
   static constexpr double kPanelCatchUpMs = 100;
+  // While frames are stopped, how long panel ticks wait for a wake-up.
+  static constexpr double kPanelBatchMs = 80;
 
   enum class Due { Nothing, Panel, Frame };
 
@@ -27,6 +34,10 @@ class TickSchedule {
   double NextDue(bool framesRun) const {
     return framesRun && nextFrame_ < nextPanel_ ? nextFrame_ : nextPanel_;
   }
+  // When to wake the page next: when the frame is due, or while frames are
+  // stopped, when the panel ticks have waited kPanelBatchMs (well within
+  // what is made up).
+  double WakeAt(bool framesRun) const { return framesRun ? nextFrame_ : nextPanel_ + kPanelBatchMs; }
   // True when the panel tick is due at `now`, which then counts as done.
   // Ticks that fell due up to kPanelCatchUpMs ago are each due in turn.
   bool TakePanel(double now) { return Take(nextPanel_, kPanelMs, kPanelCatchUpMs, now); }

@@ -39,11 +39,32 @@ EM_JS(void, raketa_first_frame_shown, (), { Module.raketaHooks.firstFrameShown()
 
 EM_JS(void, raketa_game_over, (), { Module.raketaHooks.gameOver(); });
 
-// Sleeps until the browser's next animation frame: the page is woken no
-// more often than the browser draws, and not at all while its tab is
-// hidden.  (Keys that arrive meanwhile wait in the input queue.)
-EM_ASYNC_JS(void, raketa_wait_animation_frame, (), {
-  await new Promise((wake) => requestAnimationFrame(() => wake()));
+// Sleeps until the first animation frame of the browser at or after `due`
+// (the page's clock, ms), or after a key: the browser's own timer waits
+// till then, and the game is woken only in an animation frame, and not at
+// all while its tab is hidden.  (The key itself waits in the input queue.)
+EM_ASYNC_JS(void, raketa_wait_animation_frame, (double due), {
+  await new Promise((wake) => {
+    let woken = false;
+    const onFrame = (key) => {
+      if (woken) return;
+      if (!key && performance.now() < due) {
+        requestAnimationFrame(() => onFrame(false));
+        return;
+      }
+      woken = true;
+      document.removeEventListener("keydown", onKey, true);
+      wake();
+    };
+    const onKey = () => requestAnimationFrame(() => onFrame(true));
+    document.addEventListener("keydown", onKey, true);
+    const wait = due - performance.now() - 8;  // about half an animation frame early
+    if (wait > 0) {
+      setTimeout(() => requestAnimationFrame(() => onFrame(false)), wait);
+    } else {
+      requestAnimationFrame(() => onFrame(false));
+    }
+  });
 });
 
 namespace raketa {
@@ -93,15 +114,16 @@ class WebGame {
  private:
   bool Framing() const { return focused_ && visible_ && game_->FramesRun(); }
 
-  // Woken at each animation frame, the loop runs every panel tick that fell
-  // due since the last, and the frame when 40 ms have passed; a frame that
-  // changed nothing on the screen puts nothing on the canvas.
+  // Woken in the animation frame when the frame is due (tick_schedule.h),
+  // the loop runs every panel tick that fell due since the last wake-up and
+  // the frame; a frame that changed nothing on the screen puts nothing on
+  // the canvas.
   void RunOnPageClock() {
     TickSchedule clock(emscripten_get_now());
     bool shown = false;
     while (!app_.Closing()) {
       screen_.Refresh();
-      raketa_wait_animation_frame();
+      raketa_wait_animation_frame(clock.WakeAt(Framing()));
       TakeEvents();
       const double now = emscripten_get_now();
       for (TickSchedule::Due due; !app_.Closing() && (due = clock.Take(now, Framing())) != TickSchedule::Due::Nothing;) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 
 namespace raketa {
 namespace {
@@ -119,6 +120,29 @@ TEST(TickSchedule, AnimationFramesRunEveryTickThatFellDue) {
   const Frames stopped = OnAnimationFrames(s, 50.0 / 3, 1000, false);
   EXPECT_EQ(stopped.panels, 100);
   EXPECT_EQ(stopped.frames, 0);
+}
+
+// The page sleeps till WakeAt and runs on the next animation frame after
+// it: 25 wake-ups a second while frames run, 10 while they are stopped,
+// and not one panel tick lost either way.
+TEST(TickSchedule, WakesThePageOnlyWhenAFrameIsDue) {
+  constexpr double kVsync = 50.0 / 3;
+  for (const bool framesRun : {true, false}) {
+    SCOPED_TRACE(framesRun ? "frames run" : "frames stopped");
+    TickSchedule s(0);
+    int wakes = 0, frames = 0, panels = 0;
+    for (double now = 0;;) {
+      now = std::max(now, std::ceil(s.WakeAt(framesRun) / kVsync - 1e-9) * kVsync);
+      if (now > 1000 + 1e-6) break;
+      ++wakes;
+      for (TickSchedule::Due d; (d = s.Take(now, framesRun)) != TickSchedule::Due::Nothing;)
+        ++(d == TickSchedule::Due::Panel ? panels : frames);
+      now += kVsync;  // the next animation frame at the earliest
+    }
+    EXPECT_EQ(frames, framesRun ? 26 : 0);
+    EXPECT_EQ(wakes, framesRun ? 26 : 10);
+    EXPECT_EQ(panels, 100);
+  }
 }
 
 TEST(TickSchedule, WhatFellDueRunsOldestFirst) {
