@@ -1,8 +1,8 @@
 // The game's two clocks in the browser: the frame every 40 ms and the panel
 // tick every 10 ms, kept on absolute times of the page's millisecond clock
 // so that late wake-ups do not make them drift.  The page sleeps until the
-// frame is due and wakes on the browser's animation frame after it; there
-// it runs whatever fell due since, oldest first: the panel ticks one after
+// frame is due (or a key comes) and runs whatever fell due since, oldest
+// first: the panel ticks one after
 // another, the frame at most once.  The panel tick only redraws the meter
 // strip on the back surface (and applies refills that keys and frames ask
 // for), which the player sees when the frame presents it, so its ticks

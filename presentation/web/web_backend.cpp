@@ -39,31 +39,23 @@ EM_JS(void, raketa_first_frame_shown, (), { Module.raketaHooks.firstFrameShown()
 
 EM_JS(void, raketa_game_over, (), { Module.raketaHooks.gameOver(); });
 
-// Sleeps until the first animation frame of the browser at or after `due`
-// (the page's clock, ms), or after a key: the browser's own timer waits
-// till then, and the game is woken only in an animation frame, and not at
-// all while its tab is hidden.  (The key itself waits in the input queue.)
-EM_ASYNC_JS(void, raketa_wait_animation_frame, (double due), {
+// Sleeps until `due` (the page's clock, ms) or the next key, whichever comes
+// first, on the browser's own timer; a hidden tab's timers are slowed by the
+// browser.  (The key itself waits in the input queue.)  Not on animation
+// frames: asked for 25 times a second, they keep Chromium's compositor
+// producing frames, 4 % of a core here, for a canvas that changes about
+// once in five seconds while the player reads.
+EM_ASYNC_JS(void, raketa_wait_until, (double due), {
   await new Promise((wake) => {
     let woken = false;
-    const onFrame = (key) => {
+    const onTime = () => {
       if (woken) return;
-      if (!key && performance.now() < due) {
-        requestAnimationFrame(() => onFrame(false));
-        return;
-      }
       woken = true;
-      document.removeEventListener("keydown", onKey, true);
+      document.removeEventListener("keydown", onTime, true);
       wake();
     };
-    const onKey = () => requestAnimationFrame(() => onFrame(true));
-    document.addEventListener("keydown", onKey, true);
-    const wait = due - performance.now() - 8;  // about half an animation frame early
-    if (wait > 0) {
-      setTimeout(() => requestAnimationFrame(() => onFrame(false)), wait);
-    } else {
-      requestAnimationFrame(() => onFrame(false));
-    }
+    document.addEventListener("keydown", onTime, true);
+    setTimeout(onTime, Math.max(0, due - performance.now()));
   });
 });
 
@@ -114,16 +106,16 @@ class WebGame {
  private:
   bool Framing() const { return focused_ && visible_ && game_->FramesRun(); }
 
-  // Woken in the animation frame when the frame is due (tick_schedule.h),
-  // the loop runs every panel tick that fell due since the last wake-up and
-  // the frame; a frame that changed nothing on the screen puts nothing on
-  // the canvas.
+  // Woken when the frame is due (tick_schedule.h) or a key came, the loop
+  // runs every panel tick that fell due since the last wake-up and the
+  // frame; a frame that changed nothing on the screen puts nothing on the
+  // canvas.
   void RunOnPageClock() {
     TickSchedule clock(emscripten_get_now());
     bool shown = false;
     while (!app_.Closing()) {
       screen_.Refresh();
-      raketa_wait_animation_frame(clock.WakeAt(Framing()));
+      raketa_wait_until(clock.WakeAt(Framing()));
       TakeEvents();
       const double now = emscripten_get_now();
       for (TickSchedule::Due due; !app_.Closing() && (due = clock.Take(now, Framing())) != TickSchedule::Due::Nothing;) {

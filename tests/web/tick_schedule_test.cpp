@@ -122,9 +122,9 @@ TEST(TickSchedule, AnimationFramesRunEveryTickThatFellDue) {
   EXPECT_EQ(stopped.frames, 0);
 }
 
-// The page sleeps till WakeAt and runs on the next animation frame after
-// it: 25 wake-ups a second while frames run, 10 while they are stopped,
-// and not one panel tick lost either way.
+// The page sleeps till WakeAt, woken by the browser's timer as late as at
+// the next animation frame after it: 25 wake-ups a second while frames
+// run, 10 while they are stopped, and not one panel tick lost either way.
 TEST(TickSchedule, WakesThePageOnlyWhenAFrameIsDue) {
   constexpr double kVsync = 50.0 / 3;
   for (const bool framesRun : {true, false}) {
