@@ -34,7 +34,7 @@ function(raketa_embed kind file)
   if(kind STREQUAL "picture")
     set(input ${PROJECT_SOURCE_DIR}/assets/pictures/${file}.jpg)
   else()
-    set(input ${PROJECT_SOURCE_DIR}/assets/cues/${file}.wav)
+    set(input ${PROJECT_SOURCE_DIR}/assets/cues/${file}.ogg)
   endif()
   # No asset, no game: stop at configure time with the file's name.
   if(NOT EXISTS ${input})

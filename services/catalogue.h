@@ -35,7 +35,7 @@ const CueEntry& CueTable(Cue c);
 int PictureIndexByName(std::string_view name);
 int CueIndexByName(std::string_view name);
 
-// The bytes embedded at build time (JPEG and WAV files).
+// The bytes embedded at build time (JPEG and Ogg Vorbis files).
 struct EmbeddedBytes {
   const unsigned char* data;
   std::size_t size;
@@ -49,11 +49,20 @@ struct DecodedPicture {
   std::vector<std::uint16_t> rgb565;  // row-major, width * height
 };
 
+// A cue's samples as the players take them: interleaved PCM, 16-bit signed
+// little-endian or 8-bit unsigned, at the width its table entry gives.
 struct DecodedCue {
   int rate = 0;
   int bits = 0;
   int channels = 0;
-  std::vector<std::uint8_t> pcm;  // the WAV's data chunk as stored
+  std::vector<std::uint8_t> pcm;
+};
+
+// What an Ogg Vorbis cue's headers tell, without decoding its samples.
+struct OggCueInfo {
+  int rate = 0;
+  int channels = 0;
+  std::size_t frames = 0;  // samples per channel
 };
 
 // A picture or cue that cannot be decoded; what() names it.
@@ -63,26 +72,33 @@ class AssetError : public std::runtime_error {
 };
 
 DecodedPicture DecodeJpeg(const unsigned char* data, std::size_t size, const char* name);
-DecodedCue ParseWav(const unsigned char* data, std::size_t size, const char* name);
+OggCueInfo ReadOggInfo(const unsigned char* data, std::size_t size, const char* name);
+// The whole stream decoded and quantised to `bits` (8 or 16).
+DecodedCue DecodeOgg(const unsigned char* data, std::size_t size, const char* name, int bits);
 
-// Length of a cue in seconds, from its data chunk.
+// Length of a cue in seconds, from its samples.
 double CueSeconds(const DecodedCue& d);
 // Throw AssetError naming the entry when a decoded asset does not have the
 // size or format its table entry gives (a cue's length within 10 ms).
 void CheckAgainstTable(Picture p, const DecodedPicture& d);
 void CheckAgainstTable(Cue c, const DecodedCue& d);
+void CheckAgainstTable(Cue c, const OggCueInfo& info);
 
-// Everything decoded once at start-up.
+// The pictures, decoded once at start-up, and the cues, checked then and
+// decoded when a player asks for one.
 class Catalogue {
  public:
-  // Throws AssetError naming the first asset that fails to decode.
+  // Throws AssetError naming the first asset that fails to decode (a cue:
+  // whose headers do not match its entry).
   static Catalogue Load();
   const DecodedPicture& picture(Picture p) const { return pictures_[static_cast<int>(p)]; }
-  const DecodedCue& cue(Cue c) const { return cues_[static_cast<int>(c)]; }
+  // The cue's samples, decoded anew on every call: the players keep what
+  // they make of them, and nothing of it stays here.  Throws AssetError
+  // when the stream turns out damaged.
+  DecodedCue cue(Cue c) const;
 
  private:
   std::vector<DecodedPicture> pictures_;
-  std::vector<DecodedCue> cues_;
 };
 
 }  // namespace raketa

@@ -37,12 +37,17 @@ DecodedPicture Decoded(Picture p) {
   return DecodeJpeg(b.data, b.size, PictureName(p));
 }
 
-DecodedCue Parsed(Cue c) {
+DecodedCue Decoded(Cue c) {
   EmbeddedBytes b = EmbeddedCue(c);
-  return ParseWav(b.data, b.size, CueName(c));
+  return DecodeOgg(b.data, b.size, CueName(c), CueTable(c).bits);
 }
 
-// Samples of one channel in -1..1; 8-bit WAV is unsigned around 128.
+std::vector<unsigned char> OggBytes(Cue c) {
+  EmbeddedBytes b = EmbeddedCue(c);
+  return std::vector<unsigned char>(b.data, b.data + b.size);
+}
+
+// Samples of one channel in -1..1; 8-bit samples are unsigned around 128.
 std::vector<double> Channel(const DecodedCue& d, int ch) {
   std::vector<double> out;
   const std::size_t frame = static_cast<std::size_t>(d.channels * d.bits / 8);
@@ -251,7 +256,7 @@ TEST(EmbeddedPictures, LeaveTheGamesTextReadable) {
 TEST(EmbeddedCues, MatchTheirEntryInAFormatTheMixerTakes) {
   for (Cue c : AllCues()) {
     SCOPED_TRACE(CueName(c));
-    DecodedCue d = Parsed(c);
+    DecodedCue d = Decoded(c);
     EXPECT_NO_THROW(CheckAgainstTable(c, d));
     EXPECT_TRUE(d.bits == 8 || d.bits == 16) << d.bits;
     EXPECT_TRUE(d.channels == 1 || d.channels == 2) << d.channels;
@@ -269,7 +274,7 @@ TEST(EmbeddedCues, MatchTheirEntryInAFormatTheMixerTakes) {
 TEST(EmbeddedCues, EightBitCuesAreUnsignedAroundTheMiddle) {
   bool any = false;
   for (Cue c : AllCues()) {
-    DecodedCue d = Parsed(c);
+    DecodedCue d = Decoded(c);
     if (d.bits != 8) continue;
     any = true;
     double sum = 0;
@@ -282,7 +287,7 @@ TEST(EmbeddedCues, EightBitCuesAreUnsignedAroundTheMiddle) {
 // The narration clicks once for every character it types, one a frame: each
 // click must be over before the next, or the typing turns into a buzz.
 TEST(EmbeddedCues, TheTypewriterClickIsOverWithinAFrame) {
-  EXPECT_LE(CueSeconds(Parsed(Cue::klik)), 0.040 + 0.005);
+  EXPECT_LE(CueSeconds(Decoded(Cue::klik)), 0.040 + 0.005);
 }
 
 // A looped cue plays until it is stopped, so the game must stop each one
@@ -307,7 +312,7 @@ TEST(EmbeddedCues, EveryLoopIsOneTheGameStopsOnItsOwn) {
 TEST(EmbeddedCues, LoopsRunOnFromTheirEndIntoTheirStart) {
   for (Cue c : AllCues()) {
     if (!CueLooped(c)) continue;
-    DecodedCue d = Parsed(c);
+    DecodedCue d = Decoded(c);
     const std::size_t edge = static_cast<std::size_t>(d.rate / 50);  // 20 ms
     for (int ch = 0; ch < d.channels; ++ch) {
       SCOPED_TRACE(std::string(CueName(c)) + " channel " + std::to_string(ch));
@@ -328,7 +333,7 @@ TEST(EmbeddedCues, LoopsRunOnFromTheirEndIntoTheirStart) {
 
 TEST(EmbeddedCues, SeamCheckHearsALoopCutShort) {
   // The siren cut a little short: its tone no longer meets itself.
-  std::vector<double> x = Channel(Parsed(Cue::sirena), 0);
+  std::vector<double> x = Channel(Decoded(Cue::sirena), 0);
   ASSERT_TRUE(Seamless(x, 1.0 / 128));
   for (std::size_t cut : {x.size() / 3, x.size() / 2 + 5, x.size() - 7}) {
     std::vector<double> shorter(x.begin(), x.begin() + static_cast<std::ptrdiff_t>(cut));
@@ -342,11 +347,23 @@ TEST(Catalogue, LoadsEverythingAtTheSizeOfItsEntry) {
     EXPECT_EQ(c.picture(p).width, PictureTable(p).width) << PictureName(p);
     EXPECT_EQ(c.picture(p).height, PictureTable(p).height) << PictureName(p);
   }
-  for (Cue q : AllCues()) EXPECT_NEAR(CueSeconds(c.cue(q)), CueTable(q).seconds, 0.010) << CueName(q);
+  for (Cue q : AllCues()) {
+    SCOPED_TRACE(CueName(q));
+    const DecodedCue d = c.cue(q);
+    EXPECT_NEAR(CueSeconds(d), CueTable(q).seconds, 0.010);
+    // What the headers promised at start-up is what decoding gives.
+    EmbeddedBytes b = EmbeddedCue(q);
+    const OggCueInfo info = ReadOggInfo(b.data, b.size, CueName(q));
+    EXPECT_EQ(info.rate, d.rate);
+    EXPECT_EQ(info.channels, d.channels);
+    EXPECT_EQ(info.frames * d.channels * d.bits / 8, d.pcm.size());
+    // Every call decodes the same samples.
+    EXPECT_EQ(c.cue(q).pcm, d.pcm);
+  }
 }
 
 TEST(Catalogue, RejectsAssetsThatDoNotMatchTheirEntry) {
-  DecodedCue ok = Parsed(Cue::ok);
+  DecodedCue ok = Decoded(Cue::ok);
   const std::size_t frame = 2;
   struct Case {
     const char* what;
@@ -374,6 +391,35 @@ TEST(Catalogue, RejectsAssetsThatDoNotMatchTheirEntry) {
   DecodedPicture small = Decoded(Picture::kyslik);
   std::string error = ErrorOf([&] { CheckAgainstTable(Picture::pozadi, small); });
   EXPECT_NE(error.find("'pozadi'"), std::string::npos) << error;
+}
+
+// At start-up only the cues' headers are read: they alone must refuse a cue
+// of another rate, channel count or length.
+TEST(Catalogue, RejectsCueHeadersThatDoNotMatchTheirEntry) {
+  EmbeddedBytes b = EmbeddedCue(Cue::ok);
+  const OggCueInfo ok = ReadOggInfo(b.data, b.size, "ok");
+  struct Case {
+    const char* what;
+    std::function<void(OggCueInfo&)> change;
+    bool accepted;
+  };
+  const Case cases[] = {
+      {"as shipped", [](OggCueInfo&) {}, true},
+      {"5 ms short", [](OggCueInfo& i) { i.frames -= 110; }, true},
+      {"20 ms short", [](OggCueInfo& i) { i.frames -= 441; }, false},
+      {"20 ms long", [](OggCueInfo& i) { i.frames += 441; }, false},
+      {"twice the rate", [](OggCueInfo& i) { i.rate = 44100; }, false},
+      {"stereo", [](OggCueInfo& i) { i.channels = 2; }, false},
+  };
+  for (const Case& c : cases) {
+    OggCueInfo info = ok;
+    c.change(info);
+    std::string error = ErrorOf([&] { CheckAgainstTable(Cue::ok, info); });
+    if (c.accepted)
+      EXPECT_EQ(error, "(no AssetError)") << c.what;
+    else
+      EXPECT_NE(error.find("'ok'"), std::string::npos) << c.what << ": " << error;
+  }
 }
 
 TEST(DecodeJpeg, NamesThePictureThatIsDamaged) {
@@ -429,80 +475,75 @@ TEST(DecodeJpeg, NamesThePictureThatIsDamaged) {
   EXPECT_EQ(d.height, (whole[frame + 5] << 8) | whole[frame + 6]);
 }
 
-// A small well-formed WAV to damage: 16-bit mono, 100 frames.
-std::vector<unsigned char> TinyWav() {
-  std::vector<unsigned char> v;
-  auto put = [&](std::uint32_t x, int n) {
-    for (int i = 0; i < n; ++i) v.push_back(static_cast<unsigned char>(x >> (8 * i)));
-  };
-  // Byte by byte: a four-byte insert into the empty vector sets off a false
-  // overflow warning in GCC 12.
-  auto tag = [&](const char* t) {
-    for (int i = 0; i < 4; ++i) v.push_back(static_cast<unsigned char>(t[i]));
-  };
-  tag("RIFF");
-  put(4 + 24 + 8 + 200, 4);
-  tag("WAVE");
-  tag("fmt ");
-  put(16, 4);
-  put(1, 2);
-  put(1, 2);
-  put(22050, 4);
-  put(44100, 4);
-  put(2, 2);
-  put(16, 2);
-  tag("data");
-  put(200, 4);
-  for (int i = 0; i < 200; ++i) v.push_back(static_cast<unsigned char>(i * 7));
-  return v;
+// Where the last Ogg page of a stream begins.
+std::size_t LastPage(const std::vector<unsigned char>& v) {
+  for (std::size_t at = v.size() - 4; at > 0; --at)
+    if (std::memcmp(&v[at], "OggS", 4) == 0) return at;
+  return 0;
 }
 
-TEST(ParseWav, ReadsAWellFormedFile) {
-  std::vector<unsigned char> v = TinyWav();
-  DecodedCue d = ParseWav(v.data(), v.size(), "maly");
-  EXPECT_EQ(d.rate, 22050);
-  EXPECT_EQ(d.bits, 16);
-  EXPECT_EQ(d.channels, 1);
-  ASSERT_EQ(d.pcm.size(), 200u);
-  EXPECT_TRUE(std::equal(d.pcm.begin(), d.pcm.end(), v.end() - 200));
-}
-
-TEST(ParseWav, SkipsChunksItDoesNotNeed) {
-  std::vector<unsigned char> v = TinyWav();
-  // A LIST chunk of odd length (with its pad byte) before the data.
-  const unsigned char list[] = {'L', 'I', 'S', 'T', 3, 0, 0, 0, 'a', 'b', 'c', 0};
-  v.insert(v.begin() + 36, std::begin(list), std::end(list));
-  v[4] += sizeof list;
-  DecodedCue d = ParseWav(v.data(), v.size(), "maly");
-  ASSERT_EQ(d.pcm.size(), 200u);
-  EXPECT_EQ(d.pcm[1], 7);
-}
-
-TEST(ParseWav, NamesTheCueThatIsDamaged) {
+// A damaged cue is refused with its name, both when its headers are read at
+// start-up and when it is decoded to play.
+TEST(DecodeOgg, NamesTheCueThatIsDamaged) {
+  const std::vector<unsigned char> whole = OggBytes(Cue::ok);
+  ASSERT_EQ(std::memcmp(whole.data(), "OggS", 4), 0);
+  // The first page holds the identification header alone: 27 bytes of page
+  // header, one lacing value, then 0x01 "vorbis", the version, the channel
+  // count and the rate.
+  ASSERT_EQ(whole[26], 1);
+  ASSERT_EQ(std::memcmp(&whole[28], "\x01vorbis", 7), 0);
+  constexpr std::size_t kChannels = 28 + 11, kRate = 28 + 12;
   struct Case {
     const char* what;
-    std::function<void(std::vector<unsigned char>&)> damage;
+    std::function<std::vector<unsigned char>()> bytes;
+    const char* says;  // what the message must tell, besides the name
   };
   const Case cases[] = {
-      {"not RIFF", [](auto& v) { v[0] = 'X'; }},
-      {"not WAVE", [](auto& v) { v[8] = 'X'; }},
-      {"float samples", [](auto& v) { v[20] = 3; }},
-      {"24-bit", [](auto& v) { v[34] = 24; }},
-      {"six channels", [](auto& v) { v[22] = 6; }},
-      {"block size wrong", [](auto& v) { v[32] = 4; }},
-      {"data chunk runs past the end", [](auto& v) { v[40] = 0xF0; }},
-      {"no data chunk", [](auto& v) { std::memcpy(&v[36], "junk", 4); }},
-      {"no fmt chunk", [](auto& v) { std::memcpy(&v[12], "junk", 4); }},
-      {"half a frame of data", [](auto& v) { v[40] = 199; }},
-      {"file cut short", [](auto& v) { v.erase(v.end() - 50, v.end()); }},
-      {"only a header", [](auto& v) { v.erase(v.begin() + 10, v.end()); }},
+      {"empty", [] { return std::vector<unsigned char>{}; }, "no data"},
+      {"not Ogg", [] { return std::vector<unsigned char>(500, 0x42); }, "not an Ogg"},
+      {"a WAV file", [] { return std::vector<unsigned char>{'R', 'I', 'F', 'F', 36, 0, 0, 0, 'W', 'A', 'V', 'E'}; },
+       "not an Ogg"},
+      {"cut after the headers", [&] { return std::vector<unsigned char>(whole.begin(), whole.begin() + LastPage(whole)); },
+       ""},
+      {"cut in half", [&] { return std::vector<unsigned char>(whole.begin(), whole.begin() + whole.size() / 2); }, ""},
+      {"one byte short", [&] { return std::vector<unsigned char>(whole.begin(), whole.end() - 1); }, ""},
+      {"three channels", [&] { auto v = whole; v[kChannels] = 3; return v; }, ""},
+      {"no sample rate", [&] { auto v = whole; std::memset(&v[kRate], 0, 4); return v; }, ""},
   };
   for (const Case& c : cases) {
-    std::vector<unsigned char> v = TinyWav();
-    c.damage(v);
-    std::string error = ErrorOf([&] { ParseWav(v.data(), v.size(), "unik paliva"); });
-    EXPECT_NE(error.find("'unik paliva'"), std::string::npos) << c.what << ": " << error;
+    SCOPED_TRACE(c.what);
+    const std::vector<unsigned char> bytes = c.bytes();
+    const std::string opening = ErrorOf([&] {
+      CheckAgainstTable(Cue::ok, ReadOggInfo(bytes.data(), bytes.size(), "ok"));
+    });
+    const std::string decoding = ErrorOf([&] {
+      CheckAgainstTable(Cue::ok, DecodeOgg(bytes.data(), bytes.size(), "ok", 16));
+    });
+    for (const std::string& error : {opening, decoding}) {
+      EXPECT_NE(error.find("'ok'"), std::string::npos) << error;
+      EXPECT_NE(error.find(c.says), std::string::npos) << error;
+    }
   }
+  // The whole stream passes both.
+  EXPECT_NO_THROW(CheckAgainstTable(Cue::ok, ReadOggInfo(whole.data(), whole.size(), "ok")));
+  EXPECT_NO_THROW(CheckAgainstTable(Cue::ok, DecodeOgg(whole.data(), whole.size(), "ok", 16)));
+}
+
+// One stream decodes to either width, the same sound in both: the 8-bit
+// samples are the 16-bit ones rounded to a 256th.
+TEST(DecodeOgg, GivesTheWidthItIsAskedFor) {
+  const std::vector<unsigned char> ogg = OggBytes(Cue::ok);
+  const DecodedCue wide = DecodeOgg(ogg.data(), ogg.size(), "ok", 16);
+  const DecodedCue narrow = DecodeOgg(ogg.data(), ogg.size(), "ok", 8);
+  EXPECT_EQ(wide.bits, 16);
+  EXPECT_EQ(narrow.bits, 8);
+  ASSERT_EQ(wide.pcm.size(), 2 * narrow.pcm.size());
+  const std::vector<double> a = Channel(wide, 0), b = Channel(narrow, 0);
+  double worst = 0;
+  for (std::size_t i = 0; i < a.size(); ++i) worst = std::max(worst, std::abs(a[i] - b[i]));
+  EXPECT_LE(worst, 0.5 / 128 + 1.0 / 32768);
+  EXPECT_GT(Rms(b, 0, b.size()), 0.05);
+  EXPECT_NE(ErrorOf([&] { DecodeOgg(ogg.data(), ogg.size(), "ok", 24); }).find("'ok'"), std::string::npos);
 }
 
 }  // namespace

@@ -18,6 +18,8 @@ packages=(
 test_packages=(
   libgtest-dev libbenchmark-dev
   xvfb xauth clang libclang-rt-14-dev file
+  # the asset maker, and sox for the check of the cues it makes
+  libsdl2-ttf-dev libfontconfig-dev libjpeg-dev libvorbis-dev sox
 )
 with_tests=0
 targets=()

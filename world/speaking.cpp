@@ -90,7 +90,7 @@ std::vector<std::string> Carried(const TWorld& w) {
 constexpr const char* kKeysHelp =
     "Klávesy: F9 řekne stav, F12 nebo Ctrl L přečte napsaný řádek, F8 vypne řeč, Tab celý text místnosti, "
     "šipky nahoru a dolů vrátí staré příkazy, F4 pauza, F5 zvuk, F3 uložit, F2 nahrát, F6 rychle uložit, "
-    "F7 rychle nahrát, F1 nová hra, F10 konec. Ventil: zastav ventil, otevři ventil.";
+    "F7 rychle nahrát, F1 nová hra, F10 konec. Ventil: zavři ventil, otevři ventil.";
 constexpr const char* kFirstRoomHint = "F9 řekne stav, pomoc řekne příkazy.";
 
 // The player acted: the room text being said ends at its word, and the
@@ -322,8 +322,8 @@ void SayRoomText(Game& g) {
   // The hint comes before the text, so that a key ending the text does not
   // take it away.
   if (IntroStillSpeaking(g)) {
-    if (hint) m.held.push_back(Waiting(kFirstRoomHint, Way::Queue));
-    if (!text.empty()) m.held.push_back(Waiting(SpokenForm(Cp1250ToUtf8(text)), Way::Text));
+    if (hint) m.held.push_back(Waiting(g, kFirstRoomHint, Way::Queue));
+    if (!text.empty()) m.held.push_back(Waiting(g, SpokenForm(Cp1250ToUtf8(text)), Way::Text));
     return;
   }
   if (hint) Hand(g, W(kFirstRoomHint), Way::Queue);

@@ -1,6 +1,7 @@
-// Decoding every embedded picture and cue once at start-up, each held
-// against its table entry, so a bad asset stops the game with its name
-// rather than showing garbage later.
+// Decoding every embedded picture once at start-up and reading every cue's
+// headers, each held against its table entry, so a bad asset stops the game
+// with its name rather than showing garbage later.  A cue's samples are
+// decoded only when a player asks for them.
 #include <cmath>
 #include <string>
 
@@ -30,15 +31,24 @@ void CheckAgainstTable(Picture p, const DecodedPicture& d) {
                      std::to_string(entry.height));
 }
 
-void CheckAgainstTable(Cue c, const DecodedCue& d) {
+namespace {
+void CheckFormat(Cue c, int rate, int bits, int channels, double seconds) {
   const CueEntry& entry = CueTable(c);
   const std::string who = std::string("cue '") + entry.name + "' ";
-  if (d.rate != entry.rate || d.bits != entry.bits || d.channels != entry.channels)
-    throw AssetError(who + "is " + Format(d.rate, d.bits, d.channels) + ", expected " +
+  if (rate != entry.rate || bits != entry.bits || channels != entry.channels)
+    throw AssetError(who + "is " + Format(rate, bits, channels) + ", expected " +
                      Format(entry.rate, entry.bits, entry.channels));
-  const double seconds = CueSeconds(d);
   if (std::abs(seconds - entry.seconds) > kLengthTolerance)
     throw AssetError(who + "lasts " + std::to_string(seconds) + " s, expected " + std::to_string(entry.seconds) + " s");
+}
+}  // namespace
+
+void CheckAgainstTable(Cue c, const DecodedCue& d) { CheckFormat(c, d.rate, d.bits, d.channels, CueSeconds(d)); }
+
+// A Vorbis stream has no sample width: it is decoded to the entry's.
+void CheckAgainstTable(Cue c, const OggCueInfo& info) {
+  const double seconds = info.rate > 0 ? static_cast<double>(info.frames) / info.rate : 0.0;
+  CheckFormat(c, info.rate, CueTable(c).bits, info.channels, seconds);
 }
 
 Catalogue Catalogue::Load() {
@@ -52,10 +62,16 @@ Catalogue Catalogue::Load() {
   for (int i = 0; i < kCueCount; ++i) {
     const Cue q = static_cast<Cue>(i);
     const EmbeddedBytes bytes = EmbeddedCue(q);
-    c.cues_.push_back(ParseWav(bytes.data, bytes.size, CueTable(q).name));
-    CheckAgainstTable(q, c.cues_.back());
+    CheckAgainstTable(q, ReadOggInfo(bytes.data, bytes.size, CueTable(q).name));
   }
   return c;
+}
+
+DecodedCue Catalogue::cue(Cue c) const {
+  const EmbeddedBytes bytes = EmbeddedCue(c);
+  DecodedCue d = DecodeOgg(bytes.data, bytes.size, CueTable(c).name, CueTable(c).bits);
+  CheckAgainstTable(c, d);
+  return d;
 }
 
 }  // namespace raketa

@@ -1,4 +1,5 @@
-// Opening the mixer, converting the cues and playing them on free voices.
+// Opening the mixer, and decoding and converting each cue the first time it
+// plays, then playing it on free voices.
 #include "presentation/live/mixer_sound.h"
 
 #include <SDL.h>
@@ -20,7 +21,7 @@ constexpr int kCueGroup = 1;
 
 }  // namespace
 
-MixerSound::MixerSound(const Catalogue& catalogue) {
+MixerSound::MixerSound(const Catalogue& catalogue) : catalogue_(catalogue) {
   if (!SDL_WasInit(SDL_INIT_AUDIO)) return;
   if (Mix_OpenAudio(kRate, AUDIO_S16SYS, 2, kBufferFrames) != 0) {
     std::fprintf(stderr, "raketa: no sound (%s)\n", Mix_GetError());
@@ -29,32 +30,54 @@ MixerSound::MixerSound(const Catalogue& catalogue) {
   open_ = true;
   Mix_AllocateChannels(kVoices);
   Mix_GroupChannels(1, kVoices - 1, kCueGroup);  // voice 0 may be speech's
-  int rate = 0, channels = 0;
-  Uint16 format = 0;
-  Mix_QuerySpec(&rate, &format, &channels);
-  for (int i = 0; i < kCueCount; ++i) {
-    const DecodedCue& cue = catalogue.cue(static_cast<Cue>(i));
-    if (cue.pcm.empty() || (cue.bits != 8 && cue.bits != 16) || cue.channels < 1 || cue.rate <= 0) continue;
-    const SDL_AudioFormat from = cue.bits == 8 ? AUDIO_U8 : AUDIO_S16LSB;  // as WAV files store them
-    const int frame = cue.bits / 8 * cue.channels;
-    const int length = static_cast<int>(cue.pcm.size() / frame * frame);
-    SDL_AudioCVT cvt;
-    if (SDL_BuildAudioCVT(&cvt, from, static_cast<Uint8>(cue.channels), cue.rate, format,
-                          static_cast<Uint8>(channels), rate) < 0) {
-      continue;
-    }
-    std::vector<std::uint8_t>& buffer = samples_[i];
+  Mix_QuerySpec(&rate_, &format_, &channels_);
+}
+
+Mix_Chunk* MixerSound::ChunkOf(Cue cue) {
+  const int i = static_cast<int>(cue);
+  if (!open_) return nullptr;
+  if (!made_[i]) {
+    made_[i] = true;
+    chunks_[i] = Convert(cue, samples_[i]);
+  }
+  return chunks_[i];
+}
+
+Mix_Chunk* MixerSound::Convert(Cue cue, std::vector<std::uint8_t>& buffer) const {
+  DecodedCue decoded;
+  try {
+    decoded = catalogue_.cue(cue);
+  } catch (const AssetError& e) {
+    std::fprintf(stderr, "raketa: %s\n", e.what());
+    return nullptr;
+  }
+  if (decoded.pcm.empty() || (decoded.bits != 8 && decoded.bits != 16) || decoded.channels < 1 || decoded.rate <= 0)
+    return nullptr;
+  const SDL_AudioFormat from = decoded.bits == 8 ? AUDIO_U8 : AUDIO_S16LSB;
+  const int frame = decoded.bits / 8 * decoded.channels;
+  const int length = static_cast<int>(decoded.pcm.size() / frame * frame);
+  SDL_AudioCVT cvt;
+  if (SDL_BuildAudioCVT(&cvt, from, static_cast<Uint8>(decoded.channels), decoded.rate, format_,
+                        static_cast<Uint8>(channels_), rate_) < 0) {
+    return nullptr;
+  }
+  if (!cvt.needed) {
+    buffer = std::move(decoded.pcm);
+    buffer.resize(static_cast<std::size_t>(length));
+  } else {
     buffer.assign(static_cast<std::size_t>(length) * (cvt.len_mult > 0 ? cvt.len_mult : 1), 0);
-    std::memcpy(buffer.data(), cue.pcm.data(), static_cast<std::size_t>(length));
+    std::memcpy(buffer.data(), decoded.pcm.data(), static_cast<std::size_t>(length));
+    decoded.pcm = {};
     cvt.len = length;
     cvt.buf = buffer.data();
-    if (cvt.needed && SDL_ConvertAudio(&cvt) != 0) {
+    if (SDL_ConvertAudio(&cvt) != 0) {
       buffer.clear();
-      continue;
+      return nullptr;
     }
-    buffer.resize(static_cast<std::size_t>(cvt.needed ? cvt.len_cvt : length));
-    chunks_[i] = Mix_QuickLoad_RAW(buffer.data(), static_cast<Uint32>(buffer.size()));
+    buffer.resize(static_cast<std::size_t>(cvt.len_cvt));
+    buffer.shrink_to_fit();
   }
+  return Mix_QuickLoad_RAW(buffer.data(), static_cast<Uint32>(buffer.size()));
 }
 
 MixerSound::~MixerSound() {
@@ -74,7 +97,7 @@ void MixerSound::HaltVoicesOf(Mix_Chunk* chunk) {
 }
 
 void MixerSound::Play(Cue cue) {
-  Mix_Chunk* chunk = open_ ? chunks_[static_cast<int>(cue)] : nullptr;
+  Mix_Chunk* chunk = ChunkOf(cue);
   if (!chunk) return;
   if (CueLooped(cue)) {
     // A looped cue starts again from its beginning, on one voice.
@@ -91,6 +114,7 @@ void MixerSound::Play(Cue cue) {
 }
 
 void MixerSound::Stop(Cue cue) {
+  // A cue never played has no voice to stop.
   Mix_Chunk* chunk = open_ ? chunks_[static_cast<int>(cue)] : nullptr;
   if (chunk) HaltVoicesOf(chunk);
 }

@@ -1,5 +1,6 @@
-// The sound cues through SDL2_mixer: each cue of the catalogue becomes one
-// chunk in the device's format, played on as many voices as it needs.
+// The sound cues through SDL2_mixer: each cue of the catalogue is decoded
+// the first time it plays and becomes one chunk in the device's format,
+// played on as many voices as it needs.  Cues never played take no memory.
 // Without an audio device the game simply stays silent.
 #pragma once
 
@@ -17,7 +18,8 @@ namespace raketa {
 class MixerSound : public SoundCues {
  public:
   // Opens the audio device (the audio subsystem must be initialised); no
-  // device, or a cue that cannot be converted, leaves that sound silent.
+  // device, or a cue that cannot be decoded or converted, leaves that sound
+  // silent.  The catalogue must outlive the mixer.
   explicit MixerSound(const Catalogue& catalogue);
   ~MixerSound() override;
   MixerSound(const MixerSound&) = delete;
@@ -30,8 +32,16 @@ class MixerSound : public SoundCues {
 
  private:
   void HaltVoicesOf(Mix_Chunk* chunk);
+  // The cue's chunk, made on its first play; null when it stays silent.
+  Mix_Chunk* ChunkOf(Cue cue);
+  Mix_Chunk* Convert(Cue cue, std::vector<std::uint8_t>& buffer) const;
 
+  const Catalogue& catalogue_;
   bool open_ = false;
+  int rate_ = 0;
+  int channels_ = 0;
+  std::uint16_t format_ = 0;  // SDL_AudioFormat
+  std::array<bool, kCueCount> made_{};
   std::array<Mix_Chunk*, kCueCount> chunks_{};
   std::array<std::vector<std::uint8_t>, kCueCount> samples_;
 };

@@ -20,9 +20,14 @@ namespace raketa {
 CanvasOutput::CanvasOutput() : rgba_(static_cast<std::size_t>(ScreenImage::kWidth) * ScreenImage::kHeight * 4) {}
 
 void CanvasOutput::Show(const std::uint32_t* xrgb, RowRange rows) {
-  if (rows.Empty()) return;
-  ToRgba8888(xrgb, rgba_.data(), rows);
-  raketa_canvas_rows(rgba_.data(), rows.first, rows.last);
+  const RowRange changed = UpdateRgba8888(xrgb, rgba_.data(), rows);
+  if (!changed.Empty()) raketa_canvas_rows(rgba_.data(), changed.first, changed.last);
+}
+
+void CanvasOutput::ShowAll(const std::uint32_t* xrgb) {
+  const RowRange all{0, ScreenImage::kHeight};
+  ToRgba8888(xrgb, rgba_.data(), all);
+  raketa_canvas_rows(rgba_.data(), all.first, all.last);
 }
 
 }  // namespace raketa

@@ -1,5 +1,5 @@
 // The page's canvas as the place the game's picture goes: only the rows
-// that changed are put on it.
+// whose pixels changed are put on it, and nothing when none did.
 #pragma once
 
 #include <cstdint>
@@ -13,9 +13,11 @@ class CanvasOutput : public PictureSink {
  public:
   CanvasOutput();
   void Show(const std::uint32_t* xrgb, RowRange rows) override;
+  // Every row, changed or not (the canvas may have lost its contents).
+  void ShowAll(const std::uint32_t* xrgb) override;
 
  private:
-  std::vector<std::uint8_t> rgba_;
+  std::vector<std::uint8_t> rgba_;  // what the canvas shows
 };
 
 }  // namespace raketa

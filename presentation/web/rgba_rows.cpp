@@ -1,6 +1,7 @@
 #include "presentation/web/rgba_rows.h"
 
 #include <cstddef>
+#include <cstring>
 
 #include "presentation/render/screen_image.h"
 
@@ -18,6 +19,21 @@ void ToRgba8888(const std::uint32_t* xrgb, std::uint8_t* rgba, RowRange rows) {
     out[2] = static_cast<std::uint8_t>(p);
     out[3] = 0xFF;
   }
+}
+
+RowRange UpdateRgba8888(const std::uint32_t* xrgb, std::uint8_t* rgba, RowRange rows) {
+  constexpr std::size_t kRowBytes = static_cast<std::size_t>(ScreenImage::kWidth) * 4;
+  std::uint8_t row[kRowBytes];
+  RowRange changed;
+  for (int y = rows.first; y < rows.last; ++y) {
+    const std::size_t at = static_cast<std::size_t>(y) * ScreenImage::kWidth;
+    ToRgba8888(xrgb + at, row, RowRange{0, 1});
+    std::uint8_t* shown = rgba + 4 * at;
+    if (std::memcmp(row, shown, kRowBytes) == 0) continue;
+    std::memcpy(shown, row, kRowBytes);
+    changed.Add(RowRange{y, y + 1});
+  }
+  return changed;
 }
 
 }  // namespace raketa

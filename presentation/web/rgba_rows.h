@@ -11,4 +11,10 @@ namespace raketa {
 // the rows in `rows`.
 void ToRgba8888(const std::uint32_t* xrgb, std::uint8_t* rgba, RowRange rows);
 
+// The same over RGBA bytes that hold what the canvas shows now: converts the
+// rows in `rows` and returns the span of those whose bytes came out
+// different (empty when none did), so that a frame that only drew the
+// same meters again puts nothing on the canvas.
+RowRange UpdateRgba8888(const std::uint32_t* xrgb, std::uint8_t* rgba, RowRange rows);
+
 }  // namespace raketa

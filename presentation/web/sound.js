@@ -1,7 +1,7 @@
-// The sixteen cues through WebAudio.  The samples arrive once at start-up
-// (web_sound.cpp); the AudioContext may only start on the player's first
-// key or click, so until then nothing is heard, and the looped cues that
-// should be running start when it does.
+// The sixteen cues through WebAudio.  A cue's samples arrive just before it
+// first plays (web_sound.cpp); the AudioContext may only start on the
+// player's first key or click, so until then nothing is heard, and the
+// looped cues that should be running start when it does.
 Module.raketaSound = (function () {
   const cues = [];
   const wanted = new Set();  // looped cues asked for while sound was not possible
@@ -53,7 +53,7 @@ Module.raketaSound = (function () {
   }
 
   return {
-    // PCM as the WAV file stores it: 8-bit unsigned or 16-bit signed
+    // PCM as the catalogue decodes it: 8-bit unsigned or 16-bit signed
     // little-endian, the channels interleaved.
     load(index, bytes, rate, bits, channelCount, looped) {
       const frames = Math.floor(bytes.length / (bits / 8) / channelCount);

@@ -1,8 +1,16 @@
 // The game's two clocks in the browser: the frame every 40 ms and the panel
 // tick every 10 ms, kept on absolute times of the page's millisecond clock
-// so that late wake-ups do not make them drift.  After a stall (a busy
-// machine, a hidden tab) the lost ticks are not made up in a burst: the
-// clock starts again from now, as the desktop game's does.
+// so that late wake-ups do not make them drift.  The page sleeps until the
+// frame is due (or a key comes) and runs whatever fell due since, oldest
+// first: the panel ticks one after
+// another, the frame at most once.  The panel tick only redraws the meter
+// strip on the back surface (and applies refills that keys and frames ask
+// for), which the player sees when the frame presents it, so its ticks
+// wait for the frame's wake-up rather than waking the page 100 times a
+// second; while frames are stopped (the page unfocused) they run in tens.
+// After a stall (a busy machine, a hidden tab) the lost ticks are not made
+// up in a burst: the clock starts again from now, as the desktop game's
+// does.
 #pragma once
 
 namespace raketa {
@@ -11,6 +19,12 @@ class TickSchedule {
  public:
   static constexpr double kFrameMs = 40;
   static constexpr double kPanelMs = 10;
+  // Panel ticks further behind than this are dropped, not made up.
+  static constexpr double kPanelCatchUpMs = 100;
+  // While frames are stopped, how long panel ticks wait for a wake-up.
+  static constexpr double kPanelBatchMs = 80;
+
+  enum class Due { Nothing, Panel, Frame };
 
   // The first frame is due at once, the first panel tick one period later.
   explicit TickSchedule(double now) : nextFrame_(now), nextPanel_(now + kPanelMs) {}
@@ -20,17 +34,32 @@ class TickSchedule {
   double NextDue(bool framesRun) const {
     return framesRun && nextFrame_ < nextPanel_ ? nextFrame_ : nextPanel_;
   }
+  // When to wake the page next: when the frame is due, or while frames are
+  // stopped, when the panel ticks have waited kPanelBatchMs (well within
+  // what is made up).
+  double WakeAt(bool framesRun) const { return framesRun ? nextFrame_ : nextPanel_ + kPanelBatchMs; }
   // True when the panel tick is due at `now`, which then counts as done.
-  bool TakePanel(double now) { return Take(nextPanel_, kPanelMs, now); }
-  // The same for the frame.  Frames that were stopped (the page hidden or
-  // unfocused) run at once when they resume.
-  bool TakeFrame(double now) { return Take(nextFrame_, kFrameMs, now); }
+  // Ticks that fell due up to kPanelCatchUpMs ago are each due in turn.
+  bool TakePanel(double now) { return Take(nextPanel_, kPanelMs, kPanelCatchUpMs, now); }
+  // The same for the frame, which is never made up: one, however late.
+  // Frames that were stopped (the page hidden or unfocused) run at once
+  // when they resume.
+  bool TakeFrame(double now) { return Take(nextFrame_, kFrameMs, kFrameMs, now); }
+  // Whichever of the two fell due first by `now` (the panel tick when both
+  // fell due at the same time), counted as done; Nothing when neither is
+  // due.  Called until it says Nothing, it runs everything due.
+  Due Take(double now, bool framesRun) {
+    const bool frame = framesRun && nextFrame_ <= now;
+    if (nextPanel_ <= now && (!frame || nextPanel_ <= nextFrame_)) return TakePanel(now) ? Due::Panel : Due::Nothing;
+    if (frame) return TakeFrame(now) ? Due::Frame : Due::Nothing;
+    return Due::Nothing;
+  }
 
  private:
-  static bool Take(double& next, double period, double now) {
+  static bool Take(double& next, double period, double catchUp, double now) {
     if (now < next) return false;
+    if (now - next >= catchUp) next = now;
     next += period;
-    if (next <= now) next = now + period;
     return true;
   }
 

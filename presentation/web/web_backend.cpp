@@ -4,7 +4,6 @@
 #include <emscripten/em_js.h>
 #include <emscripten/emscripten.h>
 
-#include <cmath>
 #include <cstdio>
 #include <memory>
 #include <stdexcept>
@@ -46,6 +45,26 @@ EM_JS(void, raketa_game_over, (), { Module.raketaHooks.gameOver(); });
 
 // The page's buttons name what Esc does now (page_controls.js).
 EM_JS(void, raketa_step_shown, (const char* step), { Module.raketaControls.step(UTF8ToString(step)); });
+
+// Sleeps until `due` (the page's clock, ms) or the next key, whichever comes
+// first, on the browser's own timer; a hidden tab's timers are slowed by the
+// browser.  (The key itself waits in the input queue.)  Not on animation
+// frames: asked for 25 times a second, they keep Chromium's compositor
+// producing frames, 4 % of a core here, for a canvas that changes about
+// once in five seconds while the player reads.
+EM_ASYNC_JS(void, raketa_wait_until, (double due), {
+  await new Promise((wake) => {
+    let woken = false;
+    const onTime = () => {
+      if (woken) return;
+      woken = true;
+      document.removeEventListener("keydown", onTime, true);
+      wake();
+    };
+    document.addEventListener("keydown", onTime, true);
+    setTimeout(onTime, Math.max(0, due - performance.now()));
+  });
+});
 
 namespace raketa {
 
@@ -107,21 +126,24 @@ class WebGame {
  private:
   bool Framing() const { return focused_ && visible_ && game_->FramesRun(); }
 
+  // Woken when the frame is due (tick_schedule.h) or a key came, the loop
+  // runs every panel tick that fell due since the last wake-up and the
+  // frame; a frame that changed nothing on the screen puts nothing on the
+  // canvas.
   void RunOnPageClock() {
     TickSchedule clock(emscripten_get_now());
     bool shown = false;
     while (!app_.Closing()) {
       screen_.Refresh();
       ShowPageText();
-      // Always a sleep, however short: only then does the browser deliver
-      // the player's keys and draw the canvas.
-      const double wait = clock.NextDue(Framing()) - emscripten_get_now();
-      emscripten_sleep(wait > 0 ? static_cast<unsigned>(std::ceil(wait)) : 0);
+      raketa_wait_until(clock.WakeAt(Framing()));
       TakeEvents();
-      if (app_.Closing()) break;
       const double now = emscripten_get_now();
-      if (clock.TakePanel(now)) game_->PanelTick();
-      if (Framing() && clock.TakeFrame(now)) {
+      for (TickSchedule::Due due; !app_.Closing() && (due = clock.Take(now, Framing())) != TickSchedule::Due::Nothing;) {
+        if (due == TickSchedule::Due::Panel) {
+          game_->PanelTick();
+          continue;
+        }
         Frame();
         if (!shown) {
           screen_.Refresh();

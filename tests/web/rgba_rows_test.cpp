@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 #include "presentation/render/screen_image.h"
@@ -45,6 +46,43 @@ TEST(RgbaRows, OnlyTheRowsAskedFor) {
   EXPECT_EQ(rgba[12 * row], 7);
   ToRgba8888(xrgb.data(), rgba.data(), RowRange{5, 5});
   EXPECT_EQ(rgba[5 * row], 7);
+}
+
+// A frame that draws the same meters again leaves the canvas alone; one that
+// changes two pixels puts the rows from the first to the last of them.
+TEST(RgbaRows, UpdatesOnlyRowsThatCameOutDifferent) {
+  std::vector<std::uint32_t> xrgb(kPixels, 0x123456);
+  std::vector<std::uint8_t> shown(kPixels * 4, 0);
+  const std::size_t row = ScreenImage::kWidth * 4;
+  struct Step {
+    const char* what;
+    std::function<void()> change;
+    RowRange asked;
+    RowRange put;
+  };
+  const Step steps[] = {
+      {"a blank canvas takes every row asked for", [] {}, {0, ScreenImage::kHeight}, {0, ScreenImage::kHeight}},
+      {"the same picture again", [] {}, {0, ScreenImage::kHeight}, {}},
+      {"the same rows drawn again", [] {}, {640, 664}, {}},
+      {"two pixels, rows apart",
+       [&] {
+         xrgb[300 * ScreenImage::kWidth + 5] = 0x123457;
+         xrgb[310 * ScreenImage::kWidth + 1023] = 0xFFFFFF;
+       },
+       {0, ScreenImage::kHeight},
+       {300, 311}},
+      {"a change outside the rows asked for waits", [&] { xrgb[700 * ScreenImage::kWidth] = 0; }, {0, 700}, {}},
+      {"until they are asked for", [] {}, {0, ScreenImage::kHeight}, {700, 701}},
+  };
+  for (const Step& step : steps) {
+    step.change();
+    EXPECT_EQ(UpdateRgba8888(xrgb.data(), shown.data(), step.asked), step.put) << step.what;
+  }
+  // What is kept is what the canvas was given.
+  std::vector<std::uint8_t> fresh(kPixels * 4);
+  ToRgba8888(xrgb.data(), fresh.data(), RowRange{0, ScreenImage::kHeight});
+  EXPECT_EQ(shown, fresh);
+  EXPECT_EQ(shown[300 * row + 4 * 5 + 2], 0x57);
 }
 
 }  // namespace

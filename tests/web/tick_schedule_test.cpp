@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+
 namespace raketa {
 namespace {
 
@@ -71,6 +74,108 @@ TEST(TickSchedule, StoppedFramesLeaveThePanelTicking) {
   EXPECT_EQ(s.NextDue(true), 0);
   EXPECT_TRUE(s.TakeFrame(now));
   EXPECT_FALSE(s.TakeFrame(now));
+}
+
+// Runs the page's loop on animation frames every `interval` ms from 0 to
+// `until`: everything due at each, as the page does.
+struct Frames {
+  int frames = 0;
+  int panels = 0;
+  int mostPanelsAtOnce = 0;
+  int mostFramesAtOnce = 0;
+};
+Frames OnAnimationFrames(TickSchedule& s, double interval, double until, bool framesRun = true) {
+  Frames ran;
+  for (int k = 0; k * interval <= until + 1e-6; ++k) {
+    int panels = 0, frames = 0;
+    for (TickSchedule::Due d; (d = s.Take(k * interval, framesRun)) != TickSchedule::Due::Nothing;)
+      ++(d == TickSchedule::Due::Panel ? panels : frames);
+    ran.panels += panels;
+    ran.frames += frames;
+    ran.mostPanelsAtOnce = std::max(ran.mostPanelsAtOnce, panels);
+    ran.mostFramesAtOnce = std::max(ran.mostFramesAtOnce, frames);
+  }
+  return ran;
+}
+
+TEST(TickSchedule, AnimationFramesRunEveryTickThatFellDue) {
+  // Whether the browser draws 60 times a second, or 30 on a busy machine,
+  // or 144, a second of play has its 100 panel ticks and its frames due at
+  // 0, 40 ... 1000; never two frames at once.
+  struct Case {
+    double interval;
+    int mostPanels;
+  };
+  for (const Case c : {Case{50.0 / 3, 2}, Case{100.0 / 3, 4}, Case{1000.0 / 144, 1}}) {
+    SCOPED_TRACE(c.interval);
+    TickSchedule s(0);
+    const Frames ran = OnAnimationFrames(s, c.interval, 1000);
+    EXPECT_EQ(ran.panels, 100);
+    EXPECT_EQ(ran.frames, 26);
+    EXPECT_EQ(ran.mostFramesAtOnce, 1);
+    EXPECT_EQ(ran.mostPanelsAtOnce, c.mostPanels);
+  }
+  // Without frames the panel ticks on alone.
+  TickSchedule s(0);
+  const Frames stopped = OnAnimationFrames(s, 50.0 / 3, 1000, false);
+  EXPECT_EQ(stopped.panels, 100);
+  EXPECT_EQ(stopped.frames, 0);
+}
+
+// The page sleeps till WakeAt, woken by the browser's timer as late as at
+// the next animation frame after it: 25 wake-ups a second while frames
+// run, 10 while they are stopped, and not one panel tick lost either way.
+TEST(TickSchedule, WakesThePageOnlyWhenAFrameIsDue) {
+  constexpr double kVsync = 50.0 / 3;
+  for (const bool framesRun : {true, false}) {
+    SCOPED_TRACE(framesRun ? "frames run" : "frames stopped");
+    TickSchedule s(0);
+    int wakes = 0, frames = 0, panels = 0;
+    for (double now = 0;;) {
+      now = std::max(now, std::ceil(s.WakeAt(framesRun) / kVsync - 1e-9) * kVsync);
+      if (now > 1000 + 1e-6) break;
+      ++wakes;
+      for (TickSchedule::Due d; (d = s.Take(now, framesRun)) != TickSchedule::Due::Nothing;)
+        ++(d == TickSchedule::Due::Panel ? panels : frames);
+      now += kVsync;  // the next animation frame at the earliest
+    }
+    EXPECT_EQ(frames, framesRun ? 26 : 0);
+    EXPECT_EQ(wakes, framesRun ? 26 : 10);
+    EXPECT_EQ(panels, 100);
+  }
+}
+
+TEST(TickSchedule, WhatFellDueRunsOldestFirst) {
+  using Due = TickSchedule::Due;
+  TickSchedule s(0);
+  EXPECT_EQ(s.Take(0, true), Due::Frame);
+  EXPECT_EQ(s.Take(0, true), Due::Nothing);
+  // At 45: the panel ticks of 10, 20, 30 and 40, then the frame of 40 (a
+  // tick before a frame due at the same time), then nothing till 50.
+  for (Due expected : {Due::Panel, Due::Panel, Due::Panel, Due::Panel, Due::Frame, Due::Nothing})
+    EXPECT_EQ(s.Take(45, true), expected);
+  EXPECT_EQ(s.NextDue(true), 50);
+  // Frames resuming (due since 0) run before the panel tick due at 40.
+  TickSchedule t(0);
+  for (double now : {10, 20, 30}) ASSERT_EQ(t.Take(now, false), Due::Panel);
+  for (Due expected : {Due::Frame, Due::Panel, Due::Nothing}) EXPECT_EQ(t.Take(45, true), expected);
+}
+
+TEST(TickSchedule, MakesUpATenthOfASecondOfPanelTicksButNoMore) {
+  struct Case {
+    double gap;  // since the last animation frame, which ran everything due
+    int made;    // panel ticks run when the next comes
+  };
+  for (const Case c : {Case{16, 1}, Case{90, 9}, Case{109, 10}, Case{110, 1}, Case{2000, 1}}) {
+    TickSchedule s(0);
+    ASSERT_TRUE(s.TakePanel(10));
+    int made = 0;
+    while (s.TakePanel(10 + c.gap)) ++made;
+    EXPECT_EQ(made, c.made) << "after " << c.gap << " ms";
+    // Either way the next tick is due within a period.
+    EXPECT_GT(s.NextDue(false), 10 + c.gap);
+    EXPECT_LE(s.NextDue(false), 10 + c.gap + TickSchedule::kPanelMs);
+  }
 }
 
 }  // namespace

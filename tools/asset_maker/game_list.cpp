@@ -15,7 +15,7 @@ const std::vector<ListedPicture>& GamePictures() {
 
 const std::vector<ListedCue>& GameCues() {
   static const std::vector<ListedCue> list = {
-#define RAKETA_CUE(id, name, looped, rate, bits, channels, seconds) {#id, rate, bits, channels, seconds},
+#define RAKETA_CUE(id, name, looped, rate, bits, channels, seconds) {#id, looped, rate, bits, channels, seconds},
 #include "services/asset_list.inc"
   };
   return list;
@@ -33,7 +33,7 @@ void CheckMade(const ListedCue& entry, const Sound& made) {
   const double seconds = static_cast<double>(made.frames()) / made.rate;
   if (made.rate != entry.rate || made.bits != entry.bits || static_cast<int>(made.channels.size()) != entry.channels ||
       std::abs(seconds - entry.seconds) > 0.010) {
-    throw std::runtime_error(std::string("cues/") + entry.file + ".wav would be " + std::to_string(made.rate) +
+    throw std::runtime_error(std::string("cues/") + entry.file + ".ogg would be " + std::to_string(made.rate) +
                              " Hz " + std::to_string(made.bits) + "-bit, " + std::to_string(made.channels.size()) +
                              " channels, " + std::to_string(seconds) + " s; the game expects " +
                              std::to_string(entry.rate) + " Hz " + std::to_string(entry.bits) + "-bit, " +

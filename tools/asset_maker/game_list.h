@@ -17,7 +17,8 @@ struct ListedPicture {
 };
 
 struct ListedCue {
-  const char* file;  // without .wav
+  const char* file;  // without .ogg
+  bool looped;
   int rate, bits, channels;
   double seconds;
 };

@@ -1,7 +1,11 @@
 // Paints the four pictures and synthesises the sixteen cues into
-// OUTDIR/pictures/*.jpg and OUTDIR/cues/*.wav, and paints the desktop icon
+// OUTDIR/pictures/*.jpg and OUTDIR/cues/*.ogg, and paints the desktop icon
 // into OUTDIR/icons/raketa-SIZE.png.
-//   asset_maker OUTDIR [NAME...]   (no names: all of them; "icon": the icons)
+//   asset_maker [--wav] OUTDIR [NAME...]
+// No names: all of them; "icon": the icons.  With --wav each cue is written
+// as OUTDIR/cues/NAME.wav too, the samples that were encoded (a loop with
+// its run-on), to listen to or to compare with.
+#include <cstdint>
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -14,6 +18,7 @@
 #include "game_list.h"
 #include "icon.h"
 #include "jpeg_file.h"
+#include "ogg_file.h"
 #include "pictures.h"
 #include "png_file.h"
 #include "wav_file.h"
@@ -30,13 +35,14 @@ bool Wanted(const std::vector<std::string>& names, const std::string& name) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2) {
-    std::fprintf(stderr, "usage: %s OUTDIR [NAME...]\n", argv[0]);
+  const bool wav = argc > 1 && std::string(argv[1]) == "--wav";
+  if (argc < 2 + wav) {
+    std::fprintf(stderr, "usage: %s [--wav] OUTDIR [NAME...]\n", argv[0]);
     return 2;
   }
   namespace fs = std::filesystem;
-  const fs::path out = argv[1];
-  const std::vector<std::string> names(argv + 2, argv + argc);
+  const fs::path out = argv[1 + wav];
+  const std::vector<std::string> names(argv + 2 + wav, argv + argc);
   try {
     fs::create_directories(out / "pictures");
     fs::create_directories(out / "cues");
@@ -54,7 +60,9 @@ int main(int argc, char** argv) {
       assets::WriteJpeg(made, (out / "pictures" / (name + ".jpg")).string());
       std::printf("pictures/%s.jpg\n", name.c_str());
     };
-    assets::Canvas pozadi = assets::PaintPozadi();
+    // The bottle is painted on the background's panel.
+    const bool either = Wanted(names, "pozadi") || Wanted(names, "kyslik");
+    const assets::Canvas pozadi = either ? assets::PaintPozadi() : assets::Canvas(1, 1);
     picture("pozadi", [&] { return pozadi; });
     picture("kyslik", [&] { return assets::PaintKyslik(pozadi); });
     picture("dosedka", assets::PaintDosedka);
@@ -79,8 +87,17 @@ int main(int argc, char** argv) {
       if (recipe == nullptr) throw std::runtime_error(std::string("no recipe for the cue ") + entry.file);
       const assets::Sound made = recipe->make();
       assets::CheckMade(entry, made);
-      assets::WriteWav(made, (out / "cues" / (entry.file + std::string(".wav"))).string());
-      std::printf("cues/%s.wav\n", entry.file);
+      const std::string file = "cues/" + std::string(entry.file);
+      // A loop is encoded with its run-on; the WAV file holds what was encoded.
+      const assets::Sound encoded = entry.looped ? assets::WithRunOn(made, assets::kLoopRunOn) : made;
+      const std::vector<std::uint8_t> ogg = assets::EncodeOgg(encoded, entry.looped ? made.frames() : 0);
+      const std::string figures = assets::CheckEncoded(made, ogg, file + ".ogg");
+      assets::WriteBytes(ogg, (out / (file + ".ogg")).string());
+      std::printf("%s\n", figures.c_str());
+      if (wav) {
+        assets::WriteWav(encoded, (out / (file + ".wav")).string());
+        std::printf("%s.wav\n", file.c_str());
+      }
     }
   } catch (const std::exception& e) {
     std::fprintf(stderr, "asset_maker: %s\n", e.what());

@@ -4,6 +4,7 @@
 import { createServer } from 'node:http';
 import { readFileSync, existsSync } from 'node:fs';
 import { join, extname } from 'node:path';
+import { gzipSync, constants } from 'node:zlib';
 
 const types = {
   '.html': 'text/html; charset=utf-8',
@@ -13,7 +14,9 @@ const types = {
 };
 
 // Resolves to the listening server; its port is server.address().port.
-export function serveFolder(folder) {
+// With { gzip: true } it compresses what it sends (gzip -9) to a browser
+// that takes it, as a web host does.
+export function serveFolder(folder, { gzip = false } = {}) {
   const server = createServer((req, res) => {
     const path = decodeURIComponent(new URL(req.url, 'http://x').pathname);
     const file = join(folder, path.endsWith('/') ? path + 'index.html' : path);
@@ -22,8 +25,14 @@ export function serveFolder(folder) {
       res.end();
       return;
     }
-    res.writeHead(200, { 'Content-Type': types[extname(file)] || 'application/octet-stream' });
-    res.end(readFileSync(file));
+    const headers = { 'Content-Type': types[extname(file)] || 'application/octet-stream' };
+    let body = readFileSync(file);
+    if (gzip && /\bgzip\b/.test(req.headers['accept-encoding'] || '')) {
+      body = gzipSync(body, { level: constants.Z_BEST_COMPRESSION });
+      headers['Content-Encoding'] = 'gzip';
+    }
+    res.writeHead(200, headers);
+    res.end(body);
   });
   return new Promise((ok) => server.listen(0, '127.0.0.1', () => ok(server)));
 }
