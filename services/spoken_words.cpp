@@ -122,7 +122,18 @@ std::string CapitalsLowered(const std::string& utf8) {
 }
 
 // One blank-separated word, with any marks around it kept.
+// "1/7", a page of seven: said as the page it is.
+bool IsPageCount(const std::string& word) {
+  const std::size_t slash = word.find('/');
+  if (slash == 0 || slash == std::string::npos || slash + 1 == word.size()) return false;
+  for (std::size_t i = 0; i < word.size(); ++i) {
+    if (i != slash && (word[i] < '0' || word[i] > '9')) return false;
+  }
+  return true;
+}
+
 std::string SpokenWord(std::string word) {
+  if (IsPageCount(word)) return "strana " + word.substr(0, word.find('/')) + ",";
   // A path says only its last part: the file's name.
   const std::size_t slash = word.find_last_of("/\\");
   if (slash != std::string::npos) {

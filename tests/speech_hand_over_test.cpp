@@ -157,7 +157,7 @@ TEST(SpeechShownAsText, EverySentenceIsShownTheVoiceSaysOnlyWhatItIsOnFor) {
     SayInventory(g);
   });
   EXPECT_TRUE(page.heard.empty());
-  EXPECT_EQ(page.shown, (std::vector<std::string>{"mistnost", "jsi mrtvy", "Sebou neseš: nic."}));
+  EXPECT_EQ(page.shown, (std::vector<std::string>{"mistnost", "jsi mrtvy", "S sebou neseš: nic."}));
   frame([](Game& g) { SayAnswer(g, "jsi mrtvy"); });
   EXPECT_TRUE(page.shown.empty());
   // Switched on: said and shown alike; switched off: the last words are
@@ -166,14 +166,14 @@ TEST(SpeechShownAsText, EverySentenceIsShownTheVoiceSaysOnlyWhatItIsOnFor) {
     SwitchSpeech(g);
     Say(g, "dalsi");
   });
-  EXPECT_EQ(page.heard, (std::vector<Heard>{{false, "řeč zapnuta"}, {false, "dalsi"}}));
-  EXPECT_EQ(page.shown, (std::vector<std::string>{"řeč zapnuta", "dalsi"}));
+  EXPECT_EQ(page.heard, (Heard{"first Řeč zapnuta.", "say dalsi"}));
+  EXPECT_EQ(page.shown, (std::vector<std::string>{"Řeč zapnuta.", "dalsi"}));
   frame([](Game& g) {
     SwitchSpeech(g);
     Say(g, "potichu");
   });
-  EXPECT_EQ(page.heard, (std::vector<Heard>{{true, "řeč vypnuta"}}));
-  EXPECT_EQ(page.shown, (std::vector<std::string>{"řeč vypnuta", "potichu"}));
+  EXPECT_EQ(page.heard, (Heard{"now Řeč vypnuta."}));
+  EXPECT_EQ(page.shown, (std::vector<std::string>{"Řeč vypnuta.", "potichu"}));
 }
 
 }  // namespace

@@ -69,6 +69,8 @@ TEST(SpeechWords, FilesAreSaidByTheirNamesAlone) {
       {"soubor C:\\hry\\raketa\\druha.sav", "soubor druha"},
       {"(/tmp/x/moje.sav)", "(moje)"},
       {"hra.save", "hra.save"},  // only the ending every saved game has
+      {"1/7 Chůze: sever", "strana 1, Chůze: sever"},  // a help page, no path
+      {"a/7", "7"},
   };
   for (const Case& c : cases) EXPECT_EQ(SpokenForm(c.given), c.said) << c.given;
   // A refused load, in Czech, with the file's name only.
