@@ -227,14 +227,12 @@ class WebGame {
   // Dialogs tell screen readers what they show whether speech is on or not;
   // the text field is empty for the dialog's typing while one is open.
   void ConnectPageText() {
-    dialogs_.speak = [this](const std::string& utf8, bool cutOff) {
+    // As the desktop's dialogs speak (BoxFileDialogs::SpeakThrough), and
+    // to the page's live region with speech off too.
+    dialogs_.SpeakThrough(speech_, [this] { return game_->SpeechOn(); });
+    dialogs_.speak = [this, voice = dialogs_.speak](const std::string& utf8, bool cutOff) {
       speech_.Announce(utf8);
-      if (!game_->SpeechOn()) return;
-      if (cutOff) {
-        speech_.Interrupt(utf8);
-      } else {
-        speech_.Say(utf8);
-      }
+      voice(utf8, cutOff);
     };
     boxes_.OnOpened = [this] { field_.ShowEmpty(); };
   }

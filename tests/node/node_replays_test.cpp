@@ -60,8 +60,11 @@ Outcome Play(const std::string& program, const std::string& name) {
   fs::remove(logs.string() + ".out");
   fs::remove(logs.string() + ".err");
   for (const auto& e : fs::recursive_directory_iterator(folder.path())) {
-    const std::string path = fs::relative(e.path(), folder.path()).generic_string();
-    if (e.is_regular_file()) {
+    const std::string path = e.path().lexically_relative(folder.path()).generic_string();
+    // A link is compared as the link it is: it may point nowhere or to itself.
+    if (e.is_symlink()) {
+      o.files[path] = "<link to " + fs::read_symlink(e.path()).string() + ">";
+    } else if (e.is_regular_file()) {
       o.files[path] = ReadAll(e.path());
     } else {
       o.files[path] = e.is_directory() ? "<folder>" : e.is_fifo() ? "<pipe>" : "<other>";
