@@ -13,6 +13,7 @@
 
 #include "presentation/replay/recording_speech.h"
 #include "support/rig.h"
+#include "support/walkthrough_lines.h"
 
 namespace raketa::test {
 namespace {
@@ -20,17 +21,6 @@ namespace {
 namespace fs = std::filesystem;
 
 const fs::path kGameData = fs::path(RAKETA_BINARY_DIR) / "gamedata";
-
-std::vector<std::string> Walkthrough() {
-  std::ifstream in(fs::path(RAKETA_SOURCE_DIR) / "data" / "walkthrough.txt");
-  std::vector<std::string> lines;
-  std::string line;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (!line.empty()) lines.push_back(line);
-  }
-  return lines;
-}
 
 // How long the player waits before typing a line, once the game takes one.
 enum class Waits {
@@ -114,7 +104,7 @@ Outcome PlayByEar(Waits waits, const char* who) {
   fs::copy_file(kGameData / "mistnosti.dat", "mistnosti.dat");
   fs::copy(kGameData / "texty", "texty", fs::copy_options::overwrite_existing | fs::copy_options::recursive);
   rig.runner.Start();
-  for (const std::string& line : Walkthrough()) {
+  for (const std::string& line : WalkthroughLines()) {
     player.WaitForTheGame();
     player.TypeLine(line);
     if (rig.g.GameOver) {

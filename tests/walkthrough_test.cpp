@@ -19,6 +19,7 @@
 #include "app/game_runner.h"
 #include "presentation/replay/replay_runner.h"
 #include "support/rig.h"
+#include "support/walkthrough_lines.h"
 
 namespace raketa::test {
 namespace {
@@ -46,17 +47,6 @@ constexpr Pace kReader{"reader (Tab and 2 s on each new text, 2 s of thought, 2 
 constexpr Pace kCarefulReader{"careful reader (every text typed out, then 2 s on each new one, 2 s of thought, "
                               "2 keys a second)",
                               12.5, 2 * kFramesPerSecond, 2 * kFramesPerSecond, false};
-
-std::vector<std::string> Walkthrough() {
-  std::ifstream in(fs::path(RAKETA_SOURCE_DIR) / "data" / "walkthrough.txt");
-  std::vector<std::string> lines;
-  std::string line;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (!line.empty()) lines.push_back(line);
-  }
-  return lines;
-}
 
 void InstallGameData() {
   fs::copy_file(kGameData / "mistnosti.dat", "mistnosti.dat");
@@ -167,7 +157,7 @@ Outcome PlayTheWalkthrough(const Pace& pace) {
   Player player(rig, pace);
   StartTheGame(rig, player);  // the whole intro, the landing, room 1's text
   out.startMinutes = rig.w.MinutesLeft;
-  for (const std::string& line : Walkthrough()) {
+  for (const std::string& line : WalkthroughLines()) {
     player.WaitForTheText();
     player.TypeLine(line);
     out.keys += Utf8ToCp1250(line).size() + 1;
@@ -189,14 +179,14 @@ Outcome PlayTheWalkthrough(const Pace& pace) {
 // length to spare; the one who knows the way keeps more.
 TEST(Walkthrough, BothPlayersReachTheCabinWithTimeToSpare) {
   if (!fs::exists(kGameData / "mistnosti.dat")) GTEST_SKIP() << "no game data built";
-  ASSERT_FALSE(Walkthrough().empty());
+  ASSERT_FALSE(WalkthroughLines().empty());
   constexpr float kShareLeft = 0.15f;
   for (const Pace& pace : {kKnowsTheWay, kFirstTimer}) {
     Outcome o = PlayTheWalkthrough(pace);
     ASSERT_TRUE(o.departed) << pace.who << ": died at " << o.failedAt;
     ASSERT_GT(o.repairedAt, 0) << pace.who;
     const float share = o.minutesLeft / o.startMinutes;
-    std::cout << "walkthrough, " << pace.who << ": " << Walkthrough().size() << " commands, " << o.keys
+    std::cout << "walkthrough, " << pace.who << ": " << WalkthroughLines().size() << " commands, " << o.keys
               << " keys; " << o.frames / 25.0 << " s of game time from the intro to the departure; "
               << (o.frames - o.repairedAt) / 25.0 << " s after the cables were repaired, with " << o.minutesLeft
               << " of " << o.startMinutes << " minutes (" << o.minutesLeft / 1.75 << " s, " << 100.0f * share
@@ -206,7 +196,7 @@ TEST(Walkthrough, BothPlayersReachTheCabinWithTimeToSpare) {
 }
 
 void Report(const Pace& pace, const Outcome& o) {
-  std::cout << "walkthrough, " << pace.who << ": " << Walkthrough().size() << " commands, " << o.keys << " keys; "
+  std::cout << "walkthrough, " << pace.who << ": " << WalkthroughLines().size() << " commands, " << o.keys << " keys; "
             << o.frames / 25.0 << " s of game time from the intro to the departure; "
             << (o.frames - o.repairedAt) / 25.0 << " s after the cables were repaired, with " << o.minutesLeft
             << " of " << o.startMinutes << " minutes (" << o.minutesLeft / 1.75 << " s, "
@@ -268,7 +258,7 @@ TEST(Walkthrough, StoppingAfterTheCableRepairLetsTheRocketFall) {
   Rig rig;
   Player player(rig);
   StartTheGame(rig, player);
-  for (const std::string& line : Walkthrough()) {
+  for (const std::string& line : WalkthroughLines()) {
     player.WaitForTheText();
     player.TypeLine(line);
     if (rig.w.CablesRepaired) break;

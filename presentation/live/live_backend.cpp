@@ -177,15 +177,7 @@ class LiveGame {
   }
 
   // Without the keyboard no frame runs; the player sees why.
-  void ShowStopped(bool on) {
-    if (on == stopped_ || !game_->FramesRun()) return;
-    stopped_ = on;
-    if (on) {
-      screen_.ShowModal(StoppedPicture(screen_.Snapshot(), screen_.Fonts()));
-    } else {
-      screen_.EndModal();
-    }
-  }
+  void ShowStopped(bool on) { stopped_.Show(screen_, on, game_->FramesRun()); }
 
   SoftwareSurface surface_;
   CommandLine edit_;
@@ -200,7 +192,7 @@ class LiveGame {
   std::unique_ptr<GameRunner> game_;
   SDL_Window* window_;
   bool focused_ = false;
-  bool stopped_ = false;
+  StoppedNotice stopped_;
 };
 
 }  // namespace

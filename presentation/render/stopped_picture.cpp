@@ -1,5 +1,6 @@
 #include "presentation/render/stopped_picture.h"
 
+#include "presentation/render/kept_picture.h"
 #include "presentation/render/raster565.h"
 #include "presentation/render/screen_image.h"
 #include "services/cp1250.h"
@@ -20,6 +21,16 @@ std::vector<std::uint16_t> StoppedPicture(std::vector<std::uint16_t> rgb565, Fon
   r.Frame({x - 24, y - 14, x + width + 24, y + face.LineHeight() + 14}, ToRgb565(0xF0FBFF));
   r.Text(face, x, y, line, ToRgb565(0xFFFF00));
   return rgb565;
+}
+
+void StoppedNotice::Show(KeptPicture& screen, bool stopped, bool framesRun) {
+  if (stopped == shown_ || !framesRun) return;
+  shown_ = stopped;
+  if (stopped) {
+    screen.ShowModal(StoppedPicture(screen.Snapshot(), screen.Fonts()));
+  } else {
+    screen.EndModal();
+  }
 }
 
 }  // namespace raketa

@@ -15,4 +15,17 @@ namespace raketa {
 // at half brightness with "Hra stojí – klikni do hry" in the middle.
 std::vector<std::uint16_t> StoppedPicture(std::vector<std::uint16_t> rgb565, FontSet& fonts);
 
+class KeptPicture;
+
+// The stopped picture over a backend's kept picture, shown while the game
+// stands and taken away when it goes on; nothing before the first frame,
+// when there is no game picture yet to dim.
+class StoppedNotice {
+ public:
+  void Show(KeptPicture& screen, bool stopped, bool framesRun);
+
+ private:
+  bool shown_ = false;
+};
+
 }  // namespace raketa

@@ -248,15 +248,7 @@ class WebGame {
   }
 
   // Without the keyboard no frame runs; the player sees why.
-  void ShowStopped(bool on) {
-    if (on == stopped_ || !game_->FramesRun()) return;
-    stopped_ = on;
-    if (on) {
-      screen_.ShowModal(StoppedPicture(screen_.Snapshot(), screen_.Fonts()));
-    } else {
-      screen_.EndModal();
-    }
-  }
+  void ShowStopped(bool on) { stopped_.Show(screen_, on, game_->FramesRun()); }
 
   SoftwareSurface surface_;
   CommandLine edit_;
@@ -277,7 +269,7 @@ class WebGame {
   bool focused_ = false;
   bool visible_ = true;
   bool keyed_ = false;
-  bool stopped_ = false;
+  StoppedNotice stopped_;
 };
 
 // The page is going (closed, reloaded, hidden): the running game is kept in
