@@ -1,6 +1,9 @@
 #include "commands/word_forms.h"
 
+#include <cstdint>
+#include <filesystem>
 #include <fstream>
+#include <mutex>
 #include <sstream>
 
 #include "services/cp1250.h"
@@ -10,6 +13,8 @@
 namespace raketa {
 
 namespace {
+
+namespace fs = std::filesystem;
 
 std::vector<std::string> Fields(const std::string& line, char sep) {
   std::vector<std::string> out;
@@ -37,8 +42,8 @@ NounForms Noun(const std::vector<std::string>& f, std::size_t at) {
   return n;
 }
 
-void ReadFile(WordTable& table) {
-  std::ifstream in(HostPath("slova.txt", CurrentGameFolders().data), std::ios::binary);
+void ReadFile(const std::string& path, WordTable& table) {
+  std::ifstream in(path, std::ios::binary);
   for (std::string line; std::getline(in, line);) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (line.empty() || line[0] == '#') continue;
@@ -53,6 +58,48 @@ void ReadFile(WordTable& table) {
       table.targets.emplace_back(f[1], f[2]);
     }
   }
+}
+
+// What tells one slova.txt from another: where it lies, and its size and
+// time of writing (a missing file has neither).
+struct FileStamp {
+  std::string where;
+  bool exists = false;
+  std::uintmax_t size = 0;
+  fs::file_time_type written{};
+  bool operator==(const FileStamp&) const = default;
+};
+
+FileStamp StampOf(const std::string& path) {
+  FileStamp stamp;
+  std::error_code e;
+  const fs::path absolute = fs::absolute(path, e);
+  stamp.where = e ? path : absolute.string();
+  stamp.size = fs::file_size(path, e);
+  if (e) return stamp;
+  stamp.written = fs::last_write_time(path, e);
+  stamp.exists = !e;
+  return stamp;
+}
+
+// The file's table, read once and kept while the file stays the same: a
+// refused command line and an inventory answer each ask for it, and a
+// world or data folder swapped for another gives another stamp.
+WordTable FileTable() {
+  static std::mutex guard;
+  static FileStamp keptStamp;
+  static WordTable kept;
+  static bool read = false;
+  const std::string path = HostPath("slova.txt", CurrentGameFolders().data);
+  const FileStamp stamp = StampOf(path);
+  std::lock_guard<std::mutex> lock(guard);
+  if (!read || !(stamp == keptStamp)) {
+    kept = {};
+    if (stamp.exists) ReadFile(path, kept);
+    keptStamp = stamp;
+    read = true;
+  }
+  return kept;
 }
 
 void AddName(WordTable& table, std::string_view cp1250) {
@@ -90,8 +137,7 @@ std::string PlainLetters(const std::string& utf8) {
 }
 
 WordTable LoadWordTable(const TWorld& world) {
-  WordTable table;
-  ReadFile(table);
+  WordTable table = FileTable();
   for (const TItem& item : world.Inventory) AddName(table, item.Name.view());
   for (const TRoom& room : world.Rooms) {
     for (const TItem& item : room.Items) AddName(table, item.Name.view());

@@ -84,21 +84,36 @@ void CheckAgainstTable(Picture p, const DecodedPicture& d);
 void CheckAgainstTable(Cue c, const DecodedCue& d);
 void CheckAgainstTable(Cue c, const OggCueInfo& info);
 
-// The pictures, decoded once at start-up, and the cues, checked then and
-// decoded when a player asks for one.
+// The pictures and the cues.  The pictures the play screen draws all the
+// time (the background and the oxygen bottle) are decoded once at start-up
+// and kept.  A picture that fills a screen of its own (the landing, the
+// departure) is held only while its screen shows: it is decoded when drawn
+// and let go when another full-screen picture is asked for, the background
+// of the play screen included.  The landing picture, the first the game
+// shows, comes decoded from start-up.  The cues are checked at start-up and
+// decoded when a player asks for one.  One thread uses a catalogue.
 class Catalogue {
  public:
-  // Throws AssetError naming the first asset that fails to decode (a cue:
-  // whose headers do not match its entry).
+  // Decodes every picture once, so that a damaged one stops the game at
+  // start-up; throws AssetError naming the first asset that fails to decode
+  // (a cue: whose headers do not match its entry).
   static Catalogue Load();
-  const DecodedPicture& picture(Picture p) const { return pictures_[static_cast<int>(p)]; }
+  // The picture's pixels, valid until the next call.  Empty (0 x 0) in a
+  // catalogue that was not loaded, or should a screen's picture fail to
+  // decode after all.
+  const DecodedPicture& picture(Picture p) const;
+  // Whether the picture's pixels are held now.
+  bool Holds(Picture p) const;
   // The cue's samples, decoded anew on every call: the players keep what
   // they make of them, and nothing of it stays here.  Throws AssetError
   // when the stream turns out damaged.
   DecodedCue cue(Cue c) const;
 
  private:
-  std::vector<DecodedPicture> pictures_;
+  std::vector<DecodedPicture> kept_;  // by picture; empty for screen pictures
+  // The screen picture held now, and which it is (-1 for none).
+  mutable DecodedPicture screen_;
+  mutable int screenIndex_ = -1;
 };
 
 }  // namespace raketa

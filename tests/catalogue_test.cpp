@@ -362,6 +362,37 @@ TEST(Catalogue, LoadsEverythingAtTheSizeOfItsEntry) {
   }
 }
 
+// A screen's own picture is held only while its screen shows, and comes
+// back the same when the screen does; the play screen's pictures stay.
+TEST(Catalogue, HoldsAScreensPictureOnlyWhileItShows) {
+  Catalogue c = Catalogue::Load();
+  auto held = [&] {
+    std::string s;
+    for (Picture p : AllPictures()) s += c.Holds(p) ? std::string(PictureName(p)) + " " : "";
+    return s;
+  };
+  EXPECT_EQ(held(), "pozadi kyslik dosedka ") << "the landing, the first screen, comes decoded";
+  EXPECT_EQ(c.picture(Picture::dosedka).rgb565, Decoded(Picture::dosedka).rgb565);
+  c.picture(Picture::kyslik);
+  EXPECT_EQ(held(), "pozadi kyslik dosedka ") << "the bottle does not cover the screen";
+  c.picture(Picture::pozadi);
+  EXPECT_EQ(held(), "pozadi kyslik ") << "the play screen covers the landing";
+  EXPECT_EQ(c.picture(Picture::odlet).rgb565, Decoded(Picture::odlet).rgb565);
+  EXPECT_EQ(held(), "pozadi kyslik odlet ");
+  EXPECT_EQ(c.picture(Picture::dosedka).rgb565, Decoded(Picture::dosedka).rgb565) << "a new game lands again";
+  EXPECT_EQ(held(), "pozadi kyslik dosedka ") << "one screen picture at a time";
+  EXPECT_EQ(c.picture(Picture::pozadi).rgb565, Decoded(Picture::pozadi).rgb565);
+}
+
+TEST(Catalogue, AnUnloadedOneHasNoPictures) {
+  const Catalogue c;
+  for (Picture p : AllPictures()) {
+    EXPECT_EQ(c.picture(p).width, 0) << PictureName(p);
+    EXPECT_TRUE(c.picture(p).rgb565.empty()) << PictureName(p);
+    EXPECT_FALSE(c.Holds(p)) << PictureName(p);
+  }
+}
+
 TEST(Catalogue, RejectsAssetsThatDoNotMatchTheirEntry) {
   DecodedCue ok = Decoded(Cue::ok);
   const std::size_t frame = 2;

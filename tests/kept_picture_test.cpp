@@ -28,12 +28,14 @@ struct Shown {
 
 class RecordingSink : public PictureSink {
  public:
-  void Show(const std::uint32_t* xrgb, RowRange rows) override {
-    shown.push_back({rows, false, Copy(xrgb)});
+  void Show(const std::uint16_t* rgb565, RowRange rows) override {
+    shown.push_back({rows, false, Copy(rgb565)});
   }
-  void ShowAll(const std::uint32_t* xrgb) override { shown.push_back({{0, kH}, true, Copy(xrgb)}); }
-  static std::vector<std::uint32_t> Copy(const std::uint32_t* xrgb) {
-    return std::vector<std::uint32_t>(xrgb, xrgb + static_cast<std::size_t>(kW) * kH);
+  void ShowAll(const std::uint16_t* rgb565) override { shown.push_back({{0, kH}, true, Copy(rgb565)}); }
+  static std::vector<std::uint32_t> Copy(const std::uint16_t* rgb565) {
+    std::vector<std::uint32_t> xrgb(static_cast<std::size_t>(kW) * kH);
+    ToXrgb8888(rgb565, xrgb.data(), RowRange{0, kH});
+    return xrgb;
   }
   std::vector<Shown> shown;
 };

@@ -328,7 +328,7 @@ TEST_F(OverlayTest, IncrementalImageMatchesAFreshComposition) {
     image.Update(shown.data(), changed, line);
     const std::vector<std::uint8_t> fresh = ComposeRgb888(shown.data(), line, Fonts());
     for (int i = 0; i < kW * kH; ++i) {
-      const std::uint32_t p = image.Xrgb()[i];
+      const std::uint32_t p = Rgb565ToXrgb(image.Rgb565()[i]);
       const std::uint32_t q = (fresh[3 * i] << 16) | (fresh[3 * i + 1] << 8) | fresh[3 * i + 2];
       ASSERT_EQ(p, q) << "step " << step << " pixel " << i % kW << "," << i / kW;
     }

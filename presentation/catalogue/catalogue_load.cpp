@@ -1,9 +1,11 @@
 // Decoding every embedded picture once at start-up and reading every cue's
 // headers, each held against its table entry, so a bad asset stops the game
-// with its name rather than showing garbage later.  A cue's samples are
-// decoded only when a player asks for them.
+// with its name rather than showing garbage later.  A cue's samples, and a
+// screen's own picture after its screen, are decoded again only when asked
+// for.
 #include <cmath>
 #include <string>
+#include <utility>
 
 #include "services/catalogue.h"
 
@@ -51,13 +53,37 @@ void CheckAgainstTable(Cue c, const OggCueInfo& info) {
   CheckFormat(c, info.rate, CueTable(c).bits, info.channels, seconds);
 }
 
+namespace {
+// Pictures that fill a screen of their own, held only while it shows.
+bool ScreenPicture(Picture p) { return p == Picture::dosedka || p == Picture::odlet; }
+
+bool FullScreen(Picture p) {
+  const PictureEntry& entry = PictureTable(p);
+  return entry.width == PictureTable(Picture::pozadi).width && entry.height == PictureTable(Picture::pozadi).height;
+}
+
+DecodedPicture Decode(Picture p) {
+  const EmbeddedBytes bytes = EmbeddedPicture(p);
+  DecodedPicture d = DecodeJpeg(bytes.data, bytes.size, PictureTable(p).name);
+  CheckAgainstTable(p, d);
+  return d;
+}
+}  // namespace
+
 Catalogue Catalogue::Load() {
   Catalogue c;
+  c.kept_.resize(kPictureCount);
   for (int i = 0; i < kPictureCount; ++i) {
     const Picture p = static_cast<Picture>(i);
-    const EmbeddedBytes bytes = EmbeddedPicture(p);
-    c.pictures_.push_back(DecodeJpeg(bytes.data, bytes.size, PictureTable(p).name));
-    CheckAgainstTable(p, c.pictures_.back());
+    DecodedPicture d = Decode(p);
+    if (!ScreenPicture(p)) {
+      c.kept_[i] = std::move(d);
+    } else if (p == Picture::dosedka) {
+      c.screen_ = std::move(d);
+      c.screenIndex_ = i;
+    }
+    // The departure picture was only checked: it is decoded again when the
+    // game is won.
   }
   for (int i = 0; i < kCueCount; ++i) {
     const Cue q = static_cast<Cue>(i);
@@ -65,6 +91,33 @@ Catalogue Catalogue::Load() {
     CheckAgainstTable(q, ReadOggInfo(bytes.data, bytes.size, CueTable(q).name));
   }
   return c;
+}
+
+const DecodedPicture& Catalogue::picture(Picture p) const {
+  static const DecodedPicture kNone;
+  const int i = static_cast<int>(p);
+  if (i < 0 || i >= kPictureCount || kept_.empty()) return kNone;
+  // A full-screen picture covers the screen picture held until now.
+  if (FullScreen(p) && screenIndex_ != i) {
+    screen_ = {};
+    screenIndex_ = -1;
+  }
+  if (!ScreenPicture(p)) return kept_[i];
+  if (screenIndex_ != i) {
+    try {
+      screen_ = Decode(p);
+    } catch (const AssetError&) {
+      return kNone;  // checked at start-up: only a lack of memory gets here
+    }
+    screenIndex_ = i;
+  }
+  return screen_;
+}
+
+bool Catalogue::Holds(Picture p) const {
+  const int i = static_cast<int>(p);
+  if (i < 0 || i >= kPictureCount || kept_.empty()) return false;
+  return ScreenPicture(p) ? screenIndex_ == i : !kept_[i].rgb565.empty();
 }
 
 DecodedCue Catalogue::cue(Cue c) const {

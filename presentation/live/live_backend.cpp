@@ -5,6 +5,9 @@
 
 #include <signal.h>
 #include <unistd.h>
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 
 #include <chrono>
 #include <csignal>
@@ -195,10 +198,22 @@ class LiveGame {
   StoppedNotice stopped_;
 };
 
+// Every large block (a screen buffer, a picture, a decoder's working
+// memory, a converted cue) gets pages of its own, which go back to the
+// system when it is freed.  glibc would otherwise raise that threshold to
+// the size of the first large block freed, after which the decoders' freed
+// working memory stays in the process for good.
+void LargeBlocksReturnWhenFreed() {
+#if defined(__GLIBC__)
+  mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+#endif
+}
+
 }  // namespace
 
 int RunLive(const LiveOptions& opts) {
   const auto started = std::chrono::steady_clock::now();
+  LargeBlocksReturnWhenFreed();
   // RAKETA_VERBOSE=1 tells how the picture is drawn and how long start-up took.
   const bool verbose = SDL_getenv("RAKETA_VERBOSE") != nullptr;
   const char* requested = SDL_getenv("SDL_VIDEODRIVER");

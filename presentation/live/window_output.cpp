@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <cstring>
 #include <stdexcept>
 
 namespace raketa {
@@ -178,26 +177,26 @@ bool WindowOutput::Layout() {
   return true;
 }
 
-void WindowOutput::Show(const std::uint32_t* xrgb, RowRange rows) {
+void WindowOutput::Show(const std::uint16_t* rgb565, RowRange rows) {
   rows = RowRange{std::max(rows.first, 0), std::min(rows.last, kHeight)};
   if (rows.Empty()) return;
   if (renderer_) {
-    ShowWithRenderer(xrgb, rows);
+    ShowWithRenderer(rgb565, rows);
   } else {
-    ShowOnSurface(xrgb, rows, false);
+    ShowOnSurface(rgb565, rows, false);
   }
 }
 
-void WindowOutput::ShowAll(const std::uint32_t* xrgb) {
+void WindowOutput::ShowAll(const std::uint16_t* rgb565) {
   if (renderer_) {
-    ShowWithRenderer(xrgb, RowRange{0, kHeight});
+    ShowWithRenderer(rgb565, RowRange{0, kHeight});
     return;
   }
   if (!Layout()) return;
-  ShowOnSurface(xrgb, RowRange{0, kHeight}, true);
+  ShowOnSurface(rgb565, RowRange{0, kHeight}, true);
 }
 
-void WindowOutput::ShowOnSurface(const std::uint32_t* xrgb, RowRange rows, bool all) {
+void WindowOutput::ShowOnSurface(const std::uint16_t* rgb565, RowRange rows, bool all) {
   SDL_Surface* target = staging_ ? staging_ : surface_;
   if (SDL_MUSTLOCK(target) && SDL_LockSurface(target) != 0) return;
   auto rowOf = [target](int y) {
@@ -211,7 +210,9 @@ void WindowOutput::ShowOnSurface(const std::uint32_t* xrgb, RowRange rows, bool 
     first = rows.first;
     last = rows.last;
     for (int y = first; y < last; ++y) {
-      std::memcpy(rowOf(offY_ + y) + offX_, xrgb + static_cast<std::size_t>(y) * kWidth, kWidth * sizeof(std::uint32_t));
+      const std::uint16_t* src = rgb565 + static_cast<std::size_t>(y) * kWidth;
+      std::uint32_t* dst = rowOf(offY_ + y) + offX_;
+      for (int x = 0; x < kWidth; ++x) dst[x] = Rgb565ToXrgb(src[x]);
     }
   } else {
     // Every window row that blends one of the changed picture rows.
@@ -223,13 +224,16 @@ void WindowOutput::ShowOnSurface(const std::uint32_t* xrgb, RowRange rows, bool 
                             srcY_.begin());
     for (int y = first; y < last; ++y) {
       const Tap& ty = srcY_[y];
-      const std::uint32_t* upper = xrgb + static_cast<std::size_t>(ty.first) * kWidth;
-      const std::uint32_t* lower = xrgb + static_cast<std::size_t>(ty.second) * kWidth;
+      const std::uint16_t* upper = rgb565 + static_cast<std::size_t>(ty.first) * kWidth;
+      const std::uint16_t* lower = rgb565 + static_cast<std::size_t>(ty.second) * kWidth;
       std::uint32_t* dst = rowOf(offY_ + y) + offX_;
       for (int x = 0; x < outW_; ++x) {
         const Tap& tx = srcX_[x];
-        const std::uint32_t top = Blend(upper[tx.first], upper[tx.second], tx.weight);
-        dst[x] = ty.weight ? Blend(top, Blend(lower[tx.first], lower[tx.second], tx.weight), ty.weight) : top;
+        const std::uint32_t top = Blend(Rgb565ToXrgb(upper[tx.first]), Rgb565ToXrgb(upper[tx.second]), tx.weight);
+        dst[x] = ty.weight ? Blend(top,
+                                   Blend(Rgb565ToXrgb(lower[tx.first]), Rgb565ToXrgb(lower[tx.second]), tx.weight),
+                                   ty.weight)
+                           : top;
       }
     }
   }
@@ -239,13 +243,22 @@ void WindowOutput::ShowOnSurface(const std::uint32_t* xrgb, RowRange rows, bool 
   if (staging_) SDL_BlitSurface(staging_, &rect, surface_, &rect);
   if (SDL_UpdateWindowSurfaceRects(window_, &rect, 1) != 0 && !all) {
     // The window surface went stale (a size change not yet seen): redraw.
-    if (Layout()) ShowOnSurface(xrgb, RowRange{0, kHeight}, true);
+    if (Layout()) ShowOnSurface(rgb565, RowRange{0, kHeight}, true);
   }
 }
 
-void WindowOutput::ShowWithRenderer(const std::uint32_t* xrgb, RowRange rows) {
+void WindowOutput::ShowWithRenderer(const std::uint16_t* rgb565, RowRange rows) {
   const SDL_Rect rect{0, rows.first, kWidth, rows.last - rows.first};
-  SDL_UpdateTexture(texture_, &rect, xrgb + static_cast<std::size_t>(rows.first) * kWidth, kWidth * 4);
+  // The rows are widened straight into the texture's own memory.
+  void* pixels = nullptr;
+  int pitch = 0;
+  if (SDL_LockTexture(texture_, &rect, &pixels, &pitch) != 0) return;
+  for (int y = rows.first; y < rows.last; ++y) {
+    const std::uint16_t* src = rgb565 + static_cast<std::size_t>(y) * kWidth;
+    auto* dst = reinterpret_cast<std::uint32_t*>(static_cast<std::uint8_t*>(pixels) + (y - rows.first) * pitch);
+    for (int x = 0; x < kWidth; ++x) dst[x] = Rgb565ToXrgb(src[x]);
+  }
+  SDL_UnlockTexture(texture_);
   SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
   SDL_RenderClear(renderer_);
   SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);

@@ -38,17 +38,17 @@ class WindowOutput : public PictureSink {
   void ToggleFullScreen();
   bool FullScreen() const { return !windowed_; }
 
-  // Shows the given rows of a 1024 x 768 picture of 0x00RRGGBB pixels.
-  void Show(const std::uint32_t* xrgb, RowRange rows) override;
+  // Shows the given rows of a 1024 x 768 RGB565 picture.
+  void Show(const std::uint16_t* rgb565, RowRange rows) override;
   // The window lost its contents or changed its size: everything again.
-  void ShowAll(const std::uint32_t* xrgb) override;
+  void ShowAll(const std::uint16_t* rgb565) override;
 
  private:
   WindowOutput() = default;
   bool TryRenderer(bool forced);
   bool Layout();
-  void ShowOnSurface(const std::uint32_t* xrgb, RowRange rows, bool all);
-  void ShowWithRenderer(const std::uint32_t* xrgb, RowRange rows);
+  void ShowOnSurface(const std::uint16_t* rgb565, RowRange rows, bool all);
+  void ShowWithRenderer(const std::uint16_t* rgb565, RowRange rows);
 
   SDL_Window* window_ = nullptr;
   bool windowed_ = false;

@@ -14,18 +14,18 @@ bool KeptPicture::Refresh() {
   const RowRange rows = image_.Update(surface_.Presented(), pending_, line_);
   pending_ = {};
   if (rows.Empty()) return false;
-  sink_.Show(image_.Xrgb(), rows);
+  sink_.Show(image_.Rgb565(), rows);
   return true;
 }
 
 void KeptPicture::Redraw() {
   if (modal_) {
-    sink_.ShowAll(modalXrgb_.data());
+    sink_.ShowAll(modal565_.data());
     return;
   }
   image_.Refresh(surface_.Presented(), line_);
   pending_ = {};
-  sink_.ShowAll(image_.Xrgb());
+  sink_.ShowAll(image_.Rgb565());
 }
 
 std::vector<std::uint16_t> KeptPicture::Snapshot() {
@@ -38,9 +38,7 @@ std::vector<std::uint16_t> KeptPicture::Snapshot() {
 void KeptPicture::ShowModal(const std::vector<std::uint16_t>& rgb565) {
   modal_ = true;
   modal565_ = rgb565;
-  modalXrgb_.resize(rgb565.size());
-  ToXrgb8888(rgb565.data(), modalXrgb_.data(), kAllRows);
-  sink_.Show(modalXrgb_.data(), kAllRows);
+  sink_.Show(modal565_.data(), kAllRows);
 }
 
 void KeptPicture::EndModal() {

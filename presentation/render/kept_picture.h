@@ -14,13 +14,15 @@
 
 namespace raketa {
 
-// Where the picture goes: rows of 1024 0x00RRGGBB pixels.
+// Where the picture goes: rows of 1024 RGB565 pixels, which the target
+// widens to its own format as it copies them (Rgb565ToXrgb), so that no
+// 32-bit copy of the whole screen is kept beside it.
 class PictureSink {
  public:
   virtual ~PictureSink() = default;
-  virtual void Show(const std::uint32_t* xrgb, RowRange rows) = 0;
+  virtual void Show(const std::uint16_t* rgb565, RowRange rows) = 0;
   // The target lost its contents or changed its size: everything again.
-  virtual void ShowAll(const std::uint32_t* xrgb) { Show(xrgb, RowRange{0, ScreenImage::kHeight}); }
+  virtual void ShowAll(const std::uint16_t* rgb565) { Show(rgb565, RowRange{0, ScreenImage::kHeight}); }
 };
 
 class KeptPicture {
@@ -53,7 +55,6 @@ class KeptPicture {
   RowRange pending_;
   bool modal_ = false;
   std::vector<std::uint16_t> modal565_;
-  std::vector<std::uint32_t> modalXrgb_;
 };
 
 }  // namespace raketa

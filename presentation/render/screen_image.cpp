@@ -72,8 +72,7 @@ std::vector<std::uint8_t> ComposeRgb888(const std::uint16_t* presented, const Co
 
 ScreenImage::ScreenImage(FontSet& fonts)
     : fonts_(fonts),
-      rgb565_(static_cast<std::size_t>(kWidth) * kHeight, 0),
-      xrgb_(static_cast<std::size_t>(kWidth) * kHeight, 0) {}
+      rgb565_(static_cast<std::size_t>(kWidth) * kHeight, 0) {}
 
 ScreenImage::LineState ScreenImage::StateOf(const CommandLine& line) {
   return LineState{line.GetText(), line.Caret(), line.FontColour(), line.Left(), line.Top()};
@@ -96,7 +95,6 @@ RowRange ScreenImage::Update(const std::uint16_t* presented, RowRange changed, c
   Raster565 raster(rgb565_.data(), kWidth, kHeight);
   raster.SetClip(Rect{0, rows.first, kWidth, rows.last});
   DrawCommandLine(raster, line, fonts_);
-  ToXrgb8888(rgb565_.data(), xrgb_.data(), rows);
   drawn_ = std::move(now);
   first_ = false;
   return rows;

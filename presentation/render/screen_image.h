@@ -35,7 +35,7 @@ void ToXrgb8888(const std::uint16_t* src, std::uint32_t* dst, RowRange rows);
 std::vector<std::uint8_t> ComposeRgb888(const std::uint16_t* presented, const CommandLine& line, FontSet& fonts);
 
 // The screen kept current by parts: after a present only the presented rows
-// are converted, and the command line is redrawn only where it changed.
+// are copied, and the command line is redrawn only where it changed.
 class ScreenImage {
  public:
   static constexpr int kWidth = 1024;
@@ -50,7 +50,6 @@ class ScreenImage {
   // Everything again (after the window lost its contents).
   RowRange Refresh(const std::uint16_t* presented, const CommandLine& line);
 
-  const std::uint32_t* Xrgb() const { return xrgb_.data(); }
   const std::uint16_t* Rgb565() const { return rgb565_.data(); }
 
  private:
@@ -65,7 +64,6 @@ class ScreenImage {
 
   FontSet& fonts_;
   std::vector<std::uint16_t> rgb565_;
-  std::vector<std::uint32_t> xrgb_;
   LineState drawn_;
   bool first_ = true;
 };

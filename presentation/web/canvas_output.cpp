@@ -19,14 +19,14 @@ namespace raketa {
 
 CanvasOutput::CanvasOutput() : rgba_(static_cast<std::size_t>(ScreenImage::kWidth) * ScreenImage::kHeight * 4) {}
 
-void CanvasOutput::Show(const std::uint32_t* xrgb, RowRange rows) {
-  const RowRange changed = UpdateRgba8888(xrgb, rgba_.data(), rows);
+void CanvasOutput::Show(const std::uint16_t* rgb565, RowRange rows) {
+  const RowRange changed = UpdateRgba8888(rgb565, rgba_.data(), rows);
   if (!changed.Empty()) raketa_canvas_rows(rgba_.data(), changed.first, changed.last);
 }
 
-void CanvasOutput::ShowAll(const std::uint32_t* xrgb) {
+void CanvasOutput::ShowAll(const std::uint16_t* rgb565) {
   const RowRange all{0, ScreenImage::kHeight};
-  ToRgba8888(xrgb, rgba_.data(), all);
+  ToRgba8888(rgb565, rgba_.data(), all);
   raketa_canvas_rows(rgba_.data(), all.first, all.last);
 }
 

@@ -12,9 +12,9 @@ namespace raketa {
 class CanvasOutput : public PictureSink {
  public:
   CanvasOutput();
-  void Show(const std::uint32_t* xrgb, RowRange rows) override;
+  void Show(const std::uint16_t* rgb565, RowRange rows) override;
   // Every row, changed or not (the canvas may have lost its contents).
-  void ShowAll(const std::uint32_t* xrgb) override;
+  void ShowAll(const std::uint16_t* rgb565) override;
 
  private:
   std::vector<std::uint8_t> rgba_;  // what the canvas shows
