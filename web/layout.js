@@ -67,15 +67,16 @@
     fit();
   }
 
-  // The largest 4:3 that fits the picture's area, counted in the screen's
-  // own pixels: enlarged, the game's pixels stay sharp instead of blurred.
+  // The largest copy of the game's screen (the canvas's own size) that fits
+  // the picture's area, counted in the screen's own pixels: enlarged, the
+  // game's pixels stay sharp instead of blurred.
   function fit() {
     const ratio = window.devicePixelRatio || 1;
     const area = picture.getBoundingClientRect();
-    const scale = Math.min((area.width * ratio) / 1024, (area.height * ratio) / 768);
+    const scale = Math.min((area.width * ratio) / canvas.width, (area.height * ratio) / canvas.height);
     if (!(scale > 0)) return;
-    canvas.style.width = Math.floor((1024 * scale) / ratio) + "px";
-    canvas.style.height = Math.floor((768 * scale) / ratio) + "px";
+    canvas.style.width = Math.floor((canvas.width * scale) / ratio) + "px";
+    canvas.style.height = Math.floor((canvas.height * scale) / ratio) + "px";
     canvas.classList.toggle("ostre", scale >= 1);
   }
 

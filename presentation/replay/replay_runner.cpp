@@ -8,7 +8,9 @@
 #include "presentation/replay/recording_speech.h"
 #include "services/command_line.h"
 #include "services/cp1250.h"
+#include "services/game_clock.h"
 #include "services/key_poll.h"
+#include "services/screen_layout.h"
 
 namespace raketa {
 
@@ -18,7 +20,7 @@ void BlankScreen(Display& d) {
   Canvas& c = d.GetCanvas();
   c.SetBrushStyle(BrushStyle::Solid);
   c.SetBrushColour(0x000000);
-  c.Rectangle(0, 0, 1024, 768);
+  c.Rectangle(0, 0, screen::kWidth, screen::kHeight);
   d.ReleaseCanvas();
   d.Present();
 }
@@ -77,7 +79,7 @@ class ReplaySession {
         NoteWorld();
         if (Closed()) break;
       }
-      for (int t = 0; t < 4; ++t) game_->PanelTick();
+      for (int t = 0; t < game_clock::kPanelTicksPerFrame; ++t) game_->PanelTick();
     }
   }
 
