@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "services/keys.h"
 #include "services/screen_layout.h"
 
 namespace raketa {
@@ -53,6 +54,9 @@ class CommandLine {
   void CaretRight();
   void CaretHome();
   void CaretEnd();
+  // A key of the game (services/keys.h) on the line: the edit it makes, as
+  // every backend's keys make it; keys that do not edit do nothing.
+  void EditWithKey(int key);
 
  private:
   void Changed();

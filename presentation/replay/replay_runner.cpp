@@ -87,27 +87,15 @@ class ReplaySession {
     for (char c : Utf8ToCp1250(utf8)) edit_.TypeChar(static_cast<unsigned char>(c));
   }
 
-  void KeyToLine(int code) {
-    if (code == 13) edit_.Enter();
-    if (code == 27) edit_.Escape();
-    if (code == 8) edit_.Backspace();
-    // The caret keys edit the line as in the live window.
-    if (code == 46) edit_.Delete();
-    if (code == 37) edit_.CaretLeft();
-    if (code == 39) edit_.CaretRight();
-    if (code == 36) edit_.CaretHome();
-    if (code == 35) edit_.CaretEnd();
-  }
-
   // Backspace edits the line, and the game-over screen polls it too.
   void Key(int code) {
-    KeyToLine(code);
+    edit_.EditWithKey(code);
     keys_.Press(code);
     keys_.Release(code);
   }
 
   void Hold(int code) {
-    KeyToLine(code);
+    edit_.EditWithKey(code);
     keys_.Press(code);
   }
 
