@@ -10,35 +10,35 @@ namespace {
 struct NamedKey {
   std::string_view key;
   int vk;
-  BoxKey box;
 };
 
 // The browser's names for the game's keys (services/keys.h).  F11 and F12
-// are not here: F11 is the page's, F12 stays the browser's.
+// are not here: F11 is the page's, F12 stays the browser's.  Page Up and
+// Page Down serve only the boxes.
 constexpr NamedKey kNamed[] = {
-    {"Enter", vk::Enter, BoxKey::Enter},
-    {"Escape", vk::Esc, BoxKey::Escape},
-    {"Backspace", vk::Backspace, BoxKey::Backspace},
-    {"Tab", vk::Tab, BoxKey::Tab},
-    {"End", vk::End, BoxKey::End},
-    {"Home", vk::Home, BoxKey::Home},
-    {"ArrowLeft", vk::Left, BoxKey::Other},
-    {"ArrowUp", vk::Up, BoxKey::Up},
-    {"ArrowRight", vk::Right, BoxKey::Other},
-    {"ArrowDown", vk::Down, BoxKey::Down},
-    {"Delete", vk::Delete, BoxKey::Other},
-    {"PageUp", 0, BoxKey::PageUp},
-    {"PageDown", 0, BoxKey::PageDown},
-    {"F1", vk::F1, BoxKey::Other},
-    {"F2", vk::F2, BoxKey::Other},
-    {"F3", vk::F3, BoxKey::Other},
-    {"F4", vk::F4, BoxKey::Other},
-    {"F5", vk::F5, BoxKey::Other},
-    {"F6", vk::F6, BoxKey::Other},
-    {"F7", vk::F7, BoxKey::Other},
-    {"F8", vk::F8, BoxKey::Other},
-    {"F9", vk::F9, BoxKey::Other},
-    {"F10", vk::F10, BoxKey::Other},
+    {"Enter", vk::Enter},
+    {"Escape", vk::Esc},
+    {"Backspace", vk::Backspace},
+    {"Tab", vk::Tab},
+    {"End", vk::End},
+    {"Home", vk::Home},
+    {"ArrowLeft", vk::Left},
+    {"ArrowUp", vk::Up},
+    {"ArrowRight", vk::Right},
+    {"ArrowDown", vk::Down},
+    {"Delete", vk::Delete},
+    {"PageUp", 0},
+    {"PageDown", 0},
+    {"F1", vk::F1},
+    {"F2", vk::F2},
+    {"F3", vk::F3},
+    {"F4", vk::F4},
+    {"F5", vk::F5},
+    {"F6", vk::F6},
+    {"F7", vk::F7},
+    {"F8", vk::F8},
+    {"F9", vk::F9},
+    {"F10", vk::F10},
 };
 
 const NamedKey* Named(std::string_view key) {
@@ -97,7 +97,7 @@ KeyMeaning ReadKeyDown(const BrowserKeyEvent& e) {
   }
   if (const NamedKey* n = Named(e.key)) {
     m.vk = n->vk;
-    m.box = n->box;
+    m.box = e.key == "PageUp" ? BoxKey::PageUp : e.key == "PageDown" ? BoxKey::PageDown : BoxKeyOfGameKey(n->vk);
     m.keep = true;
     return m;
   }

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "presentation/live/key_input.h"
+#include "presentation/live/live_boxes.h"
 #include "presentation/replay/replay_script.h"
 #include "presentation/web/browser_keys.h"
 #include "services/command_line.h"
@@ -77,6 +78,29 @@ TEST(GameKeys, EveryPageKeyLandsOnAGameKeyAndEveryGameKeyHasOne) {
   // The browser keeps F12: Ctrl+L reads the line aloud instead.
   reached.insert(ReadKeyDown({"l", "KeyL", true, false, false}).vk);
   for (int code : AllGameKeys()) EXPECT_TRUE(reached.count(code)) << KeyNameOf(code) << " has no key in the page";
+}
+
+// A dialog hears the same key alike in the window and in the page.
+TEST(GameKeys, ABoxHearsTheSameKeyInTheWindowAndThePage) {
+  struct Case {
+    SDL_Keycode sym;
+    const char* browser;
+    BoxKey box;
+  };
+  const Case cases[] = {
+      {SDLK_RETURN, "Enter", BoxKey::Enter},     {SDLK_ESCAPE, "Escape", BoxKey::Escape},
+      {SDLK_UP, "ArrowUp", BoxKey::Up},          {SDLK_DOWN, "ArrowDown", BoxKey::Down},
+      {SDLK_PAGEUP, "PageUp", BoxKey::PageUp},   {SDLK_PAGEDOWN, "PageDown", BoxKey::PageDown},
+      {SDLK_HOME, "Home", BoxKey::Home},         {SDLK_END, "End", BoxKey::End},
+      {SDLK_TAB, "Tab", BoxKey::Tab},            {SDLK_BACKSPACE, "Backspace", BoxKey::Backspace},
+      {SDLK_LEFT, "ArrowLeft", BoxKey::Other},   {SDLK_DELETE, "Delete", BoxKey::Other},
+      {SDLK_F2, "F2", BoxKey::Other},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(BoxKeyOf(c.sym), c.box) << c.browser << " in the window";
+    EXPECT_EQ(ReadKeyDown({c.browser, c.browser}).box, c.box) << c.browser << " in the page";
+  }
+  EXPECT_EQ(BoxKeyOf(SDLK_KP_ENTER), BoxKey::Enter);
 }
 
 // The same key edits the line the same way in the window, the page and a
