@@ -6,12 +6,6 @@
 
 namespace raketa {
 
-namespace vk {
-constexpr int Tab = 9;
-constexpr int Up = 38;
-constexpr int Down = 40;
-}  // namespace vk
-
 // Notes the line about to be dispatched, when the player typed or recalled
 // it (a line still holding the game's answer was not the player's).
 void RememberSentLine(Game& g);

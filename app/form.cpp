@@ -4,6 +4,7 @@
 #include "app/comfort_keys.h"
 #include "app/hlavni.h"
 #include "app/sent_lines.h"
+#include "services/screen_layout.h"
 
 namespace raketa {
 
@@ -12,7 +13,7 @@ MainWindow::MainWindow(Services& services) : game(services) {}
 void MainWindow::FormCreate() {
   Game& g = game;
   g.IntroScreen = true;
-  g.CommandInput().SetTop(1500);
+  g.CommandInput().SetTop(screen::kHiddenCommandLineY);
   // The pointer is hidden by the backends over the whole window.
   const std::string texts = MissingTextsFolder();
   if (!texts.empty()) {
@@ -30,8 +31,8 @@ void MainWindow::FormCreate() {
     HandOverSpeech(g);
     g.io.app.ShowError(e.Report() + ".");
   }
-  g.TextCursorX = 10;
-  g.TextCursorY = 400;
+  g.TextCursorX = screen::kNarrationX;
+  g.TextCursorY = screen::kIntroY;
   g.KeptGameWaiting = KeptGameWaits();
   HandOverSpeech(g);
 }

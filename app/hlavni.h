@@ -15,11 +15,12 @@ class MainWindow {
 
   // Start-up: intro state, command line hidden below the screen, intro text.
   void FormCreate();
-  // The frame procedure, at most once per 40 ms while the window has focus.
+  // The frame procedure, at most once a frame period (services/game_clock.h)
+  // while the window has focus.
   // A failed file operation is reported through the error box and the next
   // frame runs as usual.
   void FrameStep();
-  // The panel procedure, every 10 ms.
+  // The panel procedure, every panel period.
   void PanelTick();
   // Raised by the command line before each typed character is inserted.
   void keypress(char key);

@@ -5,6 +5,7 @@
 
 #include "app/hlavni.h"
 #include "world/extended_arithmetic.h"
+#include "services/screen_layout.h"
 
 namespace raketa {
 
@@ -43,7 +44,7 @@ void TickMeterPanel(Game& g) {
   Canvas& canvas = d.GetCanvas();
   canvas.SetBrushStyle(BrushStyle::Solid);
   canvas.SetBrushColour(colour::Black);
-  canvas.Rectangle(510, 640, 990, 663);
+  canvas.Rectangle(screen::kMeterStripLeft, screen::kMeterStripTop, screen::kMeterStripRight, screen::kMeterStripBottom);
   canvas.SetBrushStyle(BrushStyle::Clear);
   canvas.SetFontSize(12);
   struct Meter {
@@ -52,18 +53,18 @@ void TickMeterPanel(Game& g) {
     std::uint32_t colour;
   };
   const Meter meters[] = {
-      {w.Health, 850, colour::Yellow},
-      {w.Nourishment, 930, colour::Green},
-      {w.CellCharge, 610, colour::Aqua},
-      {w.Fuel, 730, colour::Red},
+      {w.Health, screen::kHealthX, colour::Yellow},
+      {w.Nourishment, screen::kFoodX, colour::Green},
+      {w.CellCharge, screen::kCellsX, colour::Aqua},
+      {w.Fuel, screen::kFuelX, colour::Red},
   };
   for (const Meter& m : meters) {
     canvas.SetFontColour(m.colour);
-    canvas.TextOut(m.x, 640, Rounded(m.value) + " %");
+    canvas.TextOut(m.x, screen::kMeterStripTop, Rounded(m.value) + " %");
   }
   if (w.SuitWorn) {
     canvas.SetFontColour(colour::Aqua);
-    canvas.TextOut(520, 640, Rounded(w.SuitOxygen) + " %");
+    canvas.TextOut(screen::kOxygenX, screen::kMeterStripTop, Rounded(w.SuitOxygen) + " %");
   }
   if (w.CablesRepaired) {
     canvas.SetBrushStyle(BrushStyle::Solid);

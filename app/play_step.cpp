@@ -10,6 +10,7 @@
 #include "commands/repair_question.h"
 #include "commands/second_reading.h"
 #include "world/game_roles.h"
+#include "services/screen_layout.h"
 
 namespace raketa {
 
@@ -58,8 +59,8 @@ void ReturnCommand(Game& g) {
 // was played) there is no room to play in: the player may only start again
 // or leave.
 void NoWorldStep(Game& g) {
-  g.CommandInput().SetTop(715);
-  g.CommandInput().SetLeft(20);
+  g.CommandInput().SetTop(screen::kCommandLineY);
+  g.CommandInput().SetLeft(screen::kCommandLineX);
   if (g.io.keys.KeyDown(vk::F1)) {
     g.LandingCountdown = 100;
     g.LandingScreen = true;
@@ -122,8 +123,8 @@ void PlayStep(Game& g) {
     NoWorldStep(g);
     return;
   }
-  g.CommandInput().SetTop(715);
-  g.CommandInput().SetLeft(20);
+  g.CommandInput().SetTop(screen::kCommandLineY);
+  g.CommandInput().SetLeft(screen::kCommandLineX);
   if (FunctionKeys(g)) return;
   // Only frames of play count towards the copies kept for going back.
   g.Copies.PlayFrame(g.World);
@@ -145,7 +146,7 @@ void PlayStep(Game& g) {
 
   Display& d = g.io.display;
   if (g.BackgroundPending) d.DrawPicture(Picture::pozadi, 0, 0);
-  if (g.World.SuitWorn) d.DrawPicture(Picture::kyslik, 520, 660);
+  if (g.World.SuitWorn) d.DrawPicture(Picture::kyslik, screen::kBottleX, screen::kBottleY);
 
   if (g.StepCountdown > 0) --g.StepCountdown;
   if (g.StepCountdown == 28 && g.SoundOn) g.io.sound.Play(g.World.CablesRepaired ? Cue::rychle : Cue::kroky);

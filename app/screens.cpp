@@ -2,6 +2,7 @@
 // game, the pause, the game-over screen and the departure.
 #include "app/autosave.h"
 #include "app/hlavni.h"
+#include "services/screen_layout.h"
 
 namespace raketa {
 
@@ -19,8 +20,8 @@ void HidePictureCommandLine(Game& g) {
   g.Answer("");
   g.ClearInputOnKey = true;
   g.GameOver = false;
-  g.CommandInput().SetTop(1500);
-  g.CommandInput().SetLeft(20);
+  g.CommandInput().SetTop(screen::kHiddenCommandLineY);
+  g.CommandInput().SetLeft(screen::kCommandLineX);
 }
 
 }  // namespace
@@ -56,7 +57,7 @@ void IntroStep(Game& g) {
       return;
     }
   }
-  g.TextCursorX += 10;
+  g.TextCursorX += screen::kNarrationCell;
   unsigned char c = text.ReadChar();
   canvas.SetFontColour(colour::Red);
   const std::string glyph(1, static_cast<char>(c));

@@ -4,10 +4,6 @@
 
 namespace raketa {
 
-namespace {
-constexpr int kEnter = 13;
-}
-
 void NoteKeyForSentLines(Game& g, char key) {
   if (key == '\r') {
     // A line finished while the text is drawn, or while others wait.
@@ -24,7 +20,7 @@ bool SendWaitingLine(Game& g, void (*send)(Game&)) {
   if (g.SentLines.empty()) return false;
   if (g.NarrationPending || g.InputCooldown != 0) return true;
   // The press that closed the line is used up by sending it.
-  g.io.keys.KeyPressed(kEnter);
+  g.io.keys.KeyPressed(vk::Enter);
   if (g.EnterWhileTelling) {
     g.SentLines.push_back(g.Line());
     g.EnterWhileTelling = false;

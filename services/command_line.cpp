@@ -84,4 +84,18 @@ void CommandLine::CaretHome() { caret_ = 0; }
 
 void CommandLine::CaretEnd() { caret_ = text_.size(); }
 
+void CommandLine::EditWithKey(int key) {
+  switch (LineEditOf(key)) {
+    case LineEdit::Enter: Enter(); break;
+    case LineEdit::Escape: Escape(); break;
+    case LineEdit::Backspace: Backspace(); break;
+    case LineEdit::Delete: Delete(); break;
+    case LineEdit::Left: CaretLeft(); break;
+    case LineEdit::Right: CaretRight(); break;
+    case LineEdit::Home: CaretHome(); break;
+    case LineEdit::End: CaretEnd(); break;
+    case LineEdit::None: break;
+  }
+}
+
 }  // namespace raketa

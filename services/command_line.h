@@ -7,13 +7,16 @@
 #include <functional>
 #include <string>
 
+#include "services/keys.h"
+#include "services/screen_layout.h"
+
 namespace raketa {
 
 class CommandLine {
  public:
   static constexpr std::size_t kMaxLength = 50;
-  static constexpr int kWidth = 489;
-  static constexpr int kHeight = 31;
+  static constexpr int kWidth = screen::kCommandLineW;
+  static constexpr int kHeight = screen::kCommandLineH;
 
   // Raised before each typed character is inserted (Enter 13, Esc 27 and
   // Backspace 8 raise it too, as in a standard edit control).
@@ -51,6 +54,9 @@ class CommandLine {
   void CaretRight();
   void CaretHome();
   void CaretEnd();
+  // A key of the game (services/keys.h) on the line: the edit it makes, as
+  // every backend's keys make it; keys that do not edit do nothing.
+  void EditWithKey(int key);
 
  private:
   void Changed();

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "services/game_clock.h"
 #include "services/services.h"
 
 namespace raketa {
@@ -17,9 +18,9 @@ class GameRunner {
   virtual ~GameRunner() = default;
   // Shows the intro and the first picture.
   virtual void Start() = 0;
-  // One frame of the game, every 33 ms while frames run.
+  // One frame of the game, every game_clock::kFrameMs while frames run.
   virtual void Frame() = 0;
-  // The panels' slower clock (meters, blinking).
+  // The panel tick, every game_clock::kPanelMs (meters, refills).
   virtual void PanelTick() = 0;
   // A key the command line passes on to the game.
   virtual void KeyPress(char key) = 0;

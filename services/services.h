@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "services/cues.h"
+#include "services/keys.h"
 #include "services/pictures.h"
 #include "services/speech.h"
 
@@ -27,26 +28,6 @@ constexpr std::uint32_t Yellow = 0x00FFFF;
 constexpr std::uint32_t Aqua = 0xFFFF00;
 constexpr std::uint32_t NearWhite = 0xF0FBFF;
 }  // namespace colour
-
-// Virtual-key codes polled by the game.
-namespace vk {
-constexpr int Backspace = 8;
-constexpr int Enter = 13;
-constexpr int Esc = 27;
-constexpr int F1 = 112;
-constexpr int F2 = 113;
-constexpr int F3 = 114;
-constexpr int F4 = 115;
-constexpr int F5 = 116;
-constexpr int F6 = 117;
-constexpr int F7 = 118;
-constexpr int F8 = 119;
-constexpr int F9 = 120;
-constexpr int F10 = 121;
-// Not a key of the classic game: reads the command line aloud (Ctrl+L gives
-// it too, where the browser keeps F12).
-constexpr int F12 = 123;
-}  // namespace vk
 
 enum class BrushStyle { Solid, Clear };
 

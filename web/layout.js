@@ -49,16 +49,17 @@
     let mode = "bez-boku";
     if (withSide) {
       // The larger picture wins: beside a side column of at least 15 em, or
-      // across the width with at least 10 em below it.
-      const besideWidth = Math.min(box.height * 4 / 3, box.width - 15 * em);
-      const belowWidth = Math.min(box.width, (box.height - 10 * em) * 4 / 3);
+      // across the width with at least 10 em below it.  The picture keeps
+      // the shape of the game's screen, the canvas's own size.
+      const besideWidth = Math.min(box.height * canvas.width / canvas.height, box.width - 15 * em);
+      const belowWidth = Math.min(box.width, (box.height - 10 * em) * canvas.width / canvas.height);
       mode = besideWidth >= belowWidth ? "vedle" : "pod";
       if (mode === "vedle") {
-        const width = Math.max(15 * em, Math.min(box.width - box.height * 4 / 3, 36 * em));
+        const width = Math.max(15 * em, Math.min(box.width - box.height * canvas.width / canvas.height, 36 * em));
         game.style.setProperty("--bok", Math.floor(width) + "px");
         picture.style.height = "";
       } else {
-        picture.style.height = Math.floor(belowWidth * 3 / 4) + "px";
+        picture.style.height = Math.floor(belowWidth * canvas.height / canvas.width) + "px";
       }
     } else {
       picture.style.height = "";
@@ -67,15 +68,16 @@
     fit();
   }
 
-  // The largest 4:3 that fits the picture's area, counted in the screen's
-  // own pixels: enlarged, the game's pixels stay sharp instead of blurred.
+  // The largest copy of the game's screen (the canvas's own size) that fits
+  // the picture's area, counted in the screen's own pixels: enlarged, the
+  // game's pixels stay sharp instead of blurred.
   function fit() {
     const ratio = window.devicePixelRatio || 1;
     const area = picture.getBoundingClientRect();
-    const scale = Math.min((area.width * ratio) / 1024, (area.height * ratio) / 768);
+    const scale = Math.min((area.width * ratio) / canvas.width, (area.height * ratio) / canvas.height);
     if (!(scale > 0)) return;
-    canvas.style.width = Math.floor((1024 * scale) / ratio) + "px";
-    canvas.style.height = Math.floor((768 * scale) / ratio) + "px";
+    canvas.style.width = Math.floor((canvas.width * scale) / ratio) + "px";
+    canvas.style.height = Math.floor((canvas.height * scale) / ratio) + "px";
     canvas.classList.toggle("ostre", scale >= 1);
   }
 

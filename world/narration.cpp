@@ -5,13 +5,14 @@
 
 #include "world/game_roles.h"
 #include "services/game_folders.h"
+#include "services/screen_layout.h"
 
 namespace raketa {
 
 namespace {
 constexpr int kNarrationFontSize = 13;
-constexpr int kCellWidth = 10;
-constexpr int kRowHeight = 18;
+constexpr int kCellWidth = screen::kNarrationCell;
+constexpr int kRowHeight = screen::kNarrationRow;
 
 void PrepareNarrationCanvas(Canvas& canvas) {
   canvas.SetBrushStyle(BrushStyle::Clear);
@@ -24,7 +25,7 @@ void PrepareNarrationCanvas(Canvas& canvas) {
 // consumed without being drawn.
 void NextTextRow(Game& g) {
   g.TextCursorY += kRowHeight;
-  g.TextCursorX = 10;
+  g.TextCursorX = screen::kNarrationX;
   g.RoomTextFile.ReadLn();
 }
 
@@ -125,8 +126,8 @@ void ShowWholeText(Game& g) {
   // not a new text, and repeats the contents panel aloud only if it changed.
   const bool redrawn = g.Spoken.roomTextSaid;
   SayRoomText(g);
-  g.TextCursorX = 10;
-  g.TextCursorY = 10;
+  g.TextCursorX = screen::kNarrationX;
+  g.TextCursorY = screen::kNarrationY;
   RedrawBackground(g);
   Display& d = g.io.display;
   while (haveText && !text.Eof()) {
@@ -153,8 +154,8 @@ void ShowWholeText(Game& g) {
 }
 
 void RedrawBackground(Game& g) {
-  g.TextCursorX = 10;
-  g.TextCursorY = 10;
+  g.TextCursorX = screen::kNarrationX;
+  g.TextCursorY = screen::kNarrationY;
   g.io.display.DrawPicture(Picture::pozadi, 0, 0);
   g.io.display.Present();
 }

@@ -2,12 +2,13 @@
 // frame prepares, the last one starts the game in room 1.
 #include "world/data.h"
 #include "world/game_roles.h"
+#include "services/screen_layout.h"
 
 namespace raketa {
 
 namespace {
 void ArriveInFirstRoom(Game& g) {
-  ArriveOnScreen(g, 20);
+  ArriveOnScreen(g, screen::kCommandLineX);
   g.CommandHandled = false;
   g.NarrationPending = true;
   g.NourishmentRefill = false;
@@ -50,8 +51,8 @@ void NewGame(Game& g) {
   g.InputCooldown = 10;
   g.DepartureScreen = false;
   if (g.LandingScreen) {
-    g.CommandInput().SetTop(1500);
-    g.CommandInput().SetLeft(20);
+    g.CommandInput().SetTop(screen::kHiddenCommandLineY);
+    g.CommandInput().SetLeft(screen::kCommandLineX);
     return;
   }
   g.Landing.kept = false;

@@ -2,6 +2,7 @@
 // middle of the screen.  Drawing the contents panel is also what makes a room
 // searched and opens every fixture whose key the player carries.
 #include "world/data.h"
+#include "services/screen_layout.h"
 
 namespace raketa {
 
@@ -41,7 +42,7 @@ void DrawRoomContentsPanel(Game& g) {
   Canvas& canvas = PanelCanvas(g);
   g.Cue(Cue::ok);
   canvas.SetFontColour(colour::Green);
-  canvas.TextOut(10, 350, W("V místnosti se nachází:"));
+  canvas.TextOut(10, screen::kRoomPanelTop, W("V místnosti se nachází:"));
   TRoom& room = g.World.Current();
   room.Searched = 1;
   for (int f = 0; f < kFixtures; ++f) {

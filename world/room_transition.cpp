@@ -3,6 +3,7 @@
 // The footsteps and the narration follow from the frame loop's countdown.
 #include "world/data.h"
 #include "world/game_roles.h"
+#include "services/screen_layout.h"
 
 namespace raketa {
 
@@ -24,18 +25,18 @@ void StartRoomLoops(Game& g, SirenOrder siren) {
 }
 
 void ArriveOnScreen(Game& g, int commandLineLeft) {
-  g.TextCursorX = 10;
-  g.TextCursorY = 10;
+  g.TextCursorX = screen::kNarrationX;
+  g.TextCursorY = screen::kNarrationY;
   g.BackgroundPending = true;
   g.ClearInputOnKey = false;
-  g.CommandInput().SetTop(715);
+  g.CommandInput().SetTop(screen::kCommandLineY);
   g.CommandInput().SetLeft(commandLineLeft);
 }
 
 namespace {
 void PrepareArrival(Game& g) {
   // Left 10 for one frame: the frame loop puts the line back at 20.
-  ArriveOnScreen(g, 10);
+  ArriveOnScreen(g, screen::kArrivalCommandLineX);
   g.CommandInput().SetText("");
   // No later handler may see the line that caused the move.
   g.CommandHandled = true;

@@ -5,6 +5,7 @@
 
 #include "presentation/boxes/modal_loop.h"
 #include "services/cp1250.h"
+#include "services/screen_layout.h"
 
 namespace raketa {
 
@@ -21,7 +22,8 @@ void BoxApplication::ShowError(const std::string& message) {
   const std::vector<std::string> lines = modal_look::Wrap(text, message, kBoxWidth - 48);
   const int height = 24 + title.LineHeight() + 16 + static_cast<int>(lines.size()) * text.LineHeight() + 16 +
                      text.LineHeight() + 24;
-  const Rect box{(1024 - kBoxWidth) / 2, (768 - height) / 2, (1024 + kBoxWidth) / 2, (768 - height) / 2 + height};
+  const int left = (screen::kWidth - kBoxWidth) / 2, top = (screen::kHeight - height) / 2;
+  const Rect box{left, top, left + kBoxWidth, top + height};
 
   auto draw = [&](Raster565& r) {
     const Rect in = modal_look::Panel(r, box, kFill);

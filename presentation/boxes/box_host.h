@@ -11,11 +11,28 @@
 #include <vector>
 
 #include "presentation/render/font_set.h"
+#include "services/keys.h"
 
 namespace raketa {
 
 // The keys a box understands.
 enum class BoxKey { Other, Enter, Escape, Up, Down, PageUp, PageDown, Home, End, Tab, Backspace };
+
+// A game key (services/keys.h) as a box hears it.  Page Up and Page Down,
+// which the game never polls, each backend maps by itself.
+inline BoxKey BoxKeyOfGameKey(int code) {
+  switch (code) {
+    case vk::Enter: return BoxKey::Enter;
+    case vk::Esc: return BoxKey::Escape;
+    case vk::Up: return BoxKey::Up;
+    case vk::Down: return BoxKey::Down;
+    case vk::Home: return BoxKey::Home;
+    case vk::End: return BoxKey::End;
+    case vk::Tab: return BoxKey::Tab;
+    case vk::Backspace: return BoxKey::Backspace;
+    default: return BoxKey::Other;
+  }
+}
 
 // One thing the player did while a box is open.  Keys let go, focus changes
 // and the window's own keys (full screen) are the backend's business and

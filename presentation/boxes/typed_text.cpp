@@ -20,6 +20,10 @@ std::string TypedCp1250(std::string_view utf8) {
   return out;
 }
 
+void TypeInto(CommandLine& line, std::string_view utf8) {
+  for (char c : TypedCp1250(utf8)) line.TypeChar(static_cast<unsigned char>(c));
+}
+
 std::string PastedCp1250(std::string_view utf8) {
   std::string text = TypedCp1250(utf8);
   if (text.size() > CommandLine::kMaxLength) text.resize(CommandLine::kMaxLength);

@@ -8,7 +8,13 @@
 
 namespace raketa {
 
+class CommandLine;
+
 std::string TypedCp1250(std::string_view utf8);
+
+// Typed text into the command line, a character at a time as its keys
+// would type it.
+void TypeInto(CommandLine& line, std::string_view utf8);
 
 // Clipboard text as the command line takes it: code page 1250 without line
 // breaks or other control characters, at most a full line of 50.

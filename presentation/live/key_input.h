@@ -9,7 +9,7 @@
 
 namespace raketa {
 
-// The virtual-key code the game polls for a key, or 0.
+// The game key (services/keys.h) the game polls for a key, or 0.
 int VirtualKey(SDL_Keycode key);
 
 void KeyDown(const SDL_KeyboardEvent& e, CommandLine& line, KeyPoll& keys);

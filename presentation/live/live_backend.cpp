@@ -23,6 +23,7 @@
 #include "presentation/boxes/typed_text.h"
 #include "services/catalogue.h"
 #include "services/command_line.h"
+#include "services/game_clock.h"
 #include "services/key_poll.h"
 #include "presentation/live/display_check.h"
 #include "presentation/live/key_input.h"
@@ -40,8 +41,8 @@ namespace raketa {
 
 namespace {
 
-constexpr Uint64 kFrameMs = 40;  // the frame procedure, at most this often
-constexpr Uint64 kPanelMs = 10;  // the panel procedure
+constexpr Uint64 kFrameMs = game_clock::kFrameMs;  // the frame procedure, at most this often
+constexpr Uint64 kPanelMs = game_clock::kPanelMs;  // the panel procedure
 
 // SDL for as long as the game runs.
 struct SdlSession {

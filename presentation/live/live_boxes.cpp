@@ -7,18 +7,9 @@ namespace raketa {
 
 BoxKey BoxKeyOf(SDL_Keycode key) {
   switch (key) {
-    case SDLK_RETURN:
-    case SDLK_KP_ENTER: return BoxKey::Enter;
-    case SDLK_ESCAPE: return BoxKey::Escape;
-    case SDLK_UP: return BoxKey::Up;
-    case SDLK_DOWN: return BoxKey::Down;
     case SDLK_PAGEUP: return BoxKey::PageUp;
     case SDLK_PAGEDOWN: return BoxKey::PageDown;
-    case SDLK_HOME: return BoxKey::Home;
-    case SDLK_END: return BoxKey::End;
-    case SDLK_TAB: return BoxKey::Tab;
-    case SDLK_BACKSPACE: return BoxKey::Backspace;
-    default: return BoxKey::Other;
+    default: return BoxKeyOfGameKey(VirtualKey(key));
   }
 }
 

@@ -14,13 +14,14 @@
 
 #include "presentation/render/kept_picture.h"
 #include "presentation/render/raster565.h"
+#include "services/screen_layout.h"
 
 namespace raketa {
 
 class WindowOutput : public PictureSink {
  public:
-  static constexpr int kWidth = 1024;
-  static constexpr int kHeight = 768;
+  static constexpr int kWidth = screen::kWidth;
+  static constexpr int kHeight = screen::kHeight;
 
   // Full screen on the desktop's own mode, or a resizable 1024 x 768 window.  Throws
   // std::runtime_error when no window can be made.

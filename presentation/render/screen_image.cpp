@@ -8,15 +8,12 @@ namespace raketa {
 
 namespace {
 
-constexpr int kScreenWidth = 1024;
-constexpr int kScreenHeight = 768;
-
 RowRange RowsOf(const Rect& r) { return r.Empty() ? RowRange{} : RowRange{r.top, r.bottom}; }
 
 void CopyRows(const std::uint16_t* src, std::uint16_t* dst, RowRange rows) {
   if (rows.Empty()) return;
-  const std::size_t from = static_cast<std::size_t>(rows.first) * kScreenWidth;
-  const std::size_t count = static_cast<std::size_t>(rows.last - rows.first) * kScreenWidth;
+  const std::size_t from = static_cast<std::size_t>(rows.first) * ScreenImage::kWidth;
+  const std::size_t count = static_cast<std::size_t>(rows.last - rows.first) * ScreenImage::kWidth;
   std::memcpy(dst + from, src + from, count * sizeof(std::uint16_t));
 }
 
@@ -24,7 +21,7 @@ void CopyRows(const std::uint16_t* src, std::uint16_t* dst, RowRange rows) {
 
 Rect CommandLineBox(const CommandLine& line) {
   const Rect box{line.Left(), line.Top(), line.Left() + CommandLine::kWidth, line.Top() + CommandLine::kHeight};
-  return box.Intersect(Rect{0, 0, kScreenWidth, kScreenHeight});
+  return box.Intersect(Rect{0, 0, ScreenImage::kWidth, ScreenImage::kHeight});
 }
 
 RowRange DrawCommandLine(Raster565& screen, const CommandLine& line, FontSet& fonts) {
@@ -51,14 +48,14 @@ RowRange DrawCommandLine(Raster565& screen, const CommandLine& line, FontSet& fo
 
 void ToXrgb8888(const std::uint16_t* src, std::uint32_t* dst, RowRange rows) {
   if (rows.Empty()) return;
-  const std::size_t from = static_cast<std::size_t>(rows.first) * kScreenWidth;
-  const std::size_t to = static_cast<std::size_t>(rows.last) * kScreenWidth;
+  const std::size_t from = static_cast<std::size_t>(rows.first) * ScreenImage::kWidth;
+  const std::size_t to = static_cast<std::size_t>(rows.last) * ScreenImage::kWidth;
   for (std::size_t i = from; i < to; ++i) dst[i] = Rgb565ToXrgb(src[i]);
 }
 
 std::vector<std::uint8_t> ComposeRgb888(const std::uint16_t* presented, const CommandLine& line, FontSet& fonts) {
-  std::vector<std::uint16_t> screen(presented, presented + static_cast<std::size_t>(kScreenWidth) * kScreenHeight);
-  Raster565 raster(screen.data(), kScreenWidth, kScreenHeight);
+  std::vector<std::uint16_t> screen(presented, presented + static_cast<std::size_t>(ScreenImage::kWidth) * ScreenImage::kHeight);
+  Raster565 raster(screen.data(), ScreenImage::kWidth, ScreenImage::kHeight);
   DrawCommandLine(raster, line, fonts);
   std::vector<std::uint8_t> rgb(screen.size() * 3);
   for (std::size_t i = 0; i < screen.size(); ++i) {

@@ -38,8 +38,8 @@ std::vector<std::uint8_t> ComposeRgb888(const std::uint16_t* presented, const Co
 // are copied, and the command line is redrawn only where it changed.
 class ScreenImage {
  public:
-  static constexpr int kWidth = 1024;
-  static constexpr int kHeight = 768;
+  static constexpr int kWidth = screen::kWidth;
+  static constexpr int kHeight = screen::kHeight;
 
   explicit ScreenImage(FontSet& fonts);
 

@@ -11,14 +11,15 @@
 #include "services/catalogue.h"
 #include "presentation/render/font_set.h"
 #include "presentation/render/raster565.h"
+#include "services/screen_layout.h"
 #include "services/services.h"
 
 namespace raketa {
 
 class SoftwareSurface : public Display, public Canvas {
  public:
-  static constexpr int kWidth = 1024;
-  static constexpr int kHeight = 768;
+  static constexpr int kWidth = screen::kWidth;
+  static constexpr int kHeight = screen::kHeight;
 
   SoftwareSurface(const Catalogue& catalogue, FontSet& fonts);
 

@@ -1,11 +1,13 @@
 // Speech in the replay mode: every sentence the game hands over becomes a
 // `say` line of the trace, in the frame that asked for it, and a modelled
 // voice (SpeechTimeline) tells when each one starts to sound, and which are
-// cut short or never heard.  Its clock is the frame count: 40 ms a frame.
+// cut short or never heard.  Its clock is the frame count, a frame period
+// each.
 #pragma once
 
 #include "presentation/replay/speech_timeline.h"
 #include "presentation/replay/trace.h"
+#include "services/game_clock.h"
 #include "services/speech.h"
 
 namespace raketa {
@@ -26,7 +28,7 @@ class RecordingSpeech : public Speech {
   bool SpeakingWhole() { return timeline_.SpeakingWhole(Now()); }
 
  private:
-  long Now() const { return trace_.Frame() * 40; }
+  long Now() const { return trace_.Frame() * game_clock::kFrameMs; }
 
   Trace& trace_;
   SpeechTimeline timeline_;

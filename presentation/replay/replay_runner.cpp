@@ -8,7 +8,9 @@
 #include "presentation/replay/recording_speech.h"
 #include "services/command_line.h"
 #include "services/cp1250.h"
+#include "services/game_clock.h"
 #include "services/key_poll.h"
+#include "services/screen_layout.h"
 
 namespace raketa {
 
@@ -18,7 +20,7 @@ void BlankScreen(Display& d) {
   Canvas& c = d.GetCanvas();
   c.SetBrushStyle(BrushStyle::Solid);
   c.SetBrushColour(0x000000);
-  c.Rectangle(0, 0, 1024, 768);
+  c.Rectangle(0, 0, screen::kWidth, screen::kHeight);
   d.ReleaseCanvas();
   d.Present();
 }
@@ -77,7 +79,7 @@ class ReplaySession {
         NoteWorld();
         if (Closed()) break;
       }
-      for (int t = 0; t < 4; ++t) game_->PanelTick();
+      for (int t = 0; t < game_clock::kPanelTicksPerFrame; ++t) game_->PanelTick();
     }
   }
 
@@ -85,27 +87,15 @@ class ReplaySession {
     for (char c : Utf8ToCp1250(utf8)) edit_.TypeChar(static_cast<unsigned char>(c));
   }
 
-  void KeyToLine(int code) {
-    if (code == 13) edit_.Enter();
-    if (code == 27) edit_.Escape();
-    if (code == 8) edit_.Backspace();
-    // The caret keys edit the line as in the live window.
-    if (code == 46) edit_.Delete();
-    if (code == 37) edit_.CaretLeft();
-    if (code == 39) edit_.CaretRight();
-    if (code == 36) edit_.CaretHome();
-    if (code == 35) edit_.CaretEnd();
-  }
-
   // Backspace edits the line, and the game-over screen polls it too.
   void Key(int code) {
-    KeyToLine(code);
+    edit_.EditWithKey(code);
     keys_.Press(code);
     keys_.Release(code);
   }
 
   void Hold(int code) {
-    KeyToLine(code);
+    edit_.EditWithKey(code);
     keys_.Press(code);
   }
 

@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <utility>
 
+#include "services/keys.h"
+
 namespace raketa {
 
 namespace {
@@ -46,24 +48,7 @@ std::string Shown(const std::string& s) {
 
 }  // namespace
 
-int ReplayKeyCode(const std::string& name) {
-  if (name == "Enter") return 13;
-  if (name == "Esc") return 27;
-  if (name == "Backspace") return 8;
-  // The editing and comfort keys, by their virtual-key codes.
-  static const std::pair<const char*, int> kMore[] = {
-      {"Tab", 9}, {"End", 35}, {"Home", 36}, {"Left", 37}, {"Up", 38}, {"Right", 39}, {"Down", 40}, {"Delete", 46},
-  };
-  for (const auto& [n, code] : kMore) {
-    if (name == n) return code;
-  }
-  if (name.size() >= 2 && name[0] == 'F') {
-    char* end = nullptr;
-    long n = std::strtol(name.c_str() + 1, &end, 10);
-    if (*end == '\0' && ((n >= 1 && n <= 10) || n == 12)) return static_cast<int>(111 + n);
-  }
-  return 0;
-}
+int ReplayKeyCode(const std::string& name) { return KeyCodeOf(name); }
 
 namespace {
 bool ReadLine(std::istream& in, std::string& raw, int lineNo) {

@@ -1,6 +1,7 @@
 #include "presentation/web/browser_keys.h"
 
 #include "services/cp1250.h"
+#include "services/keys.h"
 
 namespace raketa {
 
@@ -9,35 +10,35 @@ namespace {
 struct NamedKey {
   std::string_view key;
   int vk;
-  LineKey line;
-  BoxKey box;
 };
 
-// F11 and F12 are not here: F11 is the page's, F12 stays the browser's.
+// The browser's names for the game's keys (services/keys.h).  F11 and F12
+// are not here: F11 is the page's, F12 stays the browser's.  Page Up and
+// Page Down serve only the boxes.
 constexpr NamedKey kNamed[] = {
-    {"Enter", 13, LineKey::Enter, BoxKey::Enter},
-    {"Escape", 27, LineKey::Escape, BoxKey::Escape},
-    {"Backspace", 8, LineKey::Backspace, BoxKey::Backspace},
-    {"Tab", 9, LineKey::None, BoxKey::Tab},
-    {"End", 35, LineKey::End, BoxKey::End},
-    {"Home", 36, LineKey::Home, BoxKey::Home},
-    {"ArrowLeft", 37, LineKey::Left, BoxKey::Other},
-    {"ArrowUp", 38, LineKey::None, BoxKey::Up},
-    {"ArrowRight", 39, LineKey::Right, BoxKey::Other},
-    {"ArrowDown", 40, LineKey::None, BoxKey::Down},
-    {"Delete", 46, LineKey::Delete, BoxKey::Other},
-    {"PageUp", 0, LineKey::None, BoxKey::PageUp},
-    {"PageDown", 0, LineKey::None, BoxKey::PageDown},
-    {"F1", 112, LineKey::None, BoxKey::Other},
-    {"F2", 113, LineKey::None, BoxKey::Other},
-    {"F3", 114, LineKey::None, BoxKey::Other},
-    {"F4", 115, LineKey::None, BoxKey::Other},
-    {"F5", 116, LineKey::None, BoxKey::Other},
-    {"F6", 117, LineKey::None, BoxKey::Other},
-    {"F7", 118, LineKey::None, BoxKey::Other},
-    {"F8", 119, LineKey::None, BoxKey::Other},
-    {"F9", 120, LineKey::None, BoxKey::Other},
-    {"F10", 121, LineKey::None, BoxKey::Other},
+    {"Enter", vk::Enter},
+    {"Escape", vk::Esc},
+    {"Backspace", vk::Backspace},
+    {"Tab", vk::Tab},
+    {"End", vk::End},
+    {"Home", vk::Home},
+    {"ArrowLeft", vk::Left},
+    {"ArrowUp", vk::Up},
+    {"ArrowRight", vk::Right},
+    {"ArrowDown", vk::Down},
+    {"Delete", vk::Delete},
+    {"PageUp", 0},
+    {"PageDown", 0},
+    {"F1", vk::F1},
+    {"F2", vk::F2},
+    {"F3", vk::F3},
+    {"F4", vk::F4},
+    {"F5", vk::F5},
+    {"F6", vk::F6},
+    {"F7", vk::F7},
+    {"F8", vk::F8},
+    {"F9", vk::F9},
+    {"F10", vk::F10},
 };
 
 const NamedKey* Named(std::string_view key) {
@@ -90,19 +91,18 @@ KeyMeaning ReadKeyDown(const BrowserKeyEvent& e) {
   // Ctrl+L reads the command line aloud (F12 in the window; the browser
   // keeps F12 for itself).
   if (command && (e.code == "KeyL" || e.key == "l" || e.key == "L")) {
-    m.vk = 123;
+    m.vk = vk::F12;
     m.keep = true;
     return m;
   }
   if (const NamedKey* n = Named(e.key)) {
     m.vk = n->vk;
-    m.line = n->line;
-    m.box = n->box;
+    m.box = e.key == "PageUp" ? BoxKey::PageUp : e.key == "PageDown" ? BoxKey::PageDown : BoxKeyOfGameKey(n->vk);
     m.keep = true;
     return m;
   }
   if (!OneCharacter(e.key)) return m;
-  m.vk = e.key == " " ? 32 : PlaceKey(e.code);
+  m.vk = e.key == " " ? vk::Space : PlaceKey(e.code);
   if (command) return m;  // Ctrl+R, Ctrl+C and the like stay the browser's
   m.typed = std::string(e.key);
   m.keep = true;
@@ -111,7 +111,7 @@ KeyMeaning ReadKeyDown(const BrowserKeyEvent& e) {
 
 int VirtualKeyOf(std::string_view key, std::string_view code) {
   if (const NamedKey* n = Named(key)) return n->vk;
-  if (key == " ") return 32;
+  if (key == " ") return vk::Space;
   return PlaceKey(code);
 }
 

@@ -25,16 +25,14 @@ struct BrowserKeyEvent {
   bool shift = false;
 };
 
-// Editing keys of the command line.
-enum class LineKey { None, Enter, Escape, Backspace, Delete, Left, Right, Home, End };
-
 // Keys that belong to the page rather than to the game, as the desktop
 // window's: F11 and Alt+Enter switch full screen, Ctrl+V pastes.
 enum class PageKey { None, ToggleFullScreen, Paste };
 
 struct KeyMeaning {
-  int vk = 0;  // the virtual-key code the game polls, 0 for none
-  LineKey line = LineKey::None;
+  // The game key the game polls (services/keys.h), 0 for none; the command
+  // line makes its edit.
+  int vk = 0;
   BoxKey box = BoxKey::Other;
   PageKey page = PageKey::None;
   std::string typed;  // the printable character it types (UTF-8), if any
@@ -45,7 +43,7 @@ struct KeyMeaning {
 
 KeyMeaning ReadKeyDown(const BrowserKeyEvent& e);
 
-// The virtual-key code a key let go releases, 0 for none.
+// The game key a key let go releases, 0 for none.
 int VirtualKeyOf(std::string_view key, std::string_view code);
 
 }  // namespace raketa

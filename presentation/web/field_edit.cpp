@@ -15,7 +15,7 @@ void EditLine(CommandLine& line, const FieldEdit& edit) {
   line.CaretHome();
   for (std::size_t i = 0; i < at + removed; ++i) line.CaretRight();
   for (std::size_t i = 0; i < removed; ++i) line.Backspace();
-  for (char c : TypedCp1250(edit.text)) line.TypeChar(static_cast<unsigned char>(c));
+  TypeInto(line, edit.text);
 }
 
 std::optional<BoxEvent> NextBoxEvent(FieldEdit& edit) {

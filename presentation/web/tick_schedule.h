@@ -13,12 +13,14 @@
 // does.
 #pragma once
 
+#include "services/game_clock.h"
+
 namespace raketa {
 
 class TickSchedule {
  public:
-  static constexpr double kFrameMs = 40;
-  static constexpr double kPanelMs = 10;
+  static constexpr double kFrameMs = game_clock::kFrameMs;
+  static constexpr double kPanelMs = game_clock::kPanelMs;
   // Panel ticks further behind than this are dropped, not made up.
   static constexpr double kPanelCatchUpMs = 100;
   // While frames are stopped, how long panel ticks wait for a wake-up.

@@ -23,6 +23,7 @@
 #include "presentation/web/field_mirror.h"
 #include "presentation/web/save_folder_watch.h"
 #include "presentation/web/tick_schedule.h"
+#include "services/game_clock.h"
 #include "presentation/web/web_boxes.h"
 #include "presentation/web/web_input.h"
 #include "presentation/web/web_sound.h"
@@ -154,7 +155,7 @@ class WebGame {
     }
   }
 
-  // No timer runs by itself: the page asks for whole periods of 40 ms, run
+  // No timer runs by itself: the page asks for whole frame periods, run
   // as a replay's "wait" runs them, so a test sees the same pictures.
   void RunOnTestClock() {
     screen_.Refresh();
@@ -165,7 +166,7 @@ class WebGame {
       for (int i = 0; i < periods && !app_.Closing(); ++i) {
         if (focused_) Frame();
         if (app_.Closing()) break;
-        for (int t = 0; t < 4; ++t) game_->PanelTick();
+        for (int t = 0; t < game_clock::kPanelTicksPerFrame; ++t) game_->PanelTick();
       }
       screen_.Refresh();
       ShowPageText();

@@ -33,7 +33,8 @@ EM_BOOL OnKeyDown(int, const EmscriptenKeyboardEvent* e, void* user) {
   }
   // Ctrl+V: the browser's paste event brings the text (see page_hooks.js).
   if (m.page == PageKey::Paste) return EM_FALSE;
-  if (m.vk != 0 || m.line != LineKey::None || m.box != BoxKey::Other || !m.typed.empty()) {
+  // A key that edits the command line is a game key too: vk covers it.
+  if (m.vk != 0 || m.box != BoxKey::Other || !m.typed.empty()) {
     input->Push(PageEvent::Down(m));
   }
   return m.keep ? EM_TRUE : EM_FALSE;
@@ -83,7 +84,7 @@ extern "C" EMSCRIPTEN_KEEPALIVE void raketa_web_focus(int on) {
 extern "C" EMSCRIPTEN_KEEPALIVE void raketa_web_key(const char* key) {
   if (listening == nullptr) return;
   const KeyMeaning m = ReadKeyDown({key, ""});
-  if (m.vk == 0 && m.line == LineKey::None && m.box == BoxKey::Other) return;
+  if (m.vk == 0 && m.box == BoxKey::Other) return;
   listening->Push(PageEvent::Down(m));
   if (m.vk != 0) listening->Push(PageEvent::Up(m.vk));
 }

@@ -4,13 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include "services/keys.h"
+
 namespace raketa {
 namespace {
 
 struct Case {
   BrowserKeyEvent event;
   int vk;
-  LineKey line;
+  LineEdit line;
   BoxKey box;
   PageKey page;
   std::string typed;
@@ -25,7 +27,7 @@ BrowserKeyEvent Shift(std::string_view key, std::string_view code) { return {key
 BrowserKeyEvent AltGr(std::string_view key, std::string_view code) { return {key, code, true, true, false}; }
 
 TEST(BrowserKeys, WhatEachKeyMeans) {
-  using L = LineKey;
+  using L = LineEdit;
   using B = BoxKey;
   using P = PageKey;
   const Case cases[] = {
@@ -70,7 +72,7 @@ TEST(BrowserKeys, WhatEachKeyMeans) {
   for (const Case& c : cases) {
     const KeyMeaning m = ReadKeyDown(c.event);
     EXPECT_EQ(m.vk, c.vk) << c.why;
-    EXPECT_EQ(m.line, c.line) << c.why;
+    EXPECT_EQ(LineEditOf(m.vk), c.line) << c.why;
     EXPECT_EQ(m.box, c.box) << c.why;
     EXPECT_EQ(m.page, c.page) << c.why;
     EXPECT_EQ(m.typed, c.typed) << c.why;

@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "panel_art.h"
+#include "services/screen_layout.h"
 #include "pozadi_parts.h"
 #include "text.h"
 
@@ -29,7 +29,7 @@ const std::vector<HelpEntry> kEntries = {
 }  // namespace
 
 void CommandHelp(Canvas& c) {
-  using namespace screen;
+  using namespace raketa::screen;
   const int left = kHelpLeft, right = kHelpRight, top = kHelpTop;
   Font title(17, true), command(14, true), note(12, false, true);
   const int row = 44;

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "noise.h"
-#include "panel_art.h"
+#include "services/screen_layout.h"
 #include "pozadi_parts.h"
 #include "text.h"
 
@@ -17,12 +17,12 @@ namespace assets {
 
 namespace {
 
-using namespace screen;
+using namespace raketa::screen;
 
 const Rgb kFrameLight = Hex(0x7d93a8), kFrameDark = Hex(0x2a3440), kLabel = Hex(0xa9bccc);
 
 void PanelBody(Canvas& c) {
-  c.Paint({0, kPanelTop, 1024, 768}, [](float, float) { return 1.f; }, [](float x, float y) {
+  c.Paint({0, kPanelTop, kWidth, kHeight}, [](float, float) { return 1.f; }, [](float x, float y) {
     // Brushed dark metal.
     float grain = Fractal(x * 0.004f, y * 0.35f, 41, 3);
     Rgb base = Mix(Hex(0x18212c), Hex(0x0e141b), (y - kPanelTop) / 172.f);
@@ -31,12 +31,12 @@ void PanelBody(Canvas& c) {
   // Frame: a light bevel on top and left, dark on the right and bottom.
   for (int i = 0; i < 3; ++i) {
     Rgb top = Mix(kFrameLight, kFrameDark, i / 3.f);
-    for (int x = i; x < 1024 - i; ++x) c.Blend(x, kPanelTop + i, top, 1.f);
-    for (int y = kPanelTop + i; y < 768 - i; ++y) {
+    for (int x = i; x < kWidth - i; ++x) c.Blend(x, kPanelTop + i, top, 1.f);
+    for (int y = kPanelTop + i; y < kHeight - i; ++y) {
       c.Blend(i, y, top, 1.f);
-      c.Blend(1023 - i, y, Mix(kFrameDark, Hex(0x05080b), i / 3.f), 1.f);
+      c.Blend(kWidth - 1 - i, y, Mix(kFrameDark, Hex(0x05080b), i / 3.f), 1.f);
     }
-    for (int x = i; x < 1024 - i; ++x) c.Blend(x, 767 - i, Mix(kFrameDark, Hex(0x05080b), i / 3.f), 1.f);
+    for (int x = i; x < kWidth - i; ++x) c.Blend(x, kHeight - 1 - i, Mix(kFrameDark, Hex(0x05080b), i / 3.f), 1.f);
   }
   // Rivets in the corners.
   for (Point p : {Point{9, kPanelTop + 9}, Point{1014, kPanelTop + 9}}) {

@@ -5,12 +5,16 @@
 #include <cmath>
 
 #include "pictures.h"
+#include "services/screen_layout.h"
 #include "rocket_art.h"
 #include "space_art.h"
 #include "text.h"
 #include "title_text.h"
 
 namespace assets {
+
+using raketa::screen::kHeight;
+using raketa::screen::kWidth;
 
 namespace {
 
@@ -24,14 +28,14 @@ Light SunFrom(float x, float y) {
 }  // namespace
 
 Canvas PaintDosedka() {
-  Canvas c(1024, 768);
-  c.Paint({0, 0, 1024, 768}, [](float, float) { return 1.f; }, [](float x, float y) {
+  Canvas c(kWidth, kHeight);
+  c.Paint({0, 0, kWidth, kHeight}, [](float, float) { return 1.f; }, [](float x, float y) {
     return Mix(Hex(0x0a0f24), Hex(0x03040b), std::min(1.f, (y + 0.3f * x) / 900.f));
   });
-  Nebula(c, {0, 0, 1024, 768}, 31, 220.f, Hex(0x5b2c7a), 0.55f, [](float, float) { return 1.f; });
-  Nebula(c, {0, 0, 1024, 768}, 37, 150.f, Hex(0x1f6a7a), 0.4f, [](float x, float) { return x / 1024.f; });
+  Nebula(c, {0, 0, kWidth, kHeight}, 31, 220.f, Hex(0x5b2c7a), 0.55f, [](float, float) { return 1.f; });
+  Nebula(c, {0, 0, kWidth, kHeight}, 37, 150.f, Hex(0x1f6a7a), 0.4f, [](float x, float) { return x / kWidth; });
   Rng rng(77);
-  Stars(c, rng, 1400, {0, 0, 1024, 768}, [](float, float) { return 1.f; });
+  Stars(c, rng, 1400, {0, 0, kWidth, kHeight}, [](float, float) { return 1.f; });
 
   // The world behind, lit from the sun above.
   PlanetLook world;
@@ -66,8 +70,8 @@ Canvas PaintDosedka() {
   for (const Rock& r : near) Asteroid(c, r.x, r.y, r.r, r.spin, SunFrom(r.x, r.y), r.seed);
 
   // The sun peeping over the top edge, its glare washing the sky below.
-  for (int y = 0; y < 768; ++y)
-    for (int x = 0; x < 1024; ++x) {
+  for (int y = 0; y < kHeight; ++y)
+    for (int x = 0; x < kWidth; ++x) {
       float d = std::hypot(x + 0.5f - kSunX, (y + 0.5f - kSunY) * 1.15f);
       float glare = 1.5f * std::exp(-d / 170.f) + 0.22f * std::exp(-d / 400.f);
       c.AddLight(x, y, {1.f, 0.93f, 0.78f}, glare);

@@ -5,14 +5,14 @@
 #include <algorithm>
 #include <cmath>
 
-#include "panel_art.h"
+#include "services/screen_layout.h"
 #include "pictures.h"
 #include "text.h"
 
 namespace assets {
 
 Canvas PaintKyslik(const Canvas& pozadi) {
-  using namespace screen;
+  using namespace raketa::screen;
   Canvas c = pozadi.Crop(kBottleX, kBottleY, kBottleW, kBottleH);
   const float cx = kBottleW / 2.f, r = 13.f, top = 30.f, bottom = 90.f;
   Box all{0, 0, kBottleW, kBottleH};

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "pictures.h"
+#include "services/screen_layout.h"
 #include "plain_art.h"
 #include "rocket_art.h"
 #include "space_art.h"
@@ -11,16 +12,19 @@
 
 namespace assets {
 
+using raketa::screen::kHeight;
+using raketa::screen::kWidth;
+
 Canvas PaintOdlet() {
-  Canvas c(1024, 768);
+  Canvas c(kWidth, kHeight);
   PlainView view;
-  c.Paint({0, 0, 1024, 768}, [](float, float) { return 1.f; }, [&](float, float y) {
+  c.Paint({0, 0, kWidth, kHeight}, [](float, float) { return 1.f; }, [&](float, float y) {
     float t = std::clamp(y / view.horizon, 0.f, 1.f);
     return Gradient({{0.f, Hex(0x03050f)}, {0.55f, Hex(0x0b1a33)}, {0.85f, Hex(0x2a5a66)}, {1.f, Hex(0x8fb9a6)}},
                     t * t);
   });
   Rng rng(88);
-  Stars(c, rng, 900, {0, 0, 1024, static_cast<int>(view.horizon)},
+  Stars(c, rng, 900, {0, 0, kWidth, static_cast<int>(view.horizon)},
         [&](float, float y) { return std::clamp(1.f - y / view.horizon * 1.3f, 0.f, 1.f); });
   // Home, a blue world high in the sky.
   PlanetLook home;

@@ -4,12 +4,15 @@
 #include <algorithm>
 #include <cmath>
 
-#include "panel_art.h"
+#include "services/screen_layout.h"
 #include "pictures.h"
 #include "pozadi_parts.h"
 #include "space_art.h"
 
 namespace assets {
+
+using raketa::screen::kHeight;
+using raketa::screen::kWidth;
 
 namespace {
 
@@ -20,7 +23,7 @@ float Smoothstep(float a, float b, float x) {
 
 // 1 where the picture may be busy, low where text lies on it.
 float Busy(float x, float y) {
-  using namespace screen;
+  using namespace raketa::screen;
   float narration = (1.f - Smoothstep(kNarrationRight - 40, kNarrationRight + 60, x)) *
                     (1.f - Smoothstep(kNarrationBottom, kNarrationBottom + 40, y));
   float room = (1.f - Smoothstep(kRoomPanelRight - 20, kRoomPanelRight + 60, x)) *
@@ -31,17 +34,17 @@ float Busy(float x, float y) {
 }  // namespace
 
 Canvas PaintPozadi() {
-  Canvas c(1024, 768);
-  c.Paint({0, 0, 1024, 768}, [](float, float) { return 1.f; }, [](float x, float y) {
+  Canvas c(kWidth, kHeight);
+  c.Paint({0, 0, kWidth, kHeight}, [](float, float) { return 1.f; }, [](float x, float y) {
     float t = (x + y) / 1792.f;
     return Mix(Hex(0x020309), Hex(0x070a1a), t);
   });
-  Nebula(c, {560, 0, 1024, 620}, 11, 170.f, Hex(0x3a2a6e), 0.45f,
+  Nebula(c, {560, 0, kWidth, 620}, 11, 170.f, Hex(0x3a2a6e), 0.45f,
          [](float x, float y) { return Busy(x, y) * Smoothstep(560, 820, x) * (1.f - Smoothstep(420, 600, y)) * 0.9f + 0.f; });
-  Nebula(c, {0, 0, 1024, 620}, 23, 260.f, Hex(0x16324a), 0.35f,
+  Nebula(c, {0, 0, kWidth, 620}, 23, 260.f, Hex(0x16324a), 0.35f,
          [](float x, float y) { return 0.25f + 0.75f * Busy(x, y); });
   Rng rng(2024);
-  Stars(c, rng, 1100, {0, 0, 1024, 600}, [](float x, float y) { return 0.3f + 0.7f * Busy(x, y); });
+  Stars(c, rng, 1100, {0, 0, kWidth, 600}, [](float x, float y) { return 0.3f + 0.7f * Busy(x, y); });
 
   PlanetLook world;
   world.surface = {{0.f, Hex(0x1b3b6f)}, {0.45f, Hex(0x2f5f9a)}, {0.52f, Hex(0x8a7a55)},

@@ -15,11 +15,14 @@
 #include <cstring>
 #include <vector>
 
+#include "services/game_clock.h"
+#include "services/screen_layout.h"
+
 namespace {
 
-constexpr int kWidth = 1024;
-constexpr int kHeight = 768;
-constexpr Uint64 kFrameMs = 40;
+constexpr int kWidth = raketa::screen::kWidth;
+constexpr int kHeight = raketa::screen::kHeight;
+constexpr Uint64 kFrameMs = raketa::game_clock::kFrameMs;
 
 std::uint32_t ToXrgb(std::uint16_t c) {
   const std::uint32_t r = (c >> 11) & 0x1F, g = (c >> 5) & 0x3F, b = c & 0x1F;

@@ -1,10 +1,9 @@
-// The shape of one room text.  The narration draws a text cell by cell, 10
-// pixels a character from x 20, 18 pixels a row from y 10; the contents panel
-// starts at y 350 and the printed command help at about x 660.  So a room
-// text has at most 18 rows of at most 60 characters, and the intro, typed
-// from y 400 above the bottom panel, at most 15 rows.  An empty line is not
-// an empty row: the game draws its CR and LF as two glyphs, so there are
-// none.
+// The shape of one room text.  The narration draws a text cell by cell
+// (services/screen_layout.h): a row may hold as many characters as fit
+// before the printed command help, and a text as many rows as fit above the
+// contents panel; the intro, typed lower above the bottom panel, fewer.  An
+// empty line is not an empty row: the game draws its CR and LF as two
+// glyphs, so there are none.
 #pragma once
 
 #include <optional>
@@ -13,12 +12,13 @@
 #include <vector>
 
 #include "diagnostics.h"
+#include "services/screen_layout.h"
 
 namespace raketa::worldtool {
 
-constexpr int kLineWidth = 60;
-constexpr int kRoomTextRows = 18;
-constexpr int kIntroRows = 15;
+constexpr int kLineWidth = screen::kRoomTextColumns;
+constexpr int kRoomTextRows = screen::kRoomTextRows;
+constexpr int kIntroRows = screen::kIntroRows;
 constexpr int kReturnTextRows = 2;  // the player waits for these while the rocket slides
 
 // The game's form (code page 1250, CR LF) split into lines as the narration
