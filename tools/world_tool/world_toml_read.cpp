@@ -11,6 +11,7 @@
 #include <toml++/toml.h>
 
 #include "encoding.h"
+#include "services/meters.h"
 #include "world_toml.h"
 
 namespace raketa::worldtool {
@@ -93,7 +94,7 @@ class Reader {
     if (!n) Fail(t, where, "needs " + std::string(key));
     // A number is what the meter panel can show; anything else (a
     // hostile save's raw value) must be written as its bits, on purpose.
-    constexpr double kShowable = 2147483647.0;
+    constexpr double kShowable = kPlainMeterLimit;
     if (const auto* d = n->as_floating_point()) {
       double v = d->get();
       if (!std::isfinite(v) || std::fabs(v) > kShowable) {
