@@ -4,7 +4,7 @@
 // the other meter at 100 starts the way home.
 #include "commands/use_table.h"
 #include "world/data.h"
-#include "world/extended_arithmetic.h"
+#include "world/meter_rules.h"
 
 namespace raketa {
 
@@ -21,10 +21,10 @@ void Set(TWorld& w, Meter m, float v) {
 
 void MeterStep(Game& g, Meter meter, const std::string& fullText) {
   TWorld& w = g.World;
-  float raised = ExtendedSum(Get(w, meter), amount::k25);
+  const float raised = FillRaised(Get(w, meter));
   // Stored before the text is switched: a missing text leaves the raise.
   Set(w, meter, raised);
-  if (raised > 90) {
+  if (FillTopsUp(raised)) {
     // Without its text the tank or cell is full all the same: the way home
     // needs exactly 100.
     WholeStep(

@@ -9,6 +9,7 @@
 #include "commands/word_forms.h"
 #include "services/cp1250.h"
 #include "world/game_roles.h"
+#include "world/room_rules.h"
 
 namespace raketa {
 
@@ -273,7 +274,7 @@ class Reader {
     for (int e = 0; e < 4; ++e) {
       const int target = w.Current().Exits[e].Target;
       if (target < 1 || target > kRoomCount) continue;
-      const bool outside = w.Room(target).Outside != 0 && target != kShelterRoom;
+      const bool outside = Vacuum(w, target);
       const bool shelter = target == kShelterRoom;
       if (out ? outside : !outside && !(shelter && w.Current().Outside == 0)) return Line(Direction(e));
       if (out && shelter && best < 0) best = e;
