@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "commands/normal_form.h"
+#include "commands/use_table.h"
 #include "commands/reading_nouns.h"
 #include "commands/reading_words.h"
 #include "commands/word_forms.h"
@@ -491,9 +492,8 @@ class Reader {
     // A thing that is an item of the use table is used itself.
     std::vector<const NounForms*> usable;
     for (const NounForms* n : named) {
-      for (const char* name : items::kUseTable) {
-        if (n->name == name) usable.push_back(n);
-      }
+      const std::vector<std::string>& table = UseTableItems();
+      if (std::find(table.begin(), table.end(), W(n->name)) != table.end()) usable.push_back(n);
     }
     if (usable.empty()) {
       for (const NounForms* n : named) {

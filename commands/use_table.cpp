@@ -4,6 +4,7 @@
 // full tank).
 #include "commands/use_table.h"
 
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -190,6 +191,19 @@ bool RowFits(const UseRow& row, const Game& g, const TItem& item, unsigned form)
 }
 
 }  // namespace
+
+const std::vector<std::string>& UseTableItems() {
+  static const std::vector<std::string> kItems = [] {
+    std::vector<std::string> names;
+    for (const UseRow& row : Table()) {
+      for (const std::string& name : row.items) {
+        if (std::find(names.begin(), names.end(), name) == names.end()) names.push_back(name);
+      }
+    }
+    return names;
+  }();
+  return kItems;
+}
 
 bool LineUses(const Game& g, const TItem& item) {
   static const std::string kUse = W("použij ");

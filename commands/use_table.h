@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "world/game.h"
 
@@ -18,6 +19,11 @@ bool LineUses(const Game& g, const TItem& item);
 // Applies the first row of the table that fits the item's Name, the form and
 // the world, to the item in `slot` where it lies.
 void ApplyUseTable(Game& g, TItem& slot, UseForm form);
+
+// Every item name the table's rows know (code page 1250), in the order
+// the rows first name them; the use command answers any other item with a
+// shrug.
+const std::vector<std::string>& UseTableItems();
 
 // The fuel and cell meters, raised by a quarter per use.
 enum class Meter { Fuel, CellCharge };

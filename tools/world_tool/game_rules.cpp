@@ -1,5 +1,6 @@
 #include "game_rules.h"
 
+#include "commands/use_table.h"
 #include "services/cp1250.h"
 #include "world/meter_rules.h"
 #include "world/room_rules.h"
@@ -12,11 +13,7 @@ std::string Tape() { return W(items::kTape); }
 std::string Fuel() { return W(items::kFuel); }
 std::string Cell() { return W(items::kCell); }
 
-std::vector<std::string> UseTableNames() {
-  std::vector<std::string> names;
-  for (const char* n : items::kUseTable) names.push_back(W(n));
-  return names;
-}
+std::vector<std::string> UseTableNames() { return UseTableItems(); }
 
 bool OpensWithoutKey(int room, int direction, const TExit& e) {
   return e.Opened != 0 || OpensWhenTried(room, direction);
