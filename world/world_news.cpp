@@ -5,7 +5,6 @@
 
 #include "services/cp1250.h"
 #include "services/meters.h"
-#include "world/game_roles.h"
 #include "world/room_rules.h"
 #include "world/spoken_form.h"
 #include "world/world_record.h"
@@ -86,7 +85,7 @@ void WorldNews(const WorldGlance& before, const TWorld& w, bool arrived, std::ve
     told.push_back(Said("Palivo uniká, zbývá ho " + MeterPercent(after.fuel) + "."));
   }
   if (after.harmful && (!before.harmful || arrived)) {
-    warnings.push_back(Said(after.room == kLeakRoom
+    warnings.push_back(Said(Fumes(after.room)
                                 ? "Pozor, dusíš se ve výparech paliva! Bez skafandru tu dlouho nevydržíš."
                                 : "Pozor, venku je vakuum a nemáš skafandr! Dusíš se."));
   }
