@@ -9,9 +9,8 @@
 namespace raketa {
 
 namespace {
-float Get(const TWorld& w, Meter m) { return m == Meter::Fuel ? w.Fuel : w.CellCharge; }
-void Set(TWorld& w, Meter m, float v) {
-  if (m == Meter::Fuel) {
+void Set(TWorld& w, MeterId m, float v) {
+  if (m == MeterId::Fuel) {
     w.Fuel = v;
   } else {
     w.CellCharge = v;
@@ -19,9 +18,9 @@ void Set(TWorld& w, Meter m, float v) {
 }
 }  // namespace
 
-void MeterStep(Game& g, Meter meter, const std::string& fullText) {
+void MeterStep(Game& g, MeterId meter, const std::string& fullText) {
   TWorld& w = g.World;
-  const float raised = FillRaised(Get(w, meter));
+  const float raised = FillRaised(MeterValue(w, meter));
   // Stored before the text is switched: a missing text leaves the raise.
   Set(w, meter, raised);
   if (FillTopsUp(raised)) {

@@ -100,9 +100,9 @@ void Heal(Game& g) { g.HealthRefill = true; }
 
 // The carried canister fills from the one text the game has for the full
 // tank; the canister in place follows the phase.
-void PourCarriedFuel(Game& g) { MeterStep(g, Meter::Fuel, RepairedText(kFillerRoom, ".txt")); }
-void PourFuelInPlace(Game& g) { MeterStep(g, Meter::Fuel, RepairedText(kFillerRoom, g.TextExt)); }
-void ExchangeCell(Game& g) { MeterStep(g, Meter::CellCharge, RepairedText(kCellRoom, g.TextExt)); }
+void PourCarriedFuel(Game& g) { MeterStep(g, MeterId::Fuel, RepairedText(kFillerRoom, ".txt")); }
+void PourFuelInPlace(Game& g) { MeterStep(g, MeterId::Fuel, RepairedText(kFillerRoom, g.TextExt)); }
+void ExchangeCell(Game& g) { MeterStep(g, MeterId::Cells, RepairedText(kCellRoom, g.TextExt)); }
 void ClampCells(Game& g) { g.CellChargeClamp = true; }
 
 // The room's text changes at once to its repaired version.

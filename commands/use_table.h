@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "services/meters.h"
 #include "world/game.h"
 
 namespace raketa {
@@ -25,10 +26,9 @@ void ApplyUseTable(Game& g, TItem& slot, UseForm form);
 // shrug.
 const std::vector<std::string>& UseTableItems();
 
-// The fuel and cell meters, raised by a quarter per use.
-enum class Meter { Fuel, CellCharge };
-// M + 25; above 90 the tank or cell counts as full: M = 100, the room's text
-// switches to `fullText` and "dopln" plays.
-void MeterStep(Game& g, Meter meter, const std::string& fullText);
+// The fuel or cell meter (MeterId::Fuel, MeterId::Cells), raised by a
+// quarter per use: M + 25; above 90 the tank or cell counts as full:
+// M = 100, the room's text switches to `fullText` and "dopln" plays.
+void MeterStep(Game& g, MeterId meter, const std::string& fullText);
 
 }  // namespace raketa
