@@ -3,7 +3,7 @@
 // fall exactly as the game always has, on every machine.
 #include "app/hlavni.h"
 #include "world/extended_arithmetic.h"
-#include "world/game_roles.h"
+#include "world/room_rules.h"
 
 namespace raketa {
 
@@ -23,12 +23,12 @@ void LifeSupportTick(Game& g) {
   // What hurt first in this frame is what a death is told by: the fumes
   // and the vacuum starve the player too.
   HealthLoss loss = HealthLoss::None;
-  if (w.CurrentRoom == kLeakRoom && !w.SuitWorn) {
+  if (Fumes(w.CurrentRoom) && !w.SuitWorn) {
     w.Health = ExtendedDifference(w.Health, amount::k1);
     w.Nourishment = ExtendedDifference(w.Nourishment, amount::k1);
     loss = HealthLoss::Fumes;
   }
-  if (w.Current().Outside != 0 && !w.SuitWorn && w.CurrentRoom != kShelterRoom) {
+  if (Vacuum(w, w.CurrentRoom) && !w.SuitWorn) {
     w.Health = ExtendedDifference(w.Health, amount::k1);
     w.Nourishment = ExtendedDifference(w.Nourishment, amount::k1);
     if (loss == HealthLoss::None) loss = HealthLoss::Vacuum;

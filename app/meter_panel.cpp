@@ -1,70 +1,27 @@
-// The meter strip, redrawn every 10 ms, and the refill requests and lower
-// limits applied after drawing.
-#include <cmath>
-#include <cstdio>
-
+// The meter strip, redrawn every 10 ms; the refill requests and lower
+// limits follow the drawing (world/meter_rules.h).
 #include "app/hlavni.h"
-#include "world/extended_arithmetic.h"
+#include "services/meters.h"
 #include "services/screen_layout.h"
+#include "world/meter_rules.h"
 
 namespace raketa {
 
 namespace {
 
-// Rounded to the nearest integer, halves to the even neighbour.
-std::string Rounded(float value) {
-  double v = value;
-  if (!std::isfinite(v) || std::fabs(v) > 1e15) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.0f", v);
-    return buf;
-  }
-  return std::to_string(std::llrint(v));
-}
-
-float Refilled(float meter) {
-  float r = ExtendedSum(meter, amount::k25);
-  return r > 100 ? 100.0f : r;
-}
-
-void ApplyRefill(float& meter, bool& request) {
-  if (request) {
-    meter = Refilled(meter);
-    request = false;
-  }
-  if (meter < 0) meter = 0;
-}
-
-}  // namespace
-
-void TickMeterPanel(Game& g) {
-  if (g.IntroScreen || g.LandingScreen || g.Paused || g.GameOver) return;
-  TWorld& w = g.World;
+void DrawMeterPanel(Game& g) {
+  const TWorld& w = g.World;
   Display& d = g.io.display;
   Canvas& canvas = d.GetCanvas();
   canvas.SetBrushStyle(BrushStyle::Solid);
   canvas.SetBrushColour(colour::Black);
   canvas.Rectangle(screen::kMeterStripLeft, screen::kMeterStripTop, screen::kMeterStripRight, screen::kMeterStripBottom);
   canvas.SetBrushStyle(BrushStyle::Clear);
-  canvas.SetFontSize(12);
-  struct Meter {
-    float value;
-    int x;
-    std::uint32_t colour;
-  };
-  const Meter meters[] = {
-      {w.Health, screen::kHealthX, colour::Yellow},
-      {w.Nourishment, screen::kFoodX, colour::Green},
-      {w.CellCharge, screen::kCellsX, colour::Aqua},
-      {w.Fuel, screen::kFuelX, colour::Red},
-  };
-  for (const Meter& m : meters) {
+  canvas.SetFontSize(kMeterFontSize);
+  for (const MeterLook& m : kMeters) {
+    if (m.id == MeterId::SuitOxygen && !w.SuitWorn) continue;
     canvas.SetFontColour(m.colour);
-    canvas.TextOut(m.x, screen::kMeterStripTop, Rounded(m.value) + " %");
-  }
-  if (w.SuitWorn) {
-    canvas.SetFontColour(colour::Aqua);
-    canvas.TextOut(screen::kOxygenX, screen::kMeterStripTop, Rounded(w.SuitOxygen) + " %");
+    canvas.TextOut(m.x, screen::kMeterStripTop, MeterFigure(MeterValue(w, m.id)) + " %");
   }
   if (w.CablesRepaired) {
     canvas.SetBrushStyle(BrushStyle::Solid);
@@ -72,25 +29,19 @@ void TickMeterPanel(Game& g) {
     canvas.Rectangle(585, 608, 625, 630);
     canvas.SetBrushStyle(BrushStyle::Clear);
     canvas.SetFontColour(colour::Red);
-    canvas.TextOut(250, 605, W("sakra sakra raketa se pohnula nemáš moc času ") + Rounded(w.MinutesLeft));
-    canvas.TextOut(635, 605, W("minut rychle do kabiny !!"));
+    canvas.TextOut(kCountdownX, kCountdownY,
+                   W("sakra sakra raketa se pohnula nemáš moc času ") + MeterFigure(w.MinutesLeft));
+    canvas.TextOut(635, kCountdownY, W("minut rychle do kabiny !!"));
   }
   d.ReleaseCanvas();
+}
 
-  // Packed fields cannot bind to references: work on copies.
-  float health = w.Health, nourishment = w.Nourishment, oxygen = w.SuitOxygen;
-  ApplyRefill(health, g.HealthRefill);
-  ApplyRefill(nourishment, g.NourishmentRefill);
-  w.Health = health;
-  w.Nourishment = nourishment;
-  if (g.CellChargeClamp) {
-    if (w.CellCharge > 100) w.CellCharge = 100;
-    g.CellChargeClamp = false;
-  }
-  if (w.CellCharge < 0) w.CellCharge = 0;
-  if (w.Fuel < 0) w.Fuel = 0;
-  ApplyRefill(oxygen, g.SuitOxygenRefill);
-  w.SuitOxygen = oxygen;
+}  // namespace
+
+void TickMeterPanel(Game& g) {
+  if (g.IntroScreen || g.LandingScreen || g.Paused || g.GameOver) return;
+  DrawMeterPanel(g);
+  ApplyMeterRequests(g);
 }
 
 }  // namespace raketa

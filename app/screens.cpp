@@ -50,15 +50,11 @@ void IntroStep(Game& g) {
   Canvas& canvas = d.GetCanvas();
   canvas.SetBrushStyle(BrushStyle::Clear);
   canvas.SetFontSize(12);
-  if (text.Eoln()) {
-    NextTextRow(g);
-    if (text.Eof()) {
-      d.ReleaseCanvas();
-      return;
-    }
+  unsigned char c = 0;
+  if (!TypewriterStep(g, c)) {
+    d.ReleaseCanvas();
+    return;
   }
-  g.TextCursorX += screen::kNarrationCell;
-  unsigned char c = text.ReadChar();
   canvas.SetFontColour(colour::Red);
   const std::string glyph(1, static_cast<char>(c));
   canvas.TextOut(GlyphXInCell(canvas, g.TextCursorX, glyph), g.TextCursorY, glyph);

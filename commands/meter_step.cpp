@@ -4,14 +4,13 @@
 // the other meter at 100 starts the way home.
 #include "commands/use_table.h"
 #include "world/data.h"
-#include "world/extended_arithmetic.h"
+#include "world/meter_rules.h"
 
 namespace raketa {
 
 namespace {
-float Get(const TWorld& w, Meter m) { return m == Meter::Fuel ? w.Fuel : w.CellCharge; }
-void Set(TWorld& w, Meter m, float v) {
-  if (m == Meter::Fuel) {
+void Set(TWorld& w, MeterId m, float v) {
+  if (m == MeterId::Fuel) {
     w.Fuel = v;
   } else {
     w.CellCharge = v;
@@ -19,12 +18,12 @@ void Set(TWorld& w, Meter m, float v) {
 }
 }  // namespace
 
-void MeterStep(Game& g, Meter meter, const std::string& fullText) {
+void MeterStep(Game& g, MeterId meter, const std::string& fullText) {
   TWorld& w = g.World;
-  float raised = ExtendedSum(Get(w, meter), amount::k25);
+  const float raised = FillRaised(MeterValue(w, meter));
   // Stored before the text is switched: a missing text leaves the raise.
   Set(w, meter, raised);
-  if (raised > 90) {
+  if (FillTopsUp(raised)) {
     // Without its text the tank or cell is full all the same: the way home
     // needs exactly 100.
     WholeStep(

@@ -4,7 +4,7 @@
 #include "commands/commands.h"
 #include "commands/rocket_readiness.h"
 #include "world/data.h"
-#include "world/game_roles.h"
+#include "world/room_rules.h"
 
 namespace raketa {
 
@@ -52,7 +52,7 @@ void MoveCommand(Game& g) {
 
   g.CommandHandled = true;
   TWorld& w = g.World;
-  if (dir->exit == North && w.CurrentRoom == kFillerRoom) w.Current().Exits[North].Opened = 1;
+  if (OpensWhenTried(w.CurrentRoom, dir->exit)) w.Current().Exits[dir->exit].Opened = 1;
   TExit& exit = w.Current().Exits[dir->exit];
 
   if (exit.Target == 0) {

@@ -4,11 +4,13 @@
 #include <vector>
 
 #include "commands/normal_form.h"
+#include "commands/use_table.h"
 #include "commands/reading_nouns.h"
 #include "commands/reading_words.h"
 #include "commands/word_forms.h"
 #include "services/cp1250.h"
 #include "world/game_roles.h"
+#include "world/room_rules.h"
 
 namespace raketa {
 
@@ -273,7 +275,7 @@ class Reader {
     for (int e = 0; e < 4; ++e) {
       const int target = w.Current().Exits[e].Target;
       if (target < 1 || target > kRoomCount) continue;
-      const bool outside = w.Room(target).Outside != 0 && target != kShelterRoom;
+      const bool outside = Vacuum(w, target);
       const bool shelter = target == kShelterRoom;
       if (out ? outside : !outside && !(shelter && w.Current().Outside == 0)) return Line(Direction(e));
       if (out && shelter && best < 0) best = e;
@@ -490,9 +492,8 @@ class Reader {
     // A thing that is an item of the use table is used itself.
     std::vector<const NounForms*> usable;
     for (const NounForms* n : named) {
-      for (const char* name : items::kUseTable) {
-        if (n->name == name) usable.push_back(n);
-      }
+      const std::vector<std::string>& table = UseTableItems();
+      if (std::find(table.begin(), table.end(), W(n->name)) != table.end()) usable.push_back(n);
     }
     if (usable.empty()) {
       for (const NounForms* n : named) {

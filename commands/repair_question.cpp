@@ -1,6 +1,5 @@
 #include "commands/repair_question.h"
 
-#include <cmath>
 #include <filesystem>
 #include <string>
 #include <utility>
@@ -8,6 +7,7 @@
 #include "commands/command_kit.h"
 #include "commands/normal_form.h"
 #include "commands/rocket_readiness.h"
+#include "services/meters.h"
 #include "world/data.h"
 #include "world/game_roles.h"
 
@@ -21,7 +21,7 @@ std::string QuestionText(const TWorld& w) {
   // The tank is what a hasty player forgets; the cells always wait for the
   // cables.
   if (w.Fuel < 100.0f) {
-    return W("Raketa se začne sunout a nádrž má jen ") + std::to_string(std::llrint(static_cast<double>(w.Fuel))) +
+    return W("Raketa se začne sunout a nádrž má jen ") + MeterFigure(w.Fuel) +
            W(" %! Napiš ano.");
   }
   return W("Raketa se pak začne sunout! Spojit kabely? Napiš ano.");

@@ -1,9 +1,9 @@
 #include "commands/rocket_readiness.h"
 
-#include <cmath>
 #include <filesystem>
 
 #include "services/game_folders.h"
+#include "services/meters.h"
 #include "world/data.h"
 #include "world/game_roles.h"
 
@@ -11,8 +11,8 @@ namespace raketa {
 
 namespace {
 
-// As the meter panel rounds: to the nearest integer, halves to even.
-std::string Percent(float value) { return std::to_string(std::llrint(static_cast<double>(value))) + " %"; }
+// As the meter panel draws it.
+std::string Percent(float value) { return MeterFigure(value) + " %"; }
 
 }  // namespace
 

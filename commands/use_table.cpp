@@ -4,6 +4,7 @@
 // full tank).
 #include "commands/use_table.h"
 
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -99,9 +100,9 @@ void Heal(Game& g) { g.HealthRefill = true; }
 
 // The carried canister fills from the one text the game has for the full
 // tank; the canister in place follows the phase.
-void PourCarriedFuel(Game& g) { MeterStep(g, Meter::Fuel, RepairedText(kFillerRoom, ".txt")); }
-void PourFuelInPlace(Game& g) { MeterStep(g, Meter::Fuel, RepairedText(kFillerRoom, g.TextExt)); }
-void ExchangeCell(Game& g) { MeterStep(g, Meter::CellCharge, RepairedText(kCellRoom, g.TextExt)); }
+void PourCarriedFuel(Game& g) { MeterStep(g, MeterId::Fuel, RepairedText(kFillerRoom, ".txt")); }
+void PourFuelInPlace(Game& g) { MeterStep(g, MeterId::Fuel, RepairedText(kFillerRoom, g.TextExt)); }
+void ExchangeCell(Game& g) { MeterStep(g, MeterId::Cells, RepairedText(kCellRoom, g.TextExt)); }
 void ClampCells(Game& g) { g.CellChargeClamp = true; }
 
 // The room's text changes at once to its repaired version.
@@ -190,6 +191,19 @@ bool RowFits(const UseRow& row, const Game& g, const TItem& item, unsigned form)
 }
 
 }  // namespace
+
+const std::vector<std::string>& UseTableItems() {
+  static const std::vector<std::string> kItems = [] {
+    std::vector<std::string> names;
+    for (const UseRow& row : Table()) {
+      for (const std::string& name : row.items) {
+        if (std::find(names.begin(), names.end(), name) == names.end()) names.push_back(name);
+      }
+    }
+    return names;
+  }();
+  return kItems;
+}
 
 bool LineUses(const Game& g, const TItem& item) {
   static const std::string kUse = W("použij ");

@@ -4,7 +4,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
+#include "services/meters.h"
 #include "world/game.h"
 
 namespace raketa {
@@ -19,10 +21,14 @@ bool LineUses(const Game& g, const TItem& item);
 // the world, to the item in `slot` where it lies.
 void ApplyUseTable(Game& g, TItem& slot, UseForm form);
 
-// The fuel and cell meters, raised by a quarter per use.
-enum class Meter { Fuel, CellCharge };
-// M + 25; above 90 the tank or cell counts as full: M = 100, the room's text
-// switches to `fullText` and "dopln" plays.
-void MeterStep(Game& g, Meter meter, const std::string& fullText);
+// Every item name the table's rows know (code page 1250), in the order
+// the rows first name them; the use command answers any other item with a
+// shrug.
+const std::vector<std::string>& UseTableItems();
+
+// The fuel or cell meter (MeterId::Fuel, MeterId::Cells), raised by a
+// quarter per use: M + 25; above 90 the tank or cell counts as full:
+// M = 100, the room's text switches to `fullText` and "dopln" plays.
+void MeterStep(Game& g, MeterId meter, const std::string& fullText);
 
 }  // namespace raketa

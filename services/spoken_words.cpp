@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "services/cp1250.h"
+#include "services/meters.h"
 
 namespace raketa {
 
@@ -19,9 +20,18 @@ bool WordChar(char c) {
 }
 
 // One Czech noun after a count: 1, 2 to 4, and 0 or 5 and more.
-std::string Counted(long n, const char* one, const char* few, const char* many) {
-  const char* noun = n == 1 ? one : (n >= 2 && n <= 4) ? few : many;
-  return std::to_string(n) + " " + noun;
+std::string Counted(const std::string& figure, const char* one, const char* few, const char* many) {
+  const char* noun = figure == "1" ? one : (figure == "2" || figure == "3" || figure == "4") ? few : many;
+  return figure + " " + noun;
+}
+
+// A meter as the panel draws it, with its noun; an infinite meter, which
+// the panel draws as "inf", is said as the word.
+std::string CountedMeter(float value, const char* one, const char* few, const char* many) {
+  const double whole = MeterWhole(value);
+  if (std::isnan(whole)) return "není číslo";
+  if (std::isinf(whole)) return std::string(whole < 0 ? "minus nekonečno " : "nekonečno ") + many;
+  return Counted(MeterFigure(value), one, few, many);
 }
 
 // Whole words said otherwise than written: key legends, "OK", and the
@@ -164,14 +174,10 @@ std::string SpokenWord(std::string word) {
 
 }  // namespace
 
-std::string Percent(long n) { return Counted(n, "procento", "procenta", "procent"); }
-std::string Minutes(long n) { return Counted(n, "minuta", "minuty", "minut"); }
-
-long WholePercent(float value) {
-  if (!std::isfinite(value)) return 0;
-  if (std::fabs(value) > 1e9f) return value < 0 ? -1000000000L : 1000000000L;
-  return std::lrint(value);
-}
+std::string Percent(long n) { return Counted(std::to_string(n), "procento", "procenta", "procent"); }
+std::string Minutes(long n) { return Counted(std::to_string(n), "minuta", "minuty", "minut"); }
+std::string MeterPercent(float value) { return CountedMeter(value, "procento", "procenta", "procent"); }
+std::string MeterMinutes(float value) { return CountedMeter(value, "minuta", "minuty", "minut"); }
 
 std::string SpokenForm(const std::string& utf8) {
   // One line of words with single blanks, "=" read as a pause.

@@ -15,7 +15,9 @@ std::string SpokenForm(const std::string& utf8);
 // "1 procento", "3 procenta", "72 procent"; the same for minutes.
 std::string Percent(long n);
 std::string Minutes(long n);
-// The meters as the panel shows them: nearest whole number, halves to even.
-long WholePercent(float value);
+// A meter's value said as the panel draws it (services/meters.h), with
+// its noun: "72 procent", "4000000000 procent", "nekonečno procent".
+std::string MeterPercent(float value);
+std::string MeterMinutes(float value);
 
 }  // namespace raketa

@@ -5,6 +5,7 @@
 #include <set>
 
 #include "commands_test_kit.h"
+#include "commands/use_table.h"
 #include "world/game_roles.h"
 
 namespace raketa::test {
@@ -300,12 +301,13 @@ INSTANTIATE_TEST_SUITE_P(Use, UseTable, ::testing::ValuesIn(Runs()), [](const au
   return CaseName(std::string(r.c->name) + "_" + form + (r.soundOn ? "" : "_silent"));
 });
 
-// The names the world tool holds a world to (world/game_roles.h) are the
-// names the use command knows: each gets an answer of its own somewhere (in
-// one of the rooms with a role, in some form, suit on), where a stranger
-// only ever gets the shrug.
+// The names the world tool holds a world to (UseTableItems, read from the
+// rows) are names the use command acts on: each gets an answer of its own
+// somewhere (in one of the rooms with a role, in some form, suit on), where
+// a stranger only ever gets the shrug.
 TEST(UseTableNames, EveryListedNameIsOneTheUseCommandKnows) {
-  std::vector<std::string> names(std::begin(items::kUseTable), std::end(items::kUseTable));
+  std::vector<std::string> names;
+  for (const std::string& name : UseTableItems()) names.push_back(Cp1250ToUtf8(name));
   names.push_back("lano");
   std::set<std::string> known;
   for (int room : {5, kLeakRoom, kCellRoom, kFillerRoom, kCableRoom}) {

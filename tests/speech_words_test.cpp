@@ -124,9 +124,10 @@ TEST(SpeechWords, CountedNounsFollowCzechGrammar) {
 TEST(SpeechWords, MetersRoundAsThePanelShowsThem) {
   const struct {
     float value;
-    long whole;
-  } cases[] = {{72.4f, 72}, {72.5f, 72}, {73.5f, 74}, {99.6f, 100}, {0.4f, 0}, {NAN, 0}, {INFINITY, 0}};
-  for (const auto& c : cases) EXPECT_EQ(WholePercent(c.value), c.whole) << c.value;
+    const char* said;
+  } cases[] = {{72.4f, "72 procent"}, {72.5f, "72 procent"}, {73.5f, "74 procent"}, {99.6f, "100 procent"},
+               {0.4f, "0 procent"},   {2e9f, "2000000000 procent"}, {INFINITY, "nekonečno procent"}};
+  for (const auto& c : cases) EXPECT_EQ(MeterPercent(c.value), c.said) << c.value;
 }
 
 // Room texts are code page 1250 with CR LF lines; the voice gets one

@@ -194,7 +194,9 @@ TEST(WorldToolRoundTrip, EveryMeaningfulFieldOfAnyRecordSurvivesTheToml) {
 
 TEST(WorldToolRoundTrip, MetersComeBackAsTheVerySameSingles) {
   const std::uint32_t patterns[] = {0x3DCCCCCDu /* 0.1 */, 0x00000001u, 0x7F7FFFFFu, 0x80000000u,
-                                    0x7FC00001u /* NaN with a payload */, 0xFFC00000u, 0x3EAAAAABu, 0x4B7FFFFFu};
+                                    0x7FC00001u /* NaN with a payload */, 0xFFC00000u, 0x3EAAAAABu, 0x4B7FFFFFu,
+                                    // the last single within the plain-number limit, and the first beyond it
+                                    0x4EFFFFFFu, 0x4F000000u, 0xCF000000u};
   for (std::uint32_t bits : patterns) {
     float f;
     std::memcpy(&f, &bits, sizeof f);

@@ -40,8 +40,11 @@ void ShowWholeText(Game& g);
 // narration as the typewriter's own end does.
 void FinishTyping(Game& g);
 void RedrawBackground(Game& g);
-// The typewriter's row break, shared by the room texts and the intro.
-void NextTextRow(Game& g);
+// The typewriter's step through the open room text, shared by the room
+// texts and the intro: at a line's end the cursor goes to the next row (the
+// line break is read, not drawn); then the next character is read into the
+// next 10-pixel cell.  False when the text ends with that line break.
+bool TypewriterStep(Game& g, unsigned char& c);
 // Where a glyph starts so that it is centred in the 10-pixel character cell
 // at `cellX`, in the canvas's current font.
 int GlyphXInCell(Canvas& canvas, int cellX, std::string_view glyph);

@@ -34,12 +34,8 @@ inline constexpr const char* kFuel = "palivo";
 inline constexpr const char* kCell = "článek";
 inline constexpr const char* kTape = "izolačka";
 inline constexpr const char* kGauge = "tlakoměr";
-
-// Every name above; the use command answers any other item with a shrug.
-inline constexpr const char* kUseTable[] = {
-    kOxygen, kSuit, kSnack,    kSausage,             kMineralWater, kBeer, kRoll,  kPlaster,
-    kBandage, kPenicillin, kPenicillinInFixture, kFuel, kCell,         kTape, kGauge,
-};
+// The use table's rows (commands/use_table.cpp) name them; UseTableItems()
+// lists what they name.
 }  // namespace items
 
 }  // namespace raketa

@@ -21,12 +21,27 @@ void PrepareNarrationCanvas(Canvas& canvas) {
 
 }  // namespace
 
+namespace {
+
 // A CR starts the next row; the CR and everything through the next LF are
 // consumed without being drawn.
 void NextTextRow(Game& g) {
   g.TextCursorY += kRowHeight;
   g.TextCursorX = screen::kNarrationX;
   g.RoomTextFile.ReadLn();
+}
+
+}  // namespace
+
+bool TypewriterStep(Game& g, unsigned char& c) {
+  TextFile& text = g.RoomTextFile;
+  if (text.Eoln()) {
+    NextTextRow(g);
+    if (text.Eof()) return false;
+  }
+  g.TextCursorX += kCellWidth;
+  c = text.ReadChar();
+  return true;
 }
 
 std::string RoomTextPath(const Game& g, int room) {
@@ -97,15 +112,11 @@ void TypeStep(Game& g, bool click) {
   Display& d = g.io.display;
   Canvas& canvas = d.GetCanvas();
   PrepareNarrationCanvas(canvas);
-  if (text.Eoln()) {
-    NextTextRow(g);
-    if (text.Eof()) {
-      d.ReleaseCanvas();
-      return;
-    }
+  unsigned char c = 0;
+  if (!TypewriterStep(g, c)) {
+    d.ReleaseCanvas();
+    return;
   }
-  g.TextCursorX += kCellWidth;
-  unsigned char c = text.ReadChar();
   if (click && c != ' ') g.Cue(Cue::klik);
   DrawNarrationCharacter(g, canvas, c);
   d.ReleaseCanvas();
@@ -134,15 +145,12 @@ void ShowWholeText(Game& g) {
     Canvas& canvas = d.GetCanvas();
     PrepareNarrationCanvas(canvas);
     canvas.SetFontColour(colour::Green);
-    if (text.Eoln()) {
-      NextTextRow(g);
-      if (text.Eof()) {
-        d.ReleaseCanvas();
-        break;
-      }
+    unsigned char c = 0;
+    if (!TypewriterStep(g, c)) {
+      d.ReleaseCanvas();
+      break;
     }
-    g.TextCursorX += kCellWidth;
-    DrawNarrationCharacter(g, canvas, text.ReadChar());
+    DrawNarrationCharacter(g, canvas, c);
     d.ReleaseCanvas();
   }
   g.NarrationPending = false;

@@ -5,8 +5,11 @@
 #include "world/speaking.h"
 
 #include <algorithm>
+#include <cctype>
 
+#include "services/meters.h"
 #include "world/data.h"
+#include "world/meter_rules.h"
 
 namespace raketa {
 
@@ -215,7 +218,7 @@ void EndSpeechFrame(Game& g) {
   const bool running = g.World.CablesRepaired != 0;
   if (running && !m.alarmSaid && !g.GameOver && inGame) {
     Hand(g,
-         W("Sakra, raketa se pohnula! Zbývá ") + W(Minutes(WholePercent(g.World.MinutesLeft))) +
+         W("Sakra, raketa se pohnula! Zbývá ") + W(MeterMinutes(g.World.MinutesLeft)) +
              W(", rychle do kabiny!"),
          Way::First);
   }
@@ -372,21 +375,13 @@ void SayInventory(Game& g) {
 
 void SayState(Game& g) {
   const TWorld& w = g.World;
-  struct Meter {
-    const char* name;
-    float value;
-  };
-  // Named as the panel's labels name them.
-  const Meter meters[] = {
-      {"Zdraví", w.Health}, {"sytost", w.Nourishment}, {"články", w.CellCharge},
-      {"palivo", w.Fuel},   {"kyslík ve skafandru", w.SuitOxygen},
-  };
   std::string said;
-  for (const Meter& m : meters) said += std::string(m.name) + " " + Percent(WholePercent(m.value)) + ", ";
+  for (const MeterLook& m : kMeters) said += std::string(m.said) + " " + MeterPercent(MeterValue(w, m.id)) + ", ";
   if (w.CablesRepaired) {
-    said += "zbývá " + Minutes(WholePercent(w.MinutesLeft)) + ", ";
+    said += "zbývá " + MeterMinutes(w.MinutesLeft) + ", ";
   }
   said.resize(said.size() - 2);
+  said[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(said[0])));
   said += ". ";
   SayAsked(g, W(said) + W("S sebou neseš: ") + ItemList(Carried(w)) + ".");
 }

@@ -4,7 +4,8 @@
 #include <cmath>
 
 #include "services/cp1250.h"
-#include "world/game_roles.h"
+#include "services/meters.h"
+#include "world/room_rules.h"
 #include "world/spoken_form.h"
 #include "world/world_record.h"
 
@@ -15,8 +16,8 @@ namespace {
 // A meter that the panel now shows at a multiple of ten, having shown
 // more before: the step to tell.
 bool ReachedTen(float before, float after) {
-  const long shown = WholePercent(after);
-  return shown > 0 && shown % 10 == 0 && shown < WholePercent(before);
+  const double shown = MeterWhole(after);
+  return shown > 0 && std::fmod(shown, 10.0) == 0 && shown < MeterWhole(before);
 }
 
 std::string Said(const std::string& utf8) { return W(utf8); }
@@ -40,9 +41,7 @@ WorldGlance Glance(const TWorld& w, int roomNumber) {
   g.oxygen = w.SuitOxygen;
   g.leaking = !w.ValveClosed && !w.GaugeReplaced;
   g.suit = w.SuitWorn != 0;
-  const bool fumes = roomNumber == kLeakRoom;
-  const bool vacuum = room.Outside != 0 && roomNumber != kShelterRoom;
-  g.harmful = !g.suit && (fumes || vacuum);
+  g.harmful = !g.suit && HarmsWithoutSuit(w, roomNumber);
   g.cablesRepaired = w.CablesRepaired != 0;
   return g;
 }
@@ -74,19 +73,19 @@ void WorldNews(const WorldGlance& before, const TWorld& w, bool arrived, std::ve
   // A cell exchanged: its charge, as the panel will show it.
   if (after.cells > before.cells + 1.0f) {
     const float shown = after.cells > 100.0f ? 100.0f : after.cells;
-    told.push_back(Said("Články mají " + Percent(WholePercent(shown)) + "."));
+    told.push_back(Said("Články mají " + MeterPercent(shown) + "."));
   } else if (!after.cablesRepaired && after.cells < before.cells) {
     if (before.cells > 0.0f && after.cells <= 0.0f) {
       told.push_back(Said("Články jsou vybité."));
     } else if (ReachedTen(before.cells, after.cells)) {
-      told.push_back(Said("Články se vybíjejí, mají " + Percent(WholePercent(after.cells)) + "."));
+      told.push_back(Said("Články se vybíjejí, mají " + MeterPercent(after.cells) + "."));
     }
   }
   if (before.leaking && after.leaking && ReachedTen(before.fuel, after.fuel)) {
-    told.push_back(Said("Palivo uniká, zbývá ho " + Percent(WholePercent(after.fuel)) + "."));
+    told.push_back(Said("Palivo uniká, zbývá ho " + MeterPercent(after.fuel) + "."));
   }
   if (after.harmful && (!before.harmful || arrived)) {
-    warnings.push_back(Said(after.room == kLeakRoom
+    warnings.push_back(Said(Fumes(after.room)
                                 ? "Pozor, dusíš se ve výparech paliva! Bez skafandru tu dlouho nevydržíš."
                                 : "Pozor, venku je vakuum a nemáš skafandr! Dusíš se."));
   }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "noise.h"
+#include "services/meters.h"
 #include "services/screen_layout.h"
 #include "pozadi_parts.h"
 #include "text.h"
@@ -85,10 +86,9 @@ void MeterIcons(Canvas& c) {
   HeartIcon(c, kHealthX, top + 1, 36, 34);
   EnergyBallIcon(c, kFoodX + 2, top + 1, 34);
   const int label_y = static_cast<int>(top) + 39;
-  DrawText(c, f, "články", kCellsX, label_y, kLabel);
-  DrawText(c, f, "palivo", kFuelX, label_y, kLabel);
-  DrawText(c, f, "zdraví", kHealthX, label_y, kLabel);
-  DrawText(c, f, "sytost", kFoodX, label_y, kLabel);
+  for (const raketa::MeterLook& m : raketa::kMeters) {
+    if (m.label != nullptr) DrawText(c, f, m.label, m.x, label_y, kLabel);
+  }
 }
 
 struct KeyHelp {

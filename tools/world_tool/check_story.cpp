@@ -86,7 +86,7 @@ void CheckRoleRooms(const WorldSource& src, const Reach& reach, Diagnostics& d) 
                {rules::kCellRoom, "the cells to exchange"}};
   for (const auto& role : roles) {
     if (reach.room[role.room]) continue;
-    std::string why = rules::Harmful(src.world, role.room) && !reach.suit ? " (no skafandr for its harm)" : "";
+    std::string why = rules::HarmsWithoutSuit(src.world, role.room) && !reach.suit ? " (no skafandr for its harm)" : "";
     d.Error(src.RoomLabel(role.room) + " with " + role.what + " cannot be reached" + why);
   }
   if (!reach.suit) d.Error("no " + Show(rules::Suit()) + " can be had: the fumes of room 7 and the vacuum outside kill");

@@ -86,8 +86,8 @@ std::string Node(const WorldSource& src, int n, const Reach& reach) {
   const TRoom& room = src.world.Room(n);
   std::string fill = "#f4f1e8";
   if (n == rules::kStartRoom) fill = "#fff2b3";
-  else if (n == rules::kLeakRoom) fill = "#f6c6bd";
-  else if (room.Outside && n != rules::kShelterRoom) fill = "#bcd8f2";
+  else if (Fumes(n)) fill = "#f6c6bd";
+  else if (Vacuum(src.world, n)) fill = "#bcd8f2";
   else if (room.Outside) fill = "#e1edf8";
   std::string label = "<<b>" + std::to_string(n) + "</b> " + Xml(src.mapName[static_cast<std::size_t>(n)]);
   std::string contents = Contents(room);

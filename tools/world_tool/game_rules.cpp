@@ -1,6 +1,9 @@
 #include "game_rules.h"
 
+#include "commands/use_table.h"
 #include "services/cp1250.h"
+#include "world/meter_rules.h"
+#include "world/room_rules.h"
 
 namespace raketa::worldtool::rules {
 
@@ -10,31 +13,18 @@ std::string Tape() { return W(items::kTape); }
 std::string Fuel() { return W(items::kFuel); }
 std::string Cell() { return W(items::kCell); }
 
-std::vector<std::string> UseTableNames() {
-  std::vector<std::string> names;
-  for (const char* n : items::kUseTable) names.push_back(W(n));
-  return names;
-}
-
-bool Harmful(const TWorld& w, int room) {
-  if (room == kLeakRoom) return true;
-  return w.Room(room).Outside != 0 && room != kShelterRoom;
-}
+std::vector<std::string> UseTableNames() { return UseTableItems(); }
 
 bool OpensWithoutKey(int room, int direction, const TExit& e) {
-  return e.Opened != 0 || (room == kFillerRoom && direction == North);
-}
-
-float MeterStep(float meter) {
-  volatile float next = meter + 25.0f;  // stored as a single, as the game does
-  return next > 90.0f ? 100.0f : next;
+  return e.Opened != 0 || OpensWhenTried(room, direction);
 }
 
 int UsesToFill(float meter, int available) {
   int uses = 0;
   while (meter < 100.0f) {
     if (available >= 0 && uses == available) return -1;
-    meter = MeterStep(meter < 0 ? 0.0f : meter);
+    // The panel tick lifts a meter below 0 to 0 before the next use.
+    meter = FillStep(meter < 0 ? 0.0f : meter);
     ++uses;
   }
   return uses;

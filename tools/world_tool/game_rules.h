@@ -1,13 +1,14 @@
 // What the program itself gives a meaning to, and a world must therefore
 // respect: the rooms with fixed roles, the items the use command knows, the
-// harm of the fuel fumes and of the vacuum, and the meter step of a fuel or
-// cell fill.
+// harm of the fuel fumes and of the vacuum, and how many fuel or cell fills
+// a meter needs.  The rules themselves are the game's (world/).
 #pragma once
 
 #include <string>
 #include <vector>
 
 #include "world/game_roles.h"
+#include "world/room_rules.h"
 #include "world/world_record.h"
 
 namespace raketa::worldtool::rules {
@@ -31,14 +32,12 @@ std::string Cell();
 // Every name the use tables know, "penicilín" (the fixture spelling) included.
 std::vector<std::string> UseTableNames();
 
-// Health drains 25 a second here without the suit.
-bool Harmful(const TWorld& w, int room);
+// Health drains here without the suit: the game's own rule.
+using raketa::HarmsWithoutSuit;
 
-// Whether the exit opens without a key: open already, or room 32's north door.
+// Whether the exit opens without a key: open already, or opened when tried
+// (the game's rule for room 32's north door).
 bool OpensWithoutKey(int room, int direction, const TExit& e);
-
-// One fuel or cell use: +25 stored as a single; above 90 exactly 100.
-float MeterStep(float meter);
 
 // Uses needed to bring `meter` to 100 when at most `available` items can be
 // used (-1: no limit, an item used where it lies stays there); -1 when they

@@ -73,7 +73,7 @@ Reach Explore(const TWorld& w) {
           reach.doorOpen[r][d] = true;
           changed = true;
         }
-        if (reach.doorOpen[r][d] && !reach.room[e.Target] && (reach.suit || !rules::Harmful(w, e.Target))) {
+        if (reach.doorOpen[r][d] && !reach.room[e.Target] && (reach.suit || !rules::HarmsWithoutSuit(w, e.Target))) {
           reach.room[e.Target] = true;
           changed = true;
         }

@@ -11,6 +11,7 @@
 #include <toml++/toml.h>
 
 #include "encoding.h"
+#include "services/meters.h"
 #include "world_toml.h"
 
 namespace raketa::worldtool {
@@ -93,17 +94,18 @@ class Reader {
     if (!n) Fail(t, where, "needs " + std::string(key));
     // A number is what the meter panel can show; anything else (a
     // hostile save's raw value) must be written as its bits, on purpose.
-    constexpr double kShowable = 2147483647.0;
+    constexpr double kShowable = kPlainMeterLimit;
+    const std::string within = "within +-" + std::to_string(static_cast<long long>(kShowable));
     if (const auto* d = n->as_floating_point()) {
       double v = d->get();
       if (!std::isfinite(v) || std::fabs(v) > kShowable) {
-        Fail(*n, place, "must be a finite number within +-2147483647 (a raw value is written { Bits = 0x... })");
+        Fail(*n, place, "must be a finite number " + within + " (a raw value is written { Bits = 0x... })");
       }
       return static_cast<float>(v);
     }
     if (n->is_integer()) {
       const std::int64_t v = *n->value<std::int64_t>();
-      if (v > kShowable || v < -kShowable) Fail(*n, place, "must be within +-2147483647");
+      if (v > kShowable || v < -kShowable) Fail(*n, place, "must be " + within);
       return static_cast<float>(v);
     }
     if (const toml::table* bitsTable = n->as_table()) {

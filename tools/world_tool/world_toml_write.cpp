@@ -8,6 +8,7 @@
 #include <string>
 
 #include "encoding.h"
+#include "services/meters.h"
 #include "world_toml.h"
 
 namespace raketa::worldtool {
@@ -105,7 +106,7 @@ std::string FormatMeter(float value) {
   std::uint32_t bits;
   std::memcpy(&bits, &value, sizeof bits);
   // What no panel can show is kept exactly, as its bits.
-  if (!std::isfinite(value) || std::fabs(value) > 2147483647.0f) {
+  if (!std::isfinite(value) || std::fabs(value) > kPlainMeterLimit) {
     char buf[40];
     std::snprintf(buf, sizeof buf, "{ Bits = 0x%08X }", static_cast<unsigned>(bits));
     return buf;
