@@ -1,10 +1,8 @@
 #include "commands/word_forms.h"
 
-#include <fstream>
 #include <sstream>
 
 #include "services/cp1250.h"
-#include "services/game_folders.h"
 #include "world/files.h"
 
 namespace raketa {
@@ -37,8 +35,19 @@ NounForms Noun(const std::vector<std::string>& f, std::size_t at) {
   return n;
 }
 
-void ReadFile(WordTable& table) {
-  std::ifstream in(HostPath("slova.txt", CurrentGameFolders().data), std::ios::binary);
+// A missing or unreadable slova.txt leaves only the world's own names.
+std::string WordFile(GameFiles& files) {
+  const std::string host = HostPath("slova.txt", files.Folders().data);
+  try {
+    const std::vector<unsigned char> bytes = files.ReadWhole(host, ShownPath(host));
+    return std::string(bytes.begin(), bytes.end());
+  } catch (const IoError&) {
+    return {};
+  }
+}
+
+void ReadFile(WordTable& table, GameFiles& files) {
+  std::istringstream in(WordFile(files));
   for (std::string line; std::getline(in, line);) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (line.empty() || line[0] == '#') continue;
@@ -89,9 +98,9 @@ std::string PlainLetters(const std::string& utf8) {
   return out;
 }
 
-WordTable LoadWordTable(const TWorld& world) {
+WordTable LoadWordTable(GameFiles& files, const TWorld& world) {
   WordTable table;
-  ReadFile(table);
+  ReadFile(table, files);
   for (const TItem& item : world.Inventory) AddName(table, item.Name.view());
   for (const TRoom& room : world.Rooms) {
     for (const TItem& item : room.Items) AddName(table, item.Name.view());
