@@ -4,6 +4,8 @@
 #include "app/comfort_keys.h"
 #include "app/hlavni.h"
 #include "app/sent_lines.h"
+#include "app/speech_keys.h"
+#include "world/room_text_name.h"
 
 namespace raketa {
 
@@ -14,25 +16,25 @@ void MainWindow::FormCreate() {
   g.IntroScreen = true;
   g.CommandInput().SetTop(1500);
   // The pointer is hidden by the backends over the whole window.
-  const std::string texts = MissingTextsFolder();
+  const std::string texts = MissingTextsFolder(g);
   if (!texts.empty()) {
     g.TextsMissing = true;
     const std::string message = "The room texts cannot be read (" + ShownPath(texts) + "); the game goes on without them.";
     SayTextsMissing(g);
     HandOverSpeech(g);
-    g.io.app.ShowError(message);
+    g.services.app.ShowError(message);
   }
   try {
-    OpenRoomText(g, "texty\\m0.dat");
+    OpenRoomText(g, RoomTextName(0, "", PhaseExtension(Phase::Outbound)));  // the intro
   } catch (const IoError& e) {
     // Without its text the intro simply ends at once.
     SayIoError(g, e);
     HandOverSpeech(g);
-    g.io.app.ShowError(e.Report() + ".");
+    g.services.app.ShowError(e.Report() + ".");
   }
   g.TextCursorX = 10;
   g.TextCursorY = 400;
-  g.KeptGameWaiting = KeptGameWaits();
+  g.KeptGameWaiting = KeptGameWaits(g);
   HandOverSpeech(g);
 }
 
@@ -59,7 +61,7 @@ const char* StepName(GameStep s) {
 
 void MainWindow::RunFrame() {
   Game& g = game;
-  if (!g.io.display.CanDraw()) return;
+  if (!g.services.display.CanDraw()) return;
   SpeechFrame(g);
   SpeechKeys(g);
   switch (CurrentStep(g)) {
@@ -76,7 +78,7 @@ void MainWindow::RunFrame() {
 }
 
 void MainWindow::FrameStep() {
-  if (!frameTimerEnabled_) return;
+  if (!framesRun_) return;
   // A failed file operation ends the step where it happened; the player is
   // told, and the next frame runs as usual.
   try {
@@ -88,7 +90,7 @@ void MainWindow::FrameStep() {
     SayIoError(game, e);
     // Heard while the box waits for the player.
     HandOverSpeech(game);
-    game.io.app.ShowError(e.Report() + ".");
+    game.services.app.ShowError(e.Report() + ".");
   }
   EndSpeechFrame(game);
 }
@@ -113,6 +115,6 @@ void MainWindow::keypress(char key) {
   if (CurrentStep(g) == GameStep::Play) NoteKeyForSentLines(g, key);
 }
 
-void MainWindow::DXDrawFinalize() { frameTimerEnabled_ = false; }
+void MainWindow::StopFrames() { framesRun_ = false; }
 
 }  // namespace raketa

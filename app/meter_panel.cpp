@@ -39,7 +39,7 @@ void ApplyRefill(float& meter, bool& request) {
 void TickMeterPanel(Game& g) {
   if (g.IntroScreen || g.LandingScreen || g.Paused || g.GameOver) return;
   TWorld& w = g.World;
-  Display& d = g.io.display;
+  Display& d = g.services.display;
   Canvas& canvas = d.GetCanvas();
   canvas.SetBrushStyle(BrushStyle::Solid);
   canvas.SetBrushColour(colour::Black);
