@@ -1,10 +1,6 @@
 #include "app/autosave.h"
 
-#include <filesystem>
-#include <system_error>
-
 #include "app/hlavni.h"
-#include "services/game_folders.h"
 #include "world/game_roles.h"
 
 namespace raketa {
@@ -21,9 +17,9 @@ void KeepGame(Game& g) {
   if (KeepingAllowed(g)) WriteWorld(g, kKeptGameName);
 }
 
-bool KeptGameWaits() {
-  std::error_code ec;
-  return std::filesystem::is_regular_file(SaveHostPath(kKeptGameName, CurrentGameFolders().saves), ec);
+bool KeptGameWaits(Game& g) {
+  GameFiles& files = g.services.files;
+  return files.IsFile(SaveHostPath(kKeptGameName, files.Folders().saves));
 }
 
 void KeepBeforeNewGame(Game& g) {
@@ -44,7 +40,7 @@ void KeepOnLeaving(Game& g) {
   } catch (const IoError& e) {
     Say(g, e.Report() + ".");
     HandOverSpeech(g);
-    g.io.app.ShowError(e.Report() + ".");
+    g.services.app.ShowError(e.Report() + ".");
   }
   g.KeptOnLeaving = true;
 }
@@ -62,7 +58,7 @@ void OfferKeptGame(Game& g) {
   if (g.ContinueOffered || !g.KeptGameWaiting) return;
   g.ContinueOffered = true;
   const std::string line = W("Uložená hra čeká: Enter pokračuje, Esc začne novou.");
-  Display& d = g.io.display;
+  Display& d = g.services.display;
   Canvas& canvas = d.GetCanvas();
   canvas.SetBrushStyle(BrushStyle::Clear);
   canvas.SetFontSize(12);
@@ -83,7 +79,7 @@ void ContinueKeptGame(Game& g) {
   }
   // What a new game sets up, then the kept world entered as a load enters
   // it; the kept game's name is no quick-save name.
-  g.TextExt = ".dat";
+  g.TripPhase = Phase::Outbound;
   g.SaveFileName.clear();
   g.QuickFileCooldown = 100;
   g.InputCooldown = 0;
@@ -92,7 +88,7 @@ void ContinueKeptGame(Game& g) {
   g.GameOver = false;
   g.HealthRefill = g.NourishmentRefill = g.SuitOxygenRefill = g.CellChargeClamp = false;
   // Keys pressed on the intro were meant for the intro.
-  g.io.keys.ForgetPresses();
+  g.services.keys.ForgetPresses();
   EnterLoadedWorld(g, {.narrate = true});
 }
 

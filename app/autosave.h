@@ -6,12 +6,10 @@
 
 #include <string>
 
+#include "services/save_names.h"
 #include "world/game.h"
 
 namespace raketa {
-
-// The kept game's name inside the save folder (UTF-8, as save names are).
-inline constexpr const char* kKeptGameName = "pokračování.sav";
 
 // Only a game being played (or paused) is kept: not the intro, the landing,
 // the game-over or departure screens, and nothing once the game left.
@@ -19,7 +17,7 @@ bool KeepingAllowed(const Game& g);
 // Writes the kept game when that is allowed (IoError when it fails).
 void KeepGame(Game& g);
 // The kept game waits in the save folder.
-bool KeptGameWaits();
+bool KeptGameWaits(Game& g);
 
 // F1 in play, before the landing.  A game that cannot be kept stops the
 // first F1 with the reason (IoError); the next F1 goes ahead.

@@ -16,14 +16,14 @@ void ShowRecalled(Game& g, const std::string* line) {
 }  // namespace
 
 void RecallKeys(Game& g) {
-  if (g.io.keys.KeyPressed(vk::Up)) ShowRecalled(g, g.History.Older());
-  if (g.io.keys.KeyPressed(vk::Down)) ShowRecalled(g, g.History.Newer());
+  if (g.services.keys.KeyPressed(vk::Up)) ShowRecalled(g, g.History.Older());
+  if (g.services.keys.KeyPressed(vk::Down)) ShowRecalled(g, g.History.Newer());
 }
 
-bool HurryKey(Game& g) { return g.io.keys.KeyPressed(vk::Tab); }
+bool HurryKey(Game& g) { return g.services.keys.KeyPressed(vk::Tab); }
 
 void DropComfortKeys(Game& g) {
-  for (int key : {vk::Tab, vk::Up, vk::Down}) g.io.keys.KeyPressed(key);
+  for (int key : {vk::Tab, vk::Up, vk::Down}) g.services.keys.KeyPressed(key);
 }
 
 }  // namespace raketa

@@ -4,7 +4,9 @@
 #include "app/comfort_keys.h"
 #include "app/hlavni.h"
 #include "app/sent_lines.h"
+#include "app/speech_keys.h"
 #include "services/screen_layout.h"
+#include "world/room_text_name.h"
 
 namespace raketa {
 
@@ -15,25 +17,25 @@ void MainWindow::FormCreate() {
   g.IntroScreen = true;
   g.CommandInput().SetTop(screen::kHiddenCommandLineY);
   // The pointer is hidden by the backends over the whole window.
-  const std::string texts = MissingTextsFolder();
+  const std::string texts = MissingTextsFolder(g);
   if (!texts.empty()) {
     g.TextsMissing = true;
     const std::string message = "The room texts cannot be read (" + ShownPath(texts) + "); the game goes on without them.";
     SayTextsMissing(g);
     HandOverSpeech(g);
-    g.io.app.ShowError(message);
+    g.services.app.ShowError(message);
   }
   try {
-    OpenRoomText(g, "texty\\m0.dat");
+    OpenRoomText(g, RoomTextName(0, "", PhaseExtension(Phase::Outbound)));  // the intro
   } catch (const IoError& e) {
     // Without its text the intro simply ends at once.
     SayIoError(g, e);
     HandOverSpeech(g);
-    g.io.app.ShowError(e.Report() + ".");
+    g.services.app.ShowError(e.Report() + ".");
   }
   g.TextCursorX = screen::kNarrationX;
   g.TextCursorY = screen::kIntroY;
-  g.KeptGameWaiting = KeptGameWaits();
+  g.KeptGameWaiting = KeptGameWaits(g);
   HandOverSpeech(g);
 }
 
@@ -60,7 +62,7 @@ const char* StepName(GameStep s) {
 
 void MainWindow::RunFrame() {
   Game& g = game;
-  if (!g.io.display.CanDraw()) return;
+  if (!g.services.display.CanDraw()) return;
   SpeechFrame(g);
   SpeechKeys(g);
   switch (CurrentStep(g)) {
@@ -77,7 +79,7 @@ void MainWindow::RunFrame() {
 }
 
 void MainWindow::FrameStep() {
-  if (!frameTimerEnabled_) return;
+  if (!framesRun_) return;
   // A failed file operation ends the step where it happened; the player is
   // told, and the next frame runs as usual.
   try {
@@ -89,7 +91,7 @@ void MainWindow::FrameStep() {
     SayIoError(game, e);
     // Heard while the box waits for the player.
     HandOverSpeech(game);
-    game.io.app.ShowError(e.Report() + ".");
+    game.services.app.ShowError(e.Report() + ".");
   }
   EndSpeechFrame(game);
 }
@@ -114,6 +116,6 @@ void MainWindow::keypress(char key) {
   if (CurrentStep(g) == GameStep::Play) NoteKeyForSentLines(g, key);
 }
 
-void MainWindow::DXDrawFinalize() { frameTimerEnabled_ = false; }
+void MainWindow::StopFrames() { framesRun_ = false; }
 
 }  // namespace raketa

@@ -56,13 +56,13 @@ bool GoBackAfterDeath(Game& g) {
 
 void LoadGameDialog(Game& g) {
   std::string path;
-  if (!g.io.dialogs.ExecuteLoad(path)) return;
+  if (!g.services.dialogs.ExecuteLoad(path)) return;
   LoadAndEnter(g, path, {.remember = true, .narrate = true});
 }
 
 void SaveGameDialog(Game& g) {
   std::string path;
-  if (!g.io.dialogs.ExecuteSave(path)) return;
+  if (!g.services.dialogs.ExecuteSave(path)) return;
   WriteWorld(g, path);
   g.SaveFileName = path;
   g.InputCooldown = 5;
@@ -107,11 +107,10 @@ bool QuickLoad(Game& g) {
 }
 
 bool FunctionKeys(Game& g) {
-  KeyPoll& keys = g.io.keys;
+  KeyPoll& keys = g.services.keys;
   if (keys.KeyDown(vk::F1)) {
     KeepBeforeNewGame(g);
-    g.LandingCountdown = 100;
-    g.LandingScreen = true;
+    StartLanding(g);
     return true;
   }
   if (keys.KeyDown(vk::F2)) LoadGameDialog(g);
@@ -123,7 +122,7 @@ bool FunctionKeys(Game& g) {
   }
   if (keys.KeyDown(vk::F10)) {
     KeepOnLeaving(g);
-    g.io.app.Close();
+    g.services.app.Close();
   }
   if (keys.KeyDown(vk::F5) && ToggleSound(g)) return true;
   if (keys.KeyDown(vk::F6) && g.QuickFileCooldown == 0 && QuickSave(g)) return true;

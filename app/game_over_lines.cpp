@@ -31,7 +31,7 @@ void ShowEndLines(Game& g) {
   const bool back = !g.Copies.Empty();
   const std::string keys = back ? W("Backspace = o 30 s zpět    F1 = nová hra    F2 = nahrát hru")
                                 : W("F1 = nová hra    F2 = nahrát hru");
-  Display& d = g.io.display;
+  Display& d = g.services.display;
   Canvas& canvas = d.GetCanvas();
   canvas.SetBrushStyle(BrushStyle::Solid);
   canvas.SetBrushColour(colour::Black);

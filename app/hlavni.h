@@ -24,13 +24,13 @@ class MainWindow {
   void PanelTick();
   // Raised by the command line before each typed character is inserted.
   void keypress(char key);
-  // The drawing surface is gone: no frame may run any more.
-  void DXDrawFinalize();
-  bool FrameTimerEnabled() const { return frameTimerEnabled_; }
+  // The window is going away: no frame runs any more.
+  void StopFrames();
+  bool FramesRun() const { return framesRun_; }
 
  private:
   void RunFrame();
-  bool frameTimerEnabled_ = true;
+  bool framesRun_ = true;
 };
 
 // Which step the frame procedure would run now, by the flags' precedence.
@@ -45,6 +45,8 @@ void LandingStep(Game& g);
 void PauseStep(Game& g);
 void GameOverStep(Game& g);
 void DepartureStep(Game& g);
+// The landing screen's hundred frames begin; a new game follows them.
+void StartLanding(Game& g);
 // The intro ends towards the landing screen and a new game.
 void EndIntro(Game& g);
 // The game-over screen's own lines: why the game ended and what to press.

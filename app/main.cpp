@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app/command_options.h"
-#include "app/game_runner.h"
+#include "app/form_runner.h"
 #include "app/start_up_folders.h"
 #include "presentation/replay/replay_main.h"
 #ifdef RAKETA_LIVE_GAME
@@ -29,13 +29,16 @@ int Run(int argc, char** argv) {
     std::cout << "raketa " RAKETA_VERSION "\n";
     return 0;
   }
-  raketa::SetGameFolders(raketa::ChooseFolders(raketa::ReadSurroundings(options.data, RAKETA_INSTALLED_DATA)));
-  if (!options.replay.empty()) return raketa::ReplayMain(options.replay, raketa::ReplayOptions{.speak = options.speak, .game = raketa::MakeGame});
+  const raketa::GameFolders folders = raketa::ChooseFolders(raketa::ReadSurroundings(options.data, RAKETA_INSTALLED_DATA));
+  if (!options.replay.empty())
+    return raketa::ReplayMain(options.replay,
+                              raketa::ReplayOptions{.speak = options.speak, .game = raketa::MakeGame, .folders = folders});
 #ifdef RAKETA_LIVE_GAME
   raketa::LiveOptions live;
   live.windowed = options.windowed;
   live.speak = options.speak;
   live.game = raketa::MakeGame;
+  live.folders = folders;
   return raketa::RunLive(live);
 #else
   // The node build: the game itself plays in the browser page.

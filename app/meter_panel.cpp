@@ -11,7 +11,7 @@ namespace {
 
 void DrawMeterPanel(Game& g) {
   const TWorld& w = g.World;
-  Display& d = g.io.display;
+  Display& d = g.services.display;
   Canvas& canvas = d.GetCanvas();
   canvas.SetBrushStyle(BrushStyle::Solid);
   canvas.SetBrushColour(colour::Black);

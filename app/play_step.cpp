@@ -18,7 +18,7 @@ namespace {
 
 bool EnterAccepted(Game& g) {
   // Tested in this order, so Enter is polled only when no text is pending.
-  return !g.NarrationPending && g.io.keys.KeyDown(vk::Enter) && g.InputCooldown == 0;
+  return !g.NarrationPending && g.services.keys.KeyDown(vk::Enter) && g.InputCooldown == 0;
 }
 
 void AnswerNotUnderstood(Game& g, const char* utf8) {
@@ -61,12 +61,11 @@ void ReturnCommand(Game& g) {
 void NoWorldStep(Game& g) {
   g.CommandInput().SetTop(screen::kCommandLineY);
   g.CommandInput().SetLeft(screen::kCommandLineX);
-  if (g.io.keys.KeyDown(vk::F1)) {
-    g.LandingCountdown = 100;
-    g.LandingScreen = true;
+  if (g.services.keys.KeyDown(vk::F1)) {
+    StartLanding(g);
     return;
   }
-  if (g.io.keys.KeyDown(vk::F10)) g.io.app.Close();
+  if (g.services.keys.KeyDown(vk::F10)) g.services.app.Close();
   g.CommandInput().SetFontColour(colour::Red);
   g.Answer(W("Hra nemá svět (mistnosti.dat)  F1=znovu  F10=konec"));
 }
@@ -134,7 +133,7 @@ void PlayStep(Game& g) {
   RecallKeys(g);
 
   // Lines closed with Enter during a room text go first, in their order.
-  if (g.TextExt == ".dat" && !SendWaitingLine(g, DispatchCommand) && EnterAccepted(g)) DispatchCommand(g);
+  if (g.TripPhase == Phase::Outbound && !SendWaitingLine(g, DispatchCommand) && EnterAccepted(g)) DispatchCommand(g);
   if (g.ReturnPhase() && g.World.CurrentRoom == kStartRoom) {
     g.Cue(Cue::logo);
     g.DepartureScreen = true;
@@ -142,14 +141,14 @@ void PlayStep(Game& g) {
   }
   if (g.ReturnPhase() && !SendWaitingLine(g, ReturnCommand) && EnterAccepted(g)) ReturnCommand(g);
 
-  if (WorldInReturnPhase(g.World)) g.TextExt = ".zpt";
+  if (WorldInReturnPhase(g.World)) g.TripPhase = Phase::Return;
 
-  Display& d = g.io.display;
+  Display& d = g.services.display;
   if (g.BackgroundPending) d.DrawPicture(Picture::pozadi, 0, 0);
   if (g.World.SuitWorn) d.DrawPicture(Picture::kyslik, screen::kBottleX, screen::kBottleY);
 
   if (g.StepCountdown > 0) --g.StepCountdown;
-  if (g.StepCountdown == 28 && g.SoundOn) g.io.sound.Play(g.World.CablesRepaired ? Cue::rychle : Cue::kroky);
+  if (g.StepCountdown == 28 && g.SoundOn) g.services.sound.Play(g.World.CablesRepaired ? Cue::rychle : Cue::kroky);
   if (g.StepCountdown == 1) g.NarrationPending = true;
 
   LifeSupportTick(g);

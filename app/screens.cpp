@@ -6,11 +6,15 @@
 
 namespace raketa {
 
+void StartLanding(Game& g) {
+  g.LandingScreen = true;
+  g.LandingCountdown = 100;
+}
+
 void EndIntro(Game& g) {
   CloseRoomText(g);
   g.IntroScreen = false;
-  g.LandingScreen = true;
-  g.LandingCountdown = 100;
+  StartLanding(g);
   NewGame(g);  // only prepares: the landing screen is now on
 }
 
@@ -28,7 +32,7 @@ void HidePictureCommandLine(Game& g) {
 
 void IntroStep(Game& g) {
   TextFile& text = g.RoomTextFile;
-  if (g.io.keys.KeyDown(vk::Esc)) {
+  if (g.services.keys.KeyDown(vk::Esc)) {
     // The intro's long text stops with it.
     SayAtOnce(g, W("úvod přeskočen"));
     EndIntro(g);
@@ -36,7 +40,7 @@ void IntroStep(Game& g) {
   }
   // A kept game is offered above the intro's text; Enter goes on with it.
   OfferKeptGame(g);
-  if (g.KeptGameWaiting && g.io.keys.KeyDown(vk::Enter)) {
+  if (g.KeptGameWaiting && g.services.keys.KeyDown(vk::Enter)) {
     ContinueKeptGame(g);
     return;
   }
@@ -46,7 +50,7 @@ void IntroStep(Game& g) {
     return;
   }
   SayRoomText(g);
-  Display& d = g.io.display;
+  Display& d = g.services.display;
   Canvas& canvas = d.GetCanvas();
   canvas.SetBrushStyle(BrushStyle::Clear);
   canvas.SetFontSize(12);
@@ -68,8 +72,8 @@ void LandingStep(Game& g) {
   --g.LandingCountdown;
   if (g.LandingCountdown == 0) g.LandingScreen = false;
   // The jingle plays even with sound switched off.
-  if (g.LandingCountdown == 98) g.io.sound.Play(Cue::logo);
-  Display& d = g.io.display;
+  if (g.LandingCountdown == 98) g.services.sound.Play(Cue::logo);
+  Display& d = g.services.display;
   d.DrawPicture(Picture::dosedka, 0, 0);
   Canvas& canvas = d.GetCanvas();
   canvas.SetBrushStyle(BrushStyle::Clear);
@@ -85,13 +89,13 @@ void LandingStep(Game& g) {
   StopStateCues(g);
   // Keys pressed on the intro and the landing were not meant for the game
   // that starts now.
-  if (!g.LandingScreen) g.io.keys.ForgetPresses();
+  if (!g.LandingScreen) g.services.keys.ForgetPresses();
   NewGame(g);
   d.Present();
 }
 
 void PauseStep(Game& g) {
-  if (g.io.keys.KeyDown(vk::Esc)) {
+  if (g.services.keys.KeyDown(vk::Esc)) {
     g.Answer("");
     g.ClearInputOnKey = true;
     g.Paused = false;
@@ -101,17 +105,16 @@ void PauseStep(Game& g) {
 }
 
 void GameOverStep(Game& g) {
-  KeyPoll& keys = g.io.keys;
+  KeyPoll& keys = g.services.keys;
   StopStateCues(g);
   if (keys.KeyDown(vk::F1)) {
     g.GameOver = false;
-    g.LandingCountdown = 100;
-    g.LandingScreen = true;
+    StartLanding(g);
     return;
   }
   if (keys.KeyDown(vk::F2)) {
     std::string path;
-    if (g.io.dialogs.ExecuteLoad(path)) {
+    if (g.services.dialogs.ExecuteLoad(path)) {
       // The screen is left only once the load succeeded.
       LoadAndEnter(g, path, {.leaveGameOver = true});
     }
@@ -139,7 +142,7 @@ void GameOverStep(Game& g) {
   } else if (g.GameOver && keys.KeyPressed(vk::Backspace) && GoBackAfterDeath(g)) {
     return;
   }
-  if (keys.KeyDown(vk::F10)) g.io.app.Close();
+  if (keys.KeyDown(vk::F10)) g.services.app.Close();
   if (g.World.MinutesLeft < 1) g.Answer(W("Bohužel raketa se zřítila ze srázu..."));
   if (g.World.Health < 1) g.Answer(W("Bohužel jsi mrtvý.."));
   if (firstFrame) ShowEndLines(g);
@@ -150,11 +153,11 @@ void GameOverStep(Game& g) {
 
 void DepartureStep(Game& g) {
   HidePictureCommandLine(g);
-  Display& d = g.io.display;
+  Display& d = g.services.display;
   d.DrawPicture(Picture::odlet, 0, 0);
   Say(g, W("Raketa odlétá domů. Zvládl jsi to! Escape ukončí hru."));
   StopStateCues(g);
-  if (g.io.keys.KeyDown(vk::Esc)) g.io.app.Close();
+  if (g.services.keys.KeyDown(vk::Esc)) g.services.app.Close();
   d.Present();
 }
 

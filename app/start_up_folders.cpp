@@ -45,12 +45,15 @@ Surroundings ReadSurroundings(const std::string& dataOption, const std::string& 
   s.installedData = installedData;
   s.xdgDataHome = Variable("XDG_DATA_HOME");
   s.xdgStateHome = Variable("XDG_STATE_HOME");
+  s.xdgConfigHome = Variable("XDG_CONFIG_HOME");
   s.home = Variable("HOME");
   return s;
 }
 
 GameFolders ChooseFolders(const Surroundings& s) {
   GameFolders f;
+  const std::string configHome = BaseFolder(s.xdgConfigHome, s.home, ".config");
+  if (!configHome.empty()) f.config = Within(configHome, "raketa");
   const std::string chosen = !s.dataOption.empty() ? s.dataOption : s.dataVariable;
   if (!chosen.empty()) {
     f.data = Within(s.workingFolder, chosen);

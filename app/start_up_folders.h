@@ -18,6 +18,7 @@ struct Surroundings {
   std::string installedData;     // the data folder of the install prefix
   std::string xdgDataHome;
   std::string xdgStateHome;
+  std::string xdgConfigHome;
   std::string home;
 };
 
@@ -30,7 +31,9 @@ Surroundings ReadSurroundings(const std::string& dataOption, const std::string& 
 // holds mistnosti.dat (an install tree that was moved), the installed data.
 // Otherwise saves go to $XDG_DATA_HOME/raketa (~/.local/share/raketa) and
 // the dialogs' last folder is remembered in $XDG_STATE_HOME/raketa
-// (~/.local/state/raketa).
+// (~/.local/state/raketa).  The player's settings are kept in
+// $XDG_CONFIG_HOME/raketa (~/.config/raketa) in every run, a portable one
+// too; without a home folder they are not kept.
 GameFolders ChooseFolders(const Surroundings& s);
 
 }  // namespace raketa

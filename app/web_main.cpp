@@ -2,15 +2,13 @@
 // player's saves in /saves (kept in the browser's IndexedDB by the page),
 // the dialogs' last folder and the speech setting beside them in folders
 // the dialogs do not list.
-#include <cstdlib>
-
-#include "app/game_runner.h"
+#include "app/form_runner.h"
 #include "presentation/web/web_backend.h"
 #include "services/game_folders.h"
 
 int main() {
-  raketa::SetGameFolders(raketa::GameFolders{.data = "/data", .saves = "/saves", .state = "/saves/.stav"});
-  // The speech setting lives under $XDG_CONFIG_HOME, as on the desktop.
-  setenv("XDG_CONFIG_HOME", "/saves/.nastaveni", 1);
-  return raketa::RunWeb(raketa::WebOptions{.game = raketa::MakeGame});
+  return raketa::RunWeb(raketa::WebOptions{
+      .game = raketa::MakeGame,
+      .folders = raketa::GameFolders{
+          .data = "/data", .saves = "/saves", .state = "/saves/.stav", .config = "/saves/.nastaveni/raketa"}});
 }

@@ -21,7 +21,7 @@ BenchGame::BenchGame() {
 void BenchGame::Enter(int room) {
   g.World = BenchWorld();
   g.IntroScreen = g.LandingScreen = g.DepartureScreen = g.Paused = g.GameOver = false;
-  g.TextExt = ".dat";
+  g.TripPhase = Phase::Outbound;
   g.SoundOn = true;
   GoToRoom(g, room);
   g.StepCountdown = 0;

@@ -6,12 +6,13 @@
 #include <memory>
 #include <string>
 
-#include "app/game_runner.h"
+#include "app/form_runner.h"
 #include "bench/bench_world.h"
 #include "services/catalogue.h"
 #include "presentation/render/font_set.h"
 #include "presentation/render/software_surface.h"
 #include "presentation/replay/recording_services.h"
+#include "services/host_files.h"
 
 namespace raketa::bench {
 
@@ -37,9 +38,10 @@ struct BenchGame {
   CommandLine edit;
   KeyPoll keys;
   RecordingSound sound{trace};
-  ScriptedDialogs dialogs{trace};
+  HostFiles files{GameFolders{}};  // the bench world in the working folder
+  ScriptedDialogs dialogs{trace, files.Folders()};
   RecordingApp app{trace};
-  Services services{surface, edit, keys, sound, dialogs, app};
+  Services services{surface, edit, keys, sound, dialogs, app, files};
   FormRunner runner{services};
   Game& g = runner.game();
 

@@ -8,7 +8,7 @@
 #include <stdexcept>
 
 #include "bench/bench_game.h"
-#include "app/game_runner.h"
+#include "app/form_runner.h"
 #include "presentation/replay/replay_runner.h"
 
 namespace raketa::bench {

@@ -33,7 +33,7 @@ void BM_FrameHandingARoomTextToSpeech(benchmark::State& state) {
     return;
   }
   BenchGame game;
-  LiveSpeech speech;
+  LiveSpeech speech{""};  // no settings file: nothing is kept
   game.services.speech = &speech;
   game.Enter(5);
   Game& g = game.g;

@@ -21,9 +21,10 @@ void BM_StartUpToFirstFrame(benchmark::State& state) {
     CommandLine edit;
     KeyPoll keys;
     RecordingSound sound(trace);
-    ScriptedDialogs dialogs(trace);
+    HostFiles files{GameFolders{}};
+    ScriptedDialogs dialogs(trace, files.Folders());
     RecordingApp app(trace);
-    Services services{surface, edit, keys, sound, dialogs, app};
+    Services services{surface, edit, keys, sound, dialogs, app, files};
     FormRunner runner(services);
     runner.Start();
     runner.Frame();

@@ -10,7 +10,7 @@ set(RAKETA_NATIVE_GAMEDATA ${PROJECT_SOURCE_DIR}/build/gamedata CACHE PATH
   "The native build's gamedata folder (mistnosti.dat, slova.txt and texty/), embedded into the page")
 
 add_executable(raketa_node app/main.cpp)
-target_link_libraries(raketa_node PRIVATE raketa_replay)
+target_link_libraries(raketa_node PRIVATE raketa_core raketa_replay)
 target_compile_definitions(raketa_node PRIVATE
   RAKETA_VERSION="${PROJECT_VERSION}"
   RAKETA_INSTALLED_DATA="/usr/share/raketa")

@@ -15,7 +15,7 @@ namespace {
 // word table has them; a world without the table lists its names
 // ("Neseš: klic a karta.").
 std::string Carried(const Game& g) {
-  const WordTable table = LoadWordTable(g.World);
+  const WordTable table = LoadWordTable(g.services.files, g.World);
   std::vector<std::string> names, accusatives;
   for (const TItem& item : g.World.Inventory) {
     if (item.Empty()) continue;

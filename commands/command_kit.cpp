@@ -17,6 +17,7 @@ void RebuildScreen(Game& g) {
   g.Spoken.panelRedrawn = true;
   ShowWholeText(g);
   DrawInventoryPanel(g);
+  LookOverRoom(g);
   DrawRoomContentsPanel(g);
   g.Spoken.panelRedrawn = false;
 }

@@ -20,7 +20,7 @@ void DropCommand(Game& g) {
       g.Answer(W("OK..odložil jsem ..."));
       w.SuitWorn = 0;
       // The breathing is silenced whether or not sound is on.
-      g.io.sound.Stop(Cue::dychani);
+      g.services.sound.Stop(Cue::dychani);
       g.Cue(Cue::ok);
       RebuildScreen(g);
     } else if (DropItem(g, k)) {

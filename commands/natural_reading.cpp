@@ -512,7 +512,7 @@ class Reader {
 }  // namespace
 
 NaturalReading ReadNaturally(const Game& g, const std::string& typed) {
-  const WordTable table = LoadWordTable(g.World);
+  const WordTable table = LoadWordTable(g.services.files, g.World);
   return Reader(g, table).Read(Tokens(Cp1250ToUtf8(typed)));
 }
 

@@ -15,7 +15,7 @@ namespace raketa {
 
 namespace {
 
-const std::string kWarningText = kRepairWarningText;
+const std::string kWarningText = RepairWarningText();
 
 std::string QuestionText(const TWorld& w) {
   // The tank is what a hasty player forgets; the cells always wait for the

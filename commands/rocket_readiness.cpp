@@ -1,11 +1,9 @@
 #include "commands/rocket_readiness.h"
 
-#include <filesystem>
-
-#include "services/game_folders.h"
 #include "services/meters.h"
 #include "world/data.h"
 #include "world/game_roles.h"
+#include "world/room_text_name.h"
 
 namespace raketa {
 
@@ -16,10 +14,12 @@ std::string Percent(float value) { return MeterFigure(value) + " %"; }
 
 }  // namespace
 
+std::string RepairWarningText() { return RoomTextName(kCableRoom, "v", PhaseExtension(Phase::Outbound)); }
+
 bool StoryWarnsAboutTheRepair(const Game& g) {
   if (g.TextsMissing) return false;
-  std::error_code ec;
-  return std::filesystem::is_regular_file(HostPath(kRepairWarningText, CurrentGameFolders().data), ec);
+  GameFiles& files = g.services.files;
+  return files.IsFile(HostPath(RepairWarningText(), files.Folders().data));
 }
 
 bool RocketReady(const TWorld& w) { return w.Fuel >= 100.0f && w.CellCharge >= 100.0f; }

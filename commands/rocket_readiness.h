@@ -11,8 +11,9 @@ namespace raketa {
 
 // The hull's warning text: a story that has it asks before the cables are
 // taped early and says in the cabin what the engines lack; a world without
-// it (the tests' own) plays as the engine always did.
-inline const char* const kRepairWarningText = "texty\\m33v.dat";
+// it (the tests' own) plays as the engine always did.  In the cable room's
+// texts, as "v".
+std::string RepairWarningText();
 bool StoryWarnsAboutTheRepair(const Game& g);
 
 // Both meters at 100, as the way back needs them.

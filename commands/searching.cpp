@@ -1,6 +1,6 @@
 // Looking around: searching the whole room, and examining one fixture by its
-// name.  Both show what they find through the room contents panel, which is
-// also what marks the room searched and opens fixtures whose key is carried.
+// name.  Both look the room over (it counts as searched, fixtures whose key
+// is carried open) and show what they find in the room contents panel.
 #include "commands/command_kit.h"
 #include "commands/commands.h"
 #include "world/data.h"
@@ -11,6 +11,7 @@ void SearchRoomCommand(Game& g) {
   static const std::string kForms[] = {W("prohledej místnost"), "prohledej mistnost", "prohledej"};
   for (const std::string& form : kForms) {
     if (g.Line() == form) {
+      LookOverRoom(g);
       DrawRoomContentsPanel(g);
       g.Answer("OK....");
       g.CommandHandled = true;
@@ -35,6 +36,7 @@ void ExamineFixtureCommand(Game& g) {
     } else if (f.Opened == 1 && empty) {
       g.Answer(f.Name.str() + W(" je prázdný... "));
     } else {
+      LookOverRoom(g);
       DrawRoomContentsPanel(g);
       g.Answer("OK....");
     }

@@ -12,6 +12,7 @@
 #include "commands/repair_question.h"
 #include "world/data.h"
 #include "world/game_roles.h"
+#include "world/room_text_name.h"
 
 namespace raketa {
 
@@ -91,7 +92,7 @@ bool GaugeDone(const Game& g) { return In(g, kLeakRoom) && g.World.GaugeReplaced
 
 // --- effects ---
 // A room's text once its repair is done ("texty\m32x.dat").
-std::string RepairedText(int room, const std::string& ext) { return "texty\\m" + std::to_string(room) + "x" + ext; }
+std::string RepairedText(int room, const std::string& ext) { return RoomTextName(room, "x", ext); }
 
 void OxygenRefill(Game& g) { g.SuitOxygenRefill = true; }
 void PutSuitOn(Game& g) { g.World.SuitWorn = 1; }
@@ -101,8 +102,8 @@ void Heal(Game& g) { g.HealthRefill = true; }
 // The carried canister fills from the one text the game has for the full
 // tank; the canister in place follows the phase.
 void PourCarriedFuel(Game& g) { MeterStep(g, MeterId::Fuel, RepairedText(kFillerRoom, ".txt")); }
-void PourFuelInPlace(Game& g) { MeterStep(g, MeterId::Fuel, RepairedText(kFillerRoom, g.TextExt)); }
-void ExchangeCell(Game& g) { MeterStep(g, MeterId::Cells, RepairedText(kCellRoom, g.TextExt)); }
+void PourFuelInPlace(Game& g) { MeterStep(g, MeterId::Fuel, RepairedText(kFillerRoom, PhaseExtension(g.TripPhase))); }
+void ExchangeCell(Game& g) { MeterStep(g, MeterId::Cells, RepairedText(kCellRoom, PhaseExtension(g.TripPhase))); }
 void ClampCells(Game& g) { g.CellChargeClamp = true; }
 
 // The room's text changes at once to its repaired version.
@@ -110,11 +111,11 @@ void SwitchNarration(Game& g, const std::string& path) {
   CloseRoomText(g);
   OpenRoomText(g, path);
 }
-void TapeCables(Game& g) { SwitchNarration(g, RepairedText(kCableRoom, g.TextExt)); }
+void TapeCables(Game& g) { SwitchNarration(g, RepairedText(kCableRoom, PhaseExtension(g.TripPhase))); }
 void CablesDone(Game& g) { g.World.CablesRepaired = 1; }
 void ReplaceCarriedGauge(Game& g) {
   g.World.GaugeReplaced = 1;
-  SwitchNarration(g, RepairedText(kLeakRoom, g.TextExt));
+  SwitchNarration(g, RepairedText(kLeakRoom, PhaseExtension(g.TripPhase)));
 }
 // From a fixture the gauge goes in without a change of text; the repaired
 // room is described on the next visit.

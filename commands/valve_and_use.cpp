@@ -11,7 +11,7 @@ namespace {
 
 void ValveAnswer(Game& g, const char* utf8, Cue cue) {
   g.Answer(W(utf8));
-  g.io.sound.Play(cue);
+  g.services.sound.Play(cue);
 }
 
 bool ValveCommand(Game& g) {
@@ -22,7 +22,7 @@ bool ValveCommand(Game& g) {
     if (w.ValveClosed == 0 && here) {
       w.ValveClosed = 1;
       ValveAnswer(g, "Ok ventil zavřený...", Cue::ventil);
-      g.io.sound.Stop(Cue::unik_paliva);
+      g.services.sound.Stop(Cue::unik_paliva);
     } else if (w.ValveClosed == 0) {
       ValveAnswer(g, "Tu se nedá nic zavřít...", Cue::chyba);
     } else {

@@ -1,20 +1,14 @@
 #include "commands/word_forms.h"
 
-#include <cstdint>
-#include <filesystem>
-#include <fstream>
 #include <mutex>
 #include <sstream>
 
 #include "services/cp1250.h"
-#include "services/game_folders.h"
 #include "world/files.h"
 
 namespace raketa {
 
 namespace {
-
-namespace fs = std::filesystem;
 
 std::vector<std::string> Fields(const std::string& line, char sep) {
   std::vector<std::string> out;
@@ -42,8 +36,18 @@ NounForms Noun(const std::vector<std::string>& f, std::size_t at) {
   return n;
 }
 
-void ReadFile(const std::string& path, WordTable& table) {
-  std::ifstream in(path, std::ios::binary);
+// A missing or unreadable slova.txt leaves only the world's own names.
+std::string WordFile(GameFiles& files, const std::string& host) {
+  try {
+    const std::vector<unsigned char> bytes = files.ReadWhole(host, ShownPath(host));
+    return std::string(bytes.begin(), bytes.end());
+  } catch (const IoError&) {
+    return {};
+  }
+}
+
+void ReadFile(WordTable& table, GameFiles& files, const std::string& host) {
+  std::istringstream in(WordFile(files, host));
   for (std::string line; std::getline(in, line);) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (line.empty() || line[0] == '#') continue;
@@ -60,43 +64,22 @@ void ReadFile(const std::string& path, WordTable& table) {
   }
 }
 
-// What tells one slova.txt from another: where it lies, and its size and
-// time of writing (a missing file has neither).
-struct FileStamp {
-  std::string where;
-  bool exists = false;
-  std::uintmax_t size = 0;
-  fs::file_time_type written{};
-  bool operator==(const FileStamp&) const = default;
-};
-
-FileStamp StampOf(const std::string& path) {
-  FileStamp stamp;
-  std::error_code e;
-  const fs::path absolute = fs::absolute(path, e);
-  stamp.where = e ? path : absolute.string();
-  stamp.size = fs::file_size(path, e);
-  if (e) return stamp;
-  stamp.written = fs::last_write_time(path, e);
-  stamp.exists = !e;
-  return stamp;
-}
-
 // The file's table, read once and kept while the file stays the same: a
 // refused command line and an inventory answer each ask for it, and a
-// world or data folder swapped for another gives another stamp.
-WordTable FileTable() {
+// world or data folder swapped for another, or a file written anew, gives
+// another version.
+WordTable FileTable(GameFiles& files) {
   static std::mutex guard;
-  static FileStamp keptStamp;
+  static std::string keptVersion;
   static WordTable kept;
   static bool read = false;
-  const std::string path = HostPath("slova.txt", CurrentGameFolders().data);
-  const FileStamp stamp = StampOf(path);
+  const std::string host = HostPath("slova.txt", files.Folders().data);
+  const std::string version = files.Version(host);
   std::lock_guard<std::mutex> lock(guard);
-  if (!read || !(stamp == keptStamp)) {
+  if (!read || version != keptVersion) {
     kept = {};
-    if (stamp.exists) ReadFile(path, kept);
-    keptStamp = stamp;
+    if (!version.empty()) ReadFile(kept, files, host);
+    keptVersion = version;
     read = true;
   }
   return kept;
@@ -136,8 +119,8 @@ std::string PlainLetters(const std::string& utf8) {
   return out;
 }
 
-WordTable LoadWordTable(const TWorld& world) {
-  WordTable table = FileTable();
+WordTable LoadWordTable(GameFiles& files, const TWorld& world) {
+  WordTable table = FileTable(files);
   for (const TItem& item : world.Inventory) AddName(table, item.Name.view());
   for (const TRoom& room : world.Rooms) {
     for (const TItem& item : room.Items) AddName(table, item.Name.view());

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "services/game_files.h"
 #include "world/world_record.h"
 
 namespace raketa {
@@ -36,6 +37,6 @@ std::string PlainLetters(const std::string& utf8);
 
 // The table for `world`: slova.txt from the game's data folder, then every
 // name of the world that the file does not know, with only its own form.
-WordTable LoadWordTable(const TWorld& world);
+WordTable LoadWordTable(GameFiles& files, const TWorld& world);
 
 }  // namespace raketa

@@ -8,18 +8,24 @@
 
 namespace raketa {
 
-std::string WithSaveSuffix(const std::string& name) {
-  static const char kSuffix[] = ".sav";
-  if (name.size() >= 4) {
-    bool same = true;
-    for (std::size_t i = 0; i < 4; ++i) {
-      char c = name[name.size() - 4 + i];
-      if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-      same = same && c == kSuffix[i];
-    }
-    if (same) return name;
+bool HasSaveSuffix(std::string_view name) {
+  if (name.size() < kSaveSuffix.size()) return false;
+  const std::string_view tail = name.substr(name.size() - kSaveSuffix.size());
+  for (std::size_t i = 0; i < tail.size(); ++i) {
+    char c = tail[i];
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    if (c != kSaveSuffix[i]) return false;
   }
-  return name + kSuffix;
+  return true;
+}
+
+std::string WithoutSaveSuffix(const std::string& name) {
+  if (name.size() <= kSaveSuffix.size() || !HasSaveSuffix(name)) return name;
+  return name.substr(0, name.size() - kSaveSuffix.size());
+}
+
+std::string WithSaveSuffix(const std::string& name) {
+  return HasSaveSuffix(name) ? name : name + std::string(kSaveSuffix);
 }
 
 std::string SaveDialogName(const std::string& name, const std::string& folder) {

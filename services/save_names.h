@@ -4,8 +4,23 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace raketa {
+
+// Every saved game's name ends so, in any letter case.
+inline constexpr std::string_view kSaveSuffix = ".sav";
+
+// The game kept for later (app/autosave.h): its name inside the save folder
+// (UTF-8, as save names are).
+inline constexpr const char* kKeptGameName = "pokračování.sav";
+
+// The name ends in ".sav", in any letter case.
+bool HasSaveSuffix(std::string_view name);
+
+// The name as the player hears it: without ".sav" (in any letter case),
+// unless the suffix is all there is.
+std::string WithoutSaveSuffix(const std::string& name);
 
 // The name with ".sav" added unless it already ends in ".sav" in any letter
 // case ("hra č. 1" becomes "hra č. 1.sav": a dot inside a name is no

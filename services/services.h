@@ -1,5 +1,6 @@
 // What the game may ask of the machine: the drawing surface and its canvas,
-// the command line, the key poll, sound cues, file dialogs and the window.
+// the command line, the key poll, sound cues, file dialogs, the window, and
+// its folders and files.
 // The game logic reaches the screen, sound and keys only through these; the
 // live backend serves them with SDL2, the replay backend headless, the web
 // backend through the browser page.
@@ -10,6 +11,7 @@
 #include <string_view>
 
 #include "services/cues.h"
+#include "services/game_files.h"
 #include "services/keys.h"
 #include "services/pictures.h"
 #include "services/speech.h"
@@ -96,6 +98,8 @@ struct Services {
   SoundCues& sound;
   FileDialogs& dialogs;
   Application& app;
+  // The game's folders and files.
+  GameFiles& files;
   // Speech, where the backend offers it (nothing is said without).
   Speech* speech = nullptr;
 };

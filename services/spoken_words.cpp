@@ -7,6 +7,7 @@
 
 #include "services/cp1250.h"
 #include "services/meters.h"
+#include "services/save_names.h"
 
 namespace raketa {
 
@@ -107,14 +108,6 @@ std::string Tidy(const std::string& text) {
   return out;
 }
 
-bool EqualsNoCase(const std::string& a, const char* b) {
-  std::size_t i = 0;
-  for (; b[i] != '\0'; ++i) {
-    if (i >= a.size() || std::tolower(static_cast<unsigned char>(a[i])) != b[i]) return false;
-  }
-  return i == a.size();
-}
-
 // A word written in capitals ("KABINA", "POKRAČUJ"), which a voice may
 // spell out letter by letter: in small letters.
 std::string CapitalsLowered(const std::string& utf8) {
@@ -159,7 +152,7 @@ std::string SpokenWord(std::string word) {
   while (b > a && !WordChar(word[b - 1])) --b;
   std::string core = word.substr(a, b - a);
   // Every saved game ends so: the ending tells the listener nothing.
-  if (core.size() > 4 && EqualsNoCase(core.substr(core.size() - 4), ".sav")) core.resize(core.size() - 4);
+  core = WithoutSaveSuffix(core);
   bool rewritten = false;
   for (const WordRewrite& w : kWords) {
     if (core == w.shown) {

@@ -78,7 +78,7 @@ const std::vector<DispatchCase>& Cases() {
          SetItem(r.w.Room(6).Items[0], "pivo");
        },
        "Pivo tu není.",
-       [](CommandRig& r) { return r.w.Slot(1).Empty() && r.g.io.edit.FontColour() == colour::Red; }},
+       [](CommandRig& r) { return r.w.Slot(1).Empty() && r.g.services.edit.FontColour() == colour::Red; }},
       {"the search verb with its blank examines an unnamed open fixture", "prohledej ",
        [](CommandRig& r) { Searched(r); }, " je prázdný... ", [](CommandRig&) { return true; }},
   };

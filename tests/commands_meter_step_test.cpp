@@ -51,7 +51,7 @@ TEST_P(FuelStep, CarriedCanister) {
 TEST_P(FuelStep, CellInAFixtureInTheReturnTexts) {
   const StepCase& c = GetParam();
   CommandRig rig(28);
-  rig.g.TextExt = ".zpt";  // the cell text follows the phase's extension
+  rig.g.TripPhase = Phase::Return;  // the cell text follows the phase's extension
   rig.w.CablesRepaired = 1;
   rig.w.CellCharge = c.before;
   rig.Here().Searched = 1;

@@ -134,7 +134,7 @@ TEST(KeyPoll, AShortPressIsReportedOnceAtTheNextPoll) {
 TEST(FrameLoop, ReturnPhaseAcceptsOnlyMovement) {
   Rig rig;
   rig.StartPlay(2);
-  rig.g.TextExt = ".zpt";
+  rig.g.TripPhase = Phase::Return;
   rig.Command("prohledej místnost");
   EXPECT_EQ(rig.LineUtf8(), "sakra spěchej do kabiny...");
   EXPECT_EQ(rig.edit.FontColour(), colour::Red);
@@ -150,16 +150,16 @@ TEST(FrameLoop, PhaseSwitchWaitsOutsideRoom33) {
   rig.w.GaugeReplaced = 1;
   rig.w.CablesRepaired = 1;
   rig.Frame(3);
-  EXPECT_EQ(rig.g.TextExt, ".dat");
+  EXPECT_EQ(rig.g.TripPhase, Phase::Outbound);
   rig.w.CurrentRoom = 32;
   rig.Frame();
-  EXPECT_EQ(rig.g.TextExt, ".zpt");
+  EXPECT_EQ(rig.g.TripPhase, Phase::Return);
 }
 
 TEST(FrameLoop, ReachingRoom1OnTheWayBackDeparts) {
   Rig rig;
   rig.StartPlay(1);
-  rig.g.TextExt = ".zpt";
+  rig.g.TripPhase = Phase::Return;
   rig.ClearLogs();
   rig.Frame();
   EXPECT_TRUE(rig.g.DepartureScreen);

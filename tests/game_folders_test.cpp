@@ -8,7 +8,7 @@
 #include "app/hlavni.h"
 #include "support/rig.h"
 #include "support/tiny_world.h"
-#include "services/game_folders.h"
+#include "services/host_files.h"
 
 namespace raketa::test {
 namespace {
@@ -23,9 +23,8 @@ class GameFoldersTest : public ::testing::Test {
     InstallWorld(TinyWorld());
     fs::current_path("..");
     fs::remove_all("texty");
-    SetGameFolders({At("data"), At("home/saves"), ""});
+    rig.files = HostFiles({.data = At("data"), .saves = At("home/saves"), .state = "", .config = ""});
   }
-  ~GameFoldersTest() override { SetGameFolders({}); }
   std::string At(const std::string& p) const { return (fs::path(rig.dir.path()) / p).string(); }
 
   // A new game from the data folder, then play in room 1.

@@ -9,7 +9,7 @@
 
 #include "services/catalogue.h"
 #include "presentation/render/software_surface.h"
-#include "app/game_runner.h"
+#include "app/form_runner.h"
 #include "presentation/replay/replay_runner.h"
 #include "support/rig.h"
 #include "support/scratch_dir.h"

@@ -38,30 +38,31 @@ void LoadBy(Rig& r, Load how, const std::string& save) {
 
 TEST(LoadPhase, EveryLoadTakesThePhaseFromTheLoadedWorld) {
   struct Case {
-    const char* phaseBefore;
+    Phase phaseBefore;
     const char* save;
-    const char* phaseAfter;
+    Phase phaseAfter;
+    const char* textAfter;
     int room;
   };
   const Case cases[] = {
-      {".zpt", "room7.sav", ".dat", 7},  // outbound save on the way back
-      {".dat", "full.sav", ".zpt", 2},   // a save from the way back, outbound
-      {".zpt", "full.sav", ".zpt", 2},
-      {".dat", "room33.sav", ".dat", 33},
+      {Phase::Return, "room7.sav", Phase::Outbound, "texty\\m7.dat", 7},  // outbound save on the way back
+      {Phase::Outbound, "full.sav", Phase::Return, "texty\\m2.zpt", 2},   // a save from the way back, outbound
+      {Phase::Return, "full.sav", Phase::Return, "texty\\m2.zpt", 2},
+      {Phase::Outbound, "room33.sav", Phase::Outbound, "texty\\m33.dat", 33},
   };
   Rig r;
   InstallWorld(TinyWorld());
   for (Load how : {Load::PlayF2, Load::PlayF7, Load::GameOverF2, Load::GameOverF6F7}) {
     for (const Case& c : cases) {
-      SCOPED_TRACE(std::string(Name(how)) + ": " + c.save + " from " + c.phaseBefore);
+      SCOPED_TRACE(std::string(Name(how)) + ": " + c.save + " from " + PhaseExtension(c.phaseBefore));
       r.StartPlay(1);
-      r.g.TextExt = c.phaseBefore;
+      r.g.TripPhase = c.phaseBefore;
       LoadBy(r, how, c.save);
       EXPECT_TRUE(r.app.errors.empty());
       EXPECT_EQ(r.w.CurrentRoom, c.room);
-      EXPECT_EQ(r.g.TextExt, c.phaseAfter);
+      EXPECT_EQ(r.g.TripPhase, c.phaseAfter);
       // The room text opened on arrival is the loaded phase's.
-      EXPECT_EQ(r.g.RoomTextFile.Path(), "texty\\m" + std::to_string(c.room) + c.phaseAfter);
+      EXPECT_EQ(r.g.RoomTextFile.Path(), c.textAfter);
     }
   }
 }
@@ -70,7 +71,7 @@ TEST(LoadPhase, AReturnPhaseSaveAcceptsOnlyMovesAndAnOutboundOneEverything) {
   Rig r;
   InstallWorld(TinyWorld());
   r.StartPlay(1);
-  r.g.TextExt = ".zpt";
+  r.g.TripPhase = Phase::Return;
   LoadBy(r, Load::PlayF2, "room2.sav");
   r.Frame(40);
   r.Command("vem klic");

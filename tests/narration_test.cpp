@@ -147,20 +147,20 @@ TEST(Narration, WholeTextShowsTheContentsPanelOnlyInASearchedRoom) {
 TEST(Narration, TextPathsFollowPhaseAndRepairs) {
   struct Case {
     int room;
-    const char* ext;
+    Phase phase;
     bool gauge, cables;
     const char* path;
   };
   const Case cases[] = {
-      {7, ".dat", false, false, "texty\\m7.dat"},   {7, ".dat", true, false, "texty\\m7x.dat"},
-      {7, ".zpt", true, false, "texty\\m7x.zpt"},   {29, ".dat", false, true, "texty\\m29x.dat"},
-      {33, ".zpt", false, true, "texty\\m33x.zpt"}, {28, ".dat", true, true, "texty\\m28.dat"},
-      {32, ".dat", true, true, "texty\\m32.dat"},   {12, ".zpt", false, false, "texty\\m12.zpt"},
-      {29, ".dat", true, false, "texty\\m29.dat"},
+      {7, Phase::Outbound, false, false, "texty\\m7.dat"},   {7, Phase::Outbound, true, false, "texty\\m7x.dat"},
+      {7, Phase::Return, true, false, "texty\\m7x.zpt"},     {29, Phase::Outbound, false, true, "texty\\m29x.dat"},
+      {33, Phase::Return, false, true, "texty\\m33x.zpt"},   {28, Phase::Outbound, true, true, "texty\\m28.dat"},
+      {32, Phase::Outbound, true, true, "texty\\m32.dat"},   {12, Phase::Return, false, false, "texty\\m12.zpt"},
+      {29, Phase::Outbound, true, false, "texty\\m29.dat"},
   };
   for (const Case& c : cases) {
     Rig rig;
-    rig.g.TextExt = c.ext;
+    rig.g.TripPhase = c.phase;
     rig.w.GaugeReplaced = c.gauge;
     rig.w.CablesRepaired = c.cables;
     EXPECT_EQ(RoomTextPath(rig.g, c.room), c.path);

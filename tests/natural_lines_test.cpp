@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <sstream>
 
-#include "app/game_runner.h"
+#include "app/form_runner.h"
 #include "commands_test_kit.h"
 
 namespace raketa::test {
@@ -336,7 +336,7 @@ class NaturalLines : public ::testing::Test {
   std::string Play(const Row& row) {
     Rig rig;
     InstallGameData();
-    rig.g.WorldFile.Read("mistnosti.dat", rig.w);
+    rig.g.WorldFile.Read(rig.files, "mistnosti.dat", rig.w);
     rig.StartPlay(row.room);
     OpenRoomText(rig.g, RoomTextPath(rig.g, row.room));
     TWorld& w = rig.w;

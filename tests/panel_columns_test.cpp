@@ -24,6 +24,7 @@ TEST(PanelColumns, LongNamesAreCutAtTheirColumnAndShortOnesKept) {
   SetItem(room.Fixtures[0].Items[1], kLong);
   r.display.ops.clear();
   DrawInventoryPanel(r.g);
+  LookOverRoom(r.g);
   DrawRoomContentsPanel(r.g);
 
   struct Expect {

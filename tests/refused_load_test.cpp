@@ -17,7 +17,7 @@ std::string Bytes(const TWorld& w) { return std::string(reinterpret_cast<const c
 // Everything a refusal must leave alone, printable for a failure message.
 std::string State(Rig& r) {
   std::ostringstream s;
-  s << "step " << StepName(CurrentStep(r.g)) << ", phase " << r.g.TextExt << ", save name '" << r.g.SaveFileName
+  s << "step " << StepName(CurrentStep(r.g)) << ", phase " << PhaseExtension(r.g.TripPhase) << ", save name '" << r.g.SaveFileName
     << "', quick-file cooldown " << int(r.g.QuickFileCooldown) << ", sound " << r.g.SoundOn << ", world "
     << std::hash<std::string>{}(Bytes(r.w));
   return s.str();
@@ -27,7 +27,7 @@ void OnGameOverScreen(Rig& r) {
   r.StartPlay(2);
   r.w.Health = 0;
   r.g.GameOver = true;
-  r.g.TextExt = ".zpt";
+  r.g.TripPhase = Phase::Return;
   r.g.SaveFileName = "room7.sav";
   r.Frame();  // the screen's first frame: its cues stopped, its message shown
 }
@@ -84,7 +84,7 @@ TEST(RefusedLoad, ARefusedNewGameKeepsPhaseQuickSaveNameAndKeys) {
   Rig r;
   InstallWorld(TinyWorld());
   r.StartPlay(2);
-  r.g.TextExt = ".zpt";
+  r.g.TripPhase = Phase::Return;
   r.w.Fuel = r.w.CellCharge = 100;
   r.g.SaveFileName = "room7.sav";
   WriteFile("mistnosti.dat", "not a world");
@@ -93,7 +93,7 @@ TEST(RefusedLoad, ARefusedNewGameKeepsPhaseQuickSaveNameAndKeys) {
   ASSERT_EQ(r.app.errors.size(), 1u);
   EXPECT_EQ(r.app.errors[0].rfind("Read beyond end of file (mistnosti.dat)", 0), 0u) << r.app.errors[0];
   EXPECT_EQ(CurrentStep(r.g), GameStep::Play);
-  EXPECT_EQ(r.g.TextExt, ".zpt");
+  EXPECT_EQ(r.g.TripPhase, Phase::Return);
   EXPECT_EQ(r.g.SaveFileName, "room7.sav");
   EXPECT_EQ(r.w.CurrentRoom, 2);
   // F7 works at once: no lock was left behind.
@@ -101,7 +101,7 @@ TEST(RefusedLoad, ARefusedNewGameKeepsPhaseQuickSaveNameAndKeys) {
   r.Frame();
   EXPECT_EQ(r.app.errors.size(), 1u);
   EXPECT_EQ(r.w.CurrentRoom, 7);
-  EXPECT_EQ(r.g.TextExt, ".dat");
+  EXPECT_EQ(r.g.TripPhase, Phase::Outbound);
 }
 
 }  // namespace

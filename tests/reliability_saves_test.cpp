@@ -22,7 +22,7 @@
 
 #include "fuzz/load_and_play.h"
 #include "support/tiny_world.h"
-#include "world/host_errors.h"
+#include "services/host_errors.h"
 
 namespace raketa::test {
 namespace {

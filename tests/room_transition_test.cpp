@@ -132,7 +132,7 @@ TEST(NewGame, LandingFramesPrepareAndTheLastOneStarts) {
   InstallWorld(TinyWorld());
   rig.StartPlay(5);
   rig.w.Health = 3;
-  rig.g.TextExt = ".zpt";
+  rig.g.TripPhase = Phase::Return;
   rig.g.SaveFileName = "x.sav";
   rig.g.SoundOn = false;
   rig.g.GameOver = true;
@@ -142,7 +142,7 @@ TEST(NewGame, LandingFramesPrepareAndTheLastOneStarts) {
   EXPECT_TRUE(rig.g.LandingScreen);
   for (int i = 0; i < 99; ++i) {
     rig.Frame();
-    EXPECT_EQ(rig.g.TextExt, ".dat");
+    EXPECT_EQ(rig.g.TripPhase, Phase::Outbound);
     EXPECT_TRUE(rig.g.SaveFileName.empty());
     EXPECT_EQ(rig.w.Health, 3);  // the world is not touched before the end
     EXPECT_EQ(rig.edit.Top(), 1500);

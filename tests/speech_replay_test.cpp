@@ -4,7 +4,7 @@
 
 #include <sstream>
 
-#include "app/game_runner.h"
+#include "app/form_runner.h"
 #include "presentation/replay/replay_runner.h"
 #include "support/scratch_dir.h"
 #include "support/tiny_world.h"

@@ -93,5 +93,31 @@ TEST_F(StartUpFoldersTest, SavesGoToTheUsersDataFolder) {
   }
 }
 
+// The speech setting's file: in $XDG_CONFIG_HOME/raketa or
+// ~/.config/raketa, a portable run included, and nowhere without a home.
+TEST_F(StartUpFoldersTest, SettingsLieInTheConfigFolder) {
+  struct Case {
+    const char* name;
+    const char* working;
+    std::string xdgConfig, home;
+    std::string settings;
+  };
+  const Case cases[] = {
+      {"XDG folder given", "empty", At("config"), At("home"), At("config/raketa/settings")},
+      {"default under the home folder", "empty", "", At("home"), At("home/.config/raketa/settings")},
+      {"a relative XDG folder is not valid", "empty", "relative/config", At("home"),
+       At("home/.config/raketa/settings")},
+      {"a portable run keeps them too", "work", "", At("home"), At("home/.config/raketa/settings")},
+      {"no home at all: not kept", "empty", "", "", ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Surroundings s = Around(c.working, "tree/bin");
+    s.xdgConfigHome = c.xdgConfig;
+    s.home = c.home;
+    EXPECT_EQ(SettingsFile(ChooseFolders(s)), c.settings);
+  }
+}
+
 }  // namespace
 }  // namespace raketa::test

@@ -16,7 +16,7 @@
 #include <sstream>
 
 #include "app/comfort_keys.h"
-#include "app/game_runner.h"
+#include "app/form_runner.h"
 #include "presentation/replay/replay_runner.h"
 #include "support/rig.h"
 #include "support/walkthrough_lines.h"

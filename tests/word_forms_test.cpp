@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "services/game_folders.h"
+#include "services/host_files.h"
 #include "support/scratch_dir.h"
 #include "support/tiny_world.h"
 
@@ -25,7 +25,7 @@ std::string Things(const WordTable& table) {
 }
 
 TEST(WordTable, FollowsTheFileOfTheDataFolderInUse) {
-  SetGameFolders({});
+  HostFiles files({});
   const TWorld world = test::BareWorld();
   test::ScratchDir first;
   struct Step {
@@ -44,25 +44,25 @@ TEST(WordTable, FollowsTheFileOfTheDataFolderInUse) {
   };
   for (const Step& step : steps) {
     step.change();
-    EXPECT_EQ(Things(LoadWordTable(world)), step.things) << step.what;
+    EXPECT_EQ(Things(LoadWordTable(files, world)), step.things) << step.what;
   }
   {
     // Another folder, the same relative name, a file of the same size.
     test::ScratchDir second;
     WriteTable("thing\tkabel\tkabel\tkably\n");
-    EXPECT_EQ(Things(LoadWordTable(world)), "kabel(kabel) ");
+    EXPECT_EQ(Things(LoadWordTable(files, world)), "kabel(kabel) ");
   }
-  EXPECT_EQ(Things(LoadWordTable(world)), "karta(kartu) ") << "the first folder again";
+  EXPECT_EQ(Things(LoadWordTable(files, world)), "karta(kartu) ") << "the first folder again";
 }
 
 // The world's own names join the file's, each once.
 TEST(WordTable, TheWorldsNamesJoinTheKeptFile) {
-  SetGameFolders({});
+  HostFiles files({});
   test::ScratchDir dir;
   WriteTable("thing\tklic\tklíč\n");
   const TWorld world = test::TinyWorld();
   for (int round = 0; round < 2; ++round) {
-    const WordTable table = LoadWordTable(world);
+    const WordTable table = LoadWordTable(files, world);
     ASSERT_NE(table.Thing("klic"), nullptr) << round;
     EXPECT_EQ(table.Thing("klic")->accusative, "klíč") << "from the file, round " << round;
     ASSERT_NE(table.Thing("karta"), nullptr) << round;

@@ -11,6 +11,9 @@
 #                 catalogue, boxes); they implement the services
 # Each folder below names the folders its files may include from. A file
 # that includes from anywhere else fails the check, naming file and include.
+# The build files are held to the same: a presentation library links only
+# raketa_services of the game's libraries, never world, commands, app or all
+# of them (raketa_core), and the SDL-free ones link no SDL either.
 
 cmake_minimum_required(VERSION 3.25)
 
@@ -90,7 +93,42 @@ foreach(entry IN LISTS RAKETA_LAYERS)
   endforeach()
 endforeach()
 
-if(failures GREATER 0)
-  message(FATAL_ERROR "layer check: ${failures} include(s) against the layers")
+# The presentation's libraries, and those of them that stay free of SDL.
+set(RAKETA_PRESENTATION_LIBRARIES raketa_catalogue raketa_render raketa_replay raketa_boxes
+  raketa_web_rules raketa_live)
+set(RAKETA_NO_SDL_LIBRARIES raketa_catalogue raketa_render raketa_replay raketa_boxes)
+set(RAKETA_GAME_LIBRARIES "raketa_core|raketa_app|raketa_commands|raketa_world")
+
+set(link_failures 0)
+file(GLOB build_files "${SOURCE_DIR}/CMakeLists.txt" "${SOURCE_DIR}/cmake/*.cmake")
+foreach(build_file IN LISTS build_files)
+  file(READ "${build_file}" text)
+  string(REPLACE ";" " " text "${text}")
+  string(REGEX MATCHALL "target_link_libraries\\([^)]*\\)" calls "${text}")
+  file(RELATIVE_PATH shown "${SOURCE_DIR}" "${build_file}")
+  foreach(call IN LISTS calls)
+    string(REGEX REPLACE "[ \t\r\n]+" " " call "${call}")
+    if(NOT call MATCHES "^target_link_libraries\\( *([A-Za-z0-9_]+)(.*)\\)$")
+      continue()
+    endif()
+    set(library "${CMAKE_MATCH_1}")
+    set(links " ${CMAKE_MATCH_2} ")
+    if(NOT library IN_LIST RAKETA_PRESENTATION_LIBRARIES)
+      continue()
+    endif()
+    if(links MATCHES " (${RAKETA_GAME_LIBRARIES}) ")
+      message(NOTICE "${shown}: ${library} links ${CMAKE_MATCH_1}, "
+        "but a presentation library links only raketa_services of the game")
+      math(EXPR link_failures "${link_failures} + 1")
+    endif()
+    if(library IN_LIST RAKETA_NO_SDL_LIBRARIES AND links MATCHES "[ :](SDL[A-Za-z0-9_]*) ")
+      message(NOTICE "${shown}: ${library} links ${CMAKE_MATCH_1}, but it stays free of SDL")
+      math(EXPR link_failures "${link_failures} + 1")
+    endif()
+  endforeach()
+endforeach()
+
+if(failures GREATER 0 OR link_failures GREATER 0)
+  message(FATAL_ERROR "layer check: ${failures} include(s) and ${link_failures} link(s) against the layers")
 endif()
-message(STATUS "layer check: every include points down the layers")
+message(STATUS "layer check: every include and every link points down the layers")

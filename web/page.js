@@ -55,7 +55,7 @@
       const path = folder + "/" + name;
       const mode = Module.FS.stat(path).mode;
       if (Module.FS.isDir(mode)) found.push(...savedGames(path));
-      else if (/\.sav$/i.test(name)) found.push(path);
+      else if (name.toLowerCase().endsWith(Module.raketaSaveSuffix)) found.push(path);  // set by the game
     }
     return found;
   }
@@ -72,7 +72,7 @@
   }
 
   document.getElementById("stahnout").addEventListener("click", function () {
-    if (!Module.FS) return;
+    if (!Module.FS || !Module.raketaSaveSuffix) return;
     const ul = document.getElementById("seznam");
     ul.textContent = "";
     const games = savedGames(SAVES);

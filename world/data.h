@@ -25,7 +25,7 @@ void WriteWorld(Game& g, const std::string& path);
 void CloseWorldFile(Game& g);
 
 // --- narration ---
-// "texty\m" + N + TextExt, with the "x" variants after repairs.
+// "texty\m" + N + the phase's extension, with the "x" variants after repairs.
 std::string RoomTextPath(const Game& g, int room);
 void OpenRoomText(Game& g, const std::string& path);
 // Closes the room text if one is open (a text that failed to open leaves
@@ -33,7 +33,7 @@ void OpenRoomText(Game& g, const std::string& path);
 void CloseRoomText(Game& g);
 // The room texts' folder when it is missing or cannot be read; empty when
 // it is there.
-std::string MissingTextsFolder();
+std::string MissingTextsFolder(Game& g);
 void TypeNextCharacter(Game& g);
 void ShowWholeText(Game& g);
 // The rest of the text being typed, drawn silently in one go, ending the
@@ -53,7 +53,14 @@ void DrawNarrationCharacter(Game& g, Canvas& canvas, unsigned char c);
 
 // --- panels ---
 void DrawInventoryPanel(Game& g);
+// What the current room holds, as the player knows it: every fixture, the
+// items of the open ones, the items on the floor (said too).
 void DrawRoomContentsPanel(Game& g);
+
+// --- looking the room over ---
+// The room counts as searched from now on, and every fixture whose key the
+// player carries opens.  Whatever shows the room's contents does this first.
+void LookOverRoom(Game& g);
 
 // --- item transfer ---
 bool DropItem(Game& g, int k);

@@ -1,53 +1,19 @@
-// The game's files: the world record file (mistnosti.dat and save games) and
-// the room text file read by the narration.  Every failure raises IoError with
-// the runtime's code and message; the frame reports it and carries on.
+// The game's two file variables: the world record file (mistnosti.dat and
+// save games) and the room text file read by the narration.  They reach the
+// machine through the backend's GameFiles; every failure raises IoError
+// (services/file_errors.h).
 #pragma once
 
 #include <cstdint>
-#include <stdexcept>
 #include <string>
 #include <vector>
+
+#include "services/file_errors.h"
+#include "services/game_files.h"
 
 namespace raketa {
 
 struct TWorld;
-
-namespace io {
-constexpr int FileNotFound = 2;
-constexpr int InvalidFilename = 3;
-constexpr int TooManyOpenFiles = 4;
-constexpr int AccessDenied = 5;
-constexpr int ReadBeyondEnd = 100;
-constexpr int DiskFull = 101;
-constexpr int FileNotOpen = 103;
-constexpr int FileNotOpenForInput = 104;
-constexpr int InvalidRecord = 200;  // a record that breaks the world's invariants
-constexpr int NotAFile = 201;       // a pipe, a socket or a block device where a file should be
-}  // namespace io
-
-// The runtime's standard text for an I/O error code.
-std::string IoMessage(int code);
-
-class IoError : public std::runtime_error {
- public:
-  IoError(int code, std::string path, std::string detail = {});
-  int code() const { return code_; }
-  const std::string& path() const { return path_; }
-  // What the error box shows, without the full stop it appends.
-  std::string Report() const;
-
- private:
-  int code_;
-  std::string path_;
-  std::string detail_;
-};
-
-// The game's paths are code page 1250 and use a backslash ("texty\m1.dat");
-// the host gets UTF-8 and its own separator.  A relative path lies inside
-// `folder` (a host path; empty for the working directory).
-std::string HostPath(const std::string& gamePath, const std::string& folder = {});
-// A host path as the player reads it in a message: code page 1250, '/'.
-std::string ShownPath(const std::string& hostPath);
 
 // WorldFile: the record file of 56512-byte records.
 class RecordFile {
@@ -61,12 +27,13 @@ class RecordFile {
   // `path` is a UTF-8 name, not a game path (see SaveHostPath); a relative
   // one lies inside `folder`.  Only a regular file or a character device is
   // read, and nothing waits for a writer at the other end.
-  void Read(const std::string& path, TWorld& world, int startRoom = 0, const std::string& folder = {});
+  void Read(GameFiles& files, const std::string& path, TWorld& world, int startRoom = 0,
+            const std::string& folder = {});
   // Writes `world` as the file's only record, safely: a temporary file beside
   // the target is written, flushed and renamed over it, so a failed save
   // never destroys the previous one.  A character device is written in
   // place; a pipe, a socket or a block device is refused.
-  void Write(const std::string& path, const TWorld& world, const std::string& folder = {});
+  void Write(GameFiles& files, const std::string& path, const TWorld& world, const std::string& folder = {});
   // Closing a file that is not open raises code 103.
   void Close();
 
@@ -81,7 +48,7 @@ class TextFile {
  public:
   // Binds and opens for reading from the start (reading only); a relative
   // `path` lies inside `folder` (see HostPath).
-  void Open(const std::string& path, const std::string& folder = {});
+  void Open(GameFiles& files, const std::string& path, const std::string& folder = {});
   // Opens the bound file again from its start.
   void Reset();
   void Close();
@@ -102,6 +69,7 @@ class TextFile {
   void RequireOpen() const;
 
   bool open_ = false;
+  GameFiles* files_ = nullptr;
   std::string path_;
   std::string folder_;
   std::string shown_;  // where it is, for messages

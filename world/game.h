@@ -12,6 +12,7 @@
 #include "services/services.h"
 #include "world/command_history.h"
 #include "world/files.h"
+#include "world/phase.h"
 #include "world/speaking.h"
 #include "world/world_copies.h"
 #include "world/world_record.h"
@@ -23,9 +24,9 @@ namespace raketa {
 enum class HealthLoss { None, Fumes, Vacuum, Hunger };
 
 struct Game {
-  explicit Game(Services& services) : io(services) {}
+  explicit Game(Services& machine) : services(machine) {}
 
-  Services& io;
+  Services& services;
 
   TWorld World{};
   RecordFile WorldFile;
@@ -49,7 +50,7 @@ struct Game {
   bool ClearInputOnKey = false;
   bool BackgroundPending = false;
 
-  std::string TextExt;       // ".dat" outbound, ".zpt" on the way back
+  Phase TripPhase = Phase::None;
   std::string SaveFileName;  // file of the quick save and quick load
 
   std::int32_t TextCursorX = 0;
@@ -65,7 +66,7 @@ struct Game {
   // frame so that a refused new game can give it back.
   struct BeforeLanding {
     bool kept = false;
-    std::string TextExt;
+    Phase TripPhase = Phase::None;
     std::string SaveFileName;
     std::uint8_t QuickFileCooldown = 0;
     std::uint8_t InputCooldown = 0;
@@ -121,19 +122,19 @@ struct Game {
   SpeechMemory Spoken;
 
   // --- shortcuts the procedures use everywhere ---
-  CommandLine& CommandInput() { return io.edit; }
-  const std::string& Line() const { return io.edit.GetText(); }
+  CommandLine& CommandInput() { return services.edit; }
+  const std::string& Line() const { return services.edit.GetText(); }
   // Every answer is also said, when speech is on.
   void Answer(const std::string& cp1250) {
-    const std::string asked = io.edit.GetText();
-    io.edit.SetText(cp1250);
+    const std::string asked = services.edit.GetText();
+    services.edit.SetText(cp1250);
     if (!cp1250.empty()) SayAnswer(*this, cp1250, asked);
   }
   // Plays a cue only while sound is on.
   void Cue(raketa::Cue c) {
-    if (SoundOn) io.sound.Play(c);
+    if (SoundOn) services.sound.Play(c);
   }
-  bool ReturnPhase() const { return TextExt == ".zpt"; }
+  bool ReturnPhase() const { return TripPhase == Phase::Return; }
 };
 
 }  // namespace raketa

@@ -29,7 +29,7 @@ bool DropItem(Game& g, int k) {
   // Putting the suit down takes it off, worn or not.
   if (carried.Name == W(items::kSuit)) {
     g.World.SuitWorn = 0;
-    if (g.SoundOn) g.io.sound.Stop(Cue::dychani);
+    if (g.SoundOn) g.services.sound.Stop(Cue::dychani);
   }
   carried.Clear();
   return true;

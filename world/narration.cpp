@@ -1,11 +1,9 @@
 // The room text typed onto the screen like a typewriter, or drawn at once.
 #include "world/data.h"
 
-#include <dirent.h>
-
 #include "world/game_roles.h"
-#include "services/game_folders.h"
 #include "services/screen_layout.h"
+#include "world/room_text_name.h"
 
 namespace raketa {
 
@@ -45,19 +43,16 @@ bool TypewriterStep(Game& g, unsigned char& c) {
 }
 
 std::string RoomTextPath(const Game& g, int room) {
-  std::string path = "texty\\m" + std::to_string(room);
   const TWorld& w = g.World;
-  if ((w.GaugeReplaced && room == kLeakRoom) || (w.CablesRepaired && (room == kShaftRoom || room == kCableRoom)))
-    path += "x";
-  return path + g.TextExt;
+  const bool repaired =
+      (w.GaugeReplaced && room == kLeakRoom) || (w.CablesRepaired && (room == kShaftRoom || room == kCableRoom));
+  return RoomTextName(room, repaired ? "x" : "", PhaseExtension(g.TripPhase));
 }
 
-std::string MissingTextsFolder() {
-  const std::string folder = HostPath("texty", CurrentGameFolders().data);
-  DIR* dir = ::opendir(folder.c_str());
-  if (dir == nullptr) return folder;
-  ::closedir(dir);
-  return {};
+std::string MissingTextsFolder(Game& g) {
+  GameFiles& files = g.services.files;
+  const std::string folder = HostPath(kRoomTextFolder, files.Folders().data);
+  return files.IsReadableFolder(folder) ? std::string() : folder;
 }
 
 void OpenRoomText(Game& g, const std::string& path) {
@@ -67,7 +62,7 @@ void OpenRoomText(Game& g, const std::string& path) {
     RoomTextOpened(g);
     return;
   }
-  g.RoomTextFile.Open(path, CurrentGameFolders().data);
+  g.RoomTextFile.Open(g.services.files, path, g.services.files.Folders().data);
   RoomTextOpened(g);
 }
 
@@ -109,7 +104,7 @@ void TypeStep(Game& g, bool click) {
   }
   // The listener hears the whole text while the typewriter starts on it.
   SayRoomText(g);
-  Display& d = g.io.display;
+  Display& d = g.services.display;
   Canvas& canvas = d.GetCanvas();
   PrepareNarrationCanvas(canvas);
   unsigned char c = 0;
@@ -140,7 +135,7 @@ void ShowWholeText(Game& g) {
   g.TextCursorX = screen::kNarrationX;
   g.TextCursorY = screen::kNarrationY;
   RedrawBackground(g);
-  Display& d = g.io.display;
+  Display& d = g.services.display;
   while (haveText && !text.Eof()) {
     Canvas& canvas = d.GetCanvas();
     PrepareNarrationCanvas(canvas);
@@ -157,15 +152,18 @@ void ShowWholeText(Game& g) {
   DrawInventoryPanel(g);
   const bool outer = g.Spoken.panelRedrawn;
   g.Spoken.panelRedrawn = outer || redrawn;
-  if (g.World.Current().Searched) DrawRoomContentsPanel(g);
+  if (g.World.Current().Searched) {
+    LookOverRoom(g);
+    DrawRoomContentsPanel(g);
+  }
   g.Spoken.panelRedrawn = outer;
 }
 
 void RedrawBackground(Game& g) {
   g.TextCursorX = screen::kNarrationX;
   g.TextCursorY = screen::kNarrationY;
-  g.io.display.DrawPicture(Picture::pozadi, 0, 0);
-  g.io.display.Present();
+  g.services.display.DrawPicture(Picture::pozadi, 0, 0);
+  g.services.display.Present();
 }
 
 }  // namespace raketa

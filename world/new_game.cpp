@@ -3,6 +3,7 @@
 #include "world/data.h"
 #include "world/game_roles.h"
 #include "services/screen_layout.h"
+#include "world/room_text_name.h"
 
 namespace raketa {
 
@@ -24,7 +25,7 @@ void ArriveInFirstRoom(Game& g) {
 // phase, its quick-save name and its keys, in its room as after a load.
 void KeepPlaying(Game& g) {
   const Game::BeforeLanding& k = g.Landing;
-  g.TextExt = k.TextExt;
+  g.TripPhase = k.TripPhase;
   g.SaveFileName = k.SaveFileName;
   g.QuickFileCooldown = k.QuickFileCooldown;
   g.InputCooldown = k.InputCooldown;
@@ -43,9 +44,9 @@ void KeepPlaying(Game& g) {
 
 void NewGame(Game& g) {
   if (!g.Landing.kept) {
-    g.Landing = {true, g.TextExt, g.SaveFileName, g.QuickFileCooldown, g.InputCooldown, g.GameOver};
+    g.Landing = {true, g.TripPhase, g.SaveFileName, g.QuickFileCooldown, g.InputCooldown, g.GameOver};
   }
-  g.TextExt = ".dat";
+  g.TripPhase = Phase::Outbound;
   g.SaveFileName.clear();
   g.QuickFileCooldown = 100;
   g.InputCooldown = 10;
@@ -67,13 +68,13 @@ void NewGame(Game& g) {
   g.Paused = false;
   g.InputCooldown = 0;
   g.GameOver = false;
-  g.io.sound.Stop(Cue::mrtvy);
+  g.services.sound.Stop(Cue::mrtvy);
   g.Cue(Cue::pozadi);
   CloseWorldFile(g);
   g.World.CurrentRoom = kStartRoom;
   CloseRoomText(g);
   try {
-    OpenRoomText(g, "texty\\m" + std::to_string(kStartRoom) + g.TextExt);
+    OpenRoomText(g, RoomTextName(kStartRoom, "", PhaseExtension(g.TripPhase)));
   } catch (const IoError&) {
     // Without room 1's text the game still starts; the error is reported.
     ArriveInFirstRoom(g);

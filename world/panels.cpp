@@ -1,6 +1,5 @@
 // The inventory panel near the bottom and the room contents panel in the
-// middle of the screen.  Drawing the contents panel is also what makes a room
-// searched and opens every fixture whose key the player carries.
+// middle of the screen: pictures of the world, which they leave as it is.
 #include "world/data.h"
 #include "services/screen_layout.h"
 
@@ -10,7 +9,7 @@ namespace {
 constexpr int kPanelFontSize = 12;
 
 Canvas& PanelCanvas(Game& g) {
-  Canvas& canvas = g.io.display.GetCanvas();
+  Canvas& canvas = g.services.display.GetCanvas();
   canvas.SetBrushStyle(BrushStyle::Clear);
   canvas.SetFontSize(kPanelFontSize);
   return canvas;
@@ -35,7 +34,7 @@ void DrawInventoryPanel(Game& g) {
   for (int k = 1; k <= kInventorySlots; ++k) {
     canvas.TextOut(10 + (k - 1) * 130, 660, FitColumn(canvas, std::to_string(k) + ") " + g.World.Slot(k).Name.str() + " "));
   }
-  g.io.display.ReleaseCanvas();
+  g.services.display.ReleaseCanvas();
 }
 
 void DrawRoomContentsPanel(Game& g) {
@@ -43,17 +42,11 @@ void DrawRoomContentsPanel(Game& g) {
   g.Cue(Cue::ok);
   canvas.SetFontColour(colour::Green);
   canvas.TextOut(10, screen::kRoomPanelTop, W("V místnosti se nachází:"));
-  TRoom& room = g.World.Current();
-  room.Searched = 1;
+  const TRoom& room = g.World.Current();
   for (int f = 0; f < kFixtures; ++f) {
-    TFixture& fx = room.Fixtures[f];
+    const TFixture& fx = room.Fixtures[f];
     int y = 380 + f * 30;
     canvas.SetFontColour(colour::Red);
-    // An empty key name equals an empty slot: such a fixture opens as soon
-    // as the player has a free hand.
-    for (int k = 1; k <= kInventorySlots; ++k) {
-      if (SameName(fx.KeyName, g.World.Slot(k).Name)) fx.Opened = 1;
-    }
     canvas.TextOut(10, y, FitColumn(canvas, fx.Name.str()));
     if (fx.Opened != 0) {
       canvas.SetFontColour(colour::NearWhite);
@@ -66,7 +59,7 @@ void DrawRoomContentsPanel(Game& g) {
   for (int i = 0; i < kRoomItemSlots; ++i) {
     canvas.TextOut(10 + (i % 5) * 130, i < 5 ? 500 : 520, FitColumn(canvas, room.Items[i].Name.str()));
   }
-  g.io.display.ReleaseCanvas();
+  g.services.display.ReleaseCanvas();
   SayRoomContents(g);
 }
 

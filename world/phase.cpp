@@ -1,6 +1,7 @@
 // The phase is run-time state, never saved; the world shows it all the same.
 #include "world/data.h"
 #include "world/game_roles.h"
+#include "world/phase.h"
 
 namespace raketa {
 
@@ -10,6 +11,18 @@ bool WorldInReturnPhase(const TWorld& w) {
   return w.CellCharge == 100.0f && w.Fuel == 100.0f && w.CurrentRoom != kCableRoom;
 }
 
-void PhaseFromWorld(Game& g) { g.TextExt = WorldInReturnPhase(g.World) ? ".zpt" : ".dat"; }
+const std::string& PhaseExtension(Phase phase) {
+  static const std::string none;
+  static const std::string outbound = ".dat";
+  static const std::string back = ".zpt";
+  switch (phase) {
+    case Phase::None: return none;
+    case Phase::Outbound: return outbound;
+    case Phase::Return: return back;
+  }
+  return none;
+}
+
+void PhaseFromWorld(Game& g) { g.TripPhase = WorldInReturnPhase(g.World) ? Phase::Return : Phase::Outbound; }
 
 }  // namespace raketa

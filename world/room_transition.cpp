@@ -9,7 +9,7 @@ namespace raketa {
 
 void StopStateCues(Game& g) {
   for (Cue c : {Cue::pozadi, Cue::dychani, Cue::venku, Cue::unik_paliva, Cue::sirena, Cue::rychle}) {
-    g.io.sound.Stop(c);
+    g.services.sound.Stop(c);
   }
 }
 

@@ -30,17 +30,17 @@ bool Remembered(const std::vector<std::string>& said, const std::string& text) {
   return std::find(said.begin(), said.end(), text) != said.end();
 }
 
-bool Speaks(const Game& g) { return g.SpeechOn && g.io.speech != nullptr; }
+bool Speaks(const Game& g) { return g.SpeechOn && g.services.speech != nullptr; }
 
 // Whether anybody takes the sentences: the voice, or a listener that shows
 // them as text with speech off too (the page's record and live region).
-bool Heard(const Game& g) { return g.io.speech != nullptr && (g.SpeechOn || g.io.speech->ShowsText()); }
+bool Heard(const Game& g) { return g.services.speech != nullptr && (g.SpeechOn || g.services.speech->ShowsText()); }
 
 // The intro went to speech and is still being said: the first room waits
 // for it, and so does the landing's request to wait.
 bool IntroStillSpeaking(Game& g) {
   SpeechMemory& m = g.Spoken;
-  if (m.introSpeaking && !(Speaks(g) && g.io.speech->Speaking())) m.introSpeaking = false;
+  if (m.introSpeaking && !(Speaks(g) && g.services.speech->Speaking())) m.introSpeaking = false;
   return m.introSpeaking;
 }
 
@@ -100,7 +100,7 @@ constexpr const char* kFirstRoomHint = "F9 řekne stav, pomoc řekne příkazy."
 // first room, held back by the intro, may now be said.
 void PlayerYields(Game& g) {
   SpeechMemory& m = g.Spoken;
-  if (Speaks(g)) g.io.speech->Yield();
+  if (Speaks(g)) g.services.speech->Yield();
   m.introSpeaking = false;
   if (!m.held.empty()) {
     m.waiting.insert(m.waiting.begin(), m.held.begin(), m.held.end());
@@ -115,7 +115,7 @@ void Arrive(Game& g) {
   m.nameSaid.clear();
   if (!Heard(g)) return;
   // The last room's text ends, whether or not this one can be read.
-  if (Speaks(g) && !IntroStillSpeaking(g)) g.io.speech->Yield();
+  if (Speaks(g) && !IntroStillSpeaking(g)) g.services.speech->Yield();
   if (!g.RoomTextFile.IsOpen()) return;
   const std::string name = RoomName(SpokenParagraph(g.RoomTextFile.Whole()));
   if (name.empty()) return;
@@ -164,7 +164,7 @@ void SayAnswer(Game& g, const std::string& cp1250, const std::string& asked) {
 void SayAsked(Game& g, const std::string& cp1250) { Hand(g, cp1250, Way::Asked); }
 
 void SayAtOnce(Game& g, const std::string& cp1250) {
-  if (Speaks(g)) g.io.speech->Yield();
+  if (Speaks(g)) g.services.speech->Yield();
   Hand(g, cp1250, Way::First);
 }
 
@@ -182,7 +182,7 @@ void SpeechFrame(Game& g) {
   m.lastFrame.swap(m.thisFrame);
   m.thisFrame.clear();
   m.panelRedrawn = false;  // left set by a redraw an error broke off
-  const unsigned long presses = g.io.keys.Presses();
+  const unsigned long presses = g.services.keys.Presses();
   if (presses != m.keysSeen) {
     m.keysSeen = presses;
     m.keyPressed = true;
@@ -226,7 +226,7 @@ void EndSpeechFrame(Game& g) {
   // Death, the fall and the departure end the room text and go first.
   const bool ended = g.GameOver || g.DepartureScreen;
   if (ended && !m.endSaid) {
-    if (Speaks(g)) g.io.speech->Yield();
+    if (Speaks(g)) g.services.speech->Yield();
     for (SpeechMemory::Waiting& w : m.waiting) {
       if (!w.now) w.place = Place::First, w.yields = false;
     }
@@ -250,26 +250,16 @@ void HandOverSpeech(Game& g) {
   std::stable_partition(waiting.begin(), waiting.end(),
                         [](const SpeechMemory::Waiting& w) { return w.now || w.place == Place::First; });
   m.answerLast = false;
-  if (g.io.speech == nullptr) return;
+  if (g.services.speech == nullptr) return;
   for (const SpeechMemory::Waiting& w : waiting) {
-    if (g.io.speech->ShowsText()) g.io.speech->Shown(w.text);
+    if (g.services.speech->ShowsText()) g.services.speech->Shown(w.text);
     // Asked while speech was off: for the page's text only.
     if (!w.voiced) continue;
     if (w.now) {
-      g.io.speech->Interrupt(w.text);
+      g.services.speech->Interrupt(w.text);
     } else {
-      g.io.speech->Say(w.text, w.place, w.yields);
+      g.services.speech->Say(w.text, w.place, w.yields);
     }
-  }
-}
-
-void SpeechKeys(Game& g) {
-  // Once per press: a held key must not switch back and forth.
-  if (g.io.keys.KeyPressed(vk::F8)) SwitchSpeech(g);
-  if (g.io.keys.KeyPressed(vk::F9)) SayState(g);
-  if (g.io.keys.KeyPressed(vk::F12)) {
-    const std::string& line = g.Line();
-    SayAsked(g, line.empty() ? W("Řádek je prázdný.") : W("Řádek: ") + line);
   }
 }
 
@@ -395,7 +385,7 @@ void SwitchSpeech(Game& g) {
     g.SpeechOn = true;
     SayAsked(g, W("Řeč zapnuta."));
   }
-  if (g.io.speech != nullptr) g.io.speech->Switched(g.SpeechOn);
+  if (g.services.speech != nullptr) g.services.speech->Switched(g.SpeechOn);
 }
 
 }  // namespace raketa

@@ -81,9 +81,6 @@ void EndSpeechFrame(Game& g);
 // Hands over what was asked for since the last hand-over (the end of a
 // frame does it; so does anything that speaks between frames).
 void HandOverSpeech(Game& g);
-// F8 switches speech, F9 says the state, F12 reads the command line, on
-// every screen.
-void SpeechKeys(Game& g);
 // A character typed into the command line: speech yields at the next frame.
 void PlayerTyped(Game& g);
 // A room's text was opened (an arrival, a load, a new game, the intro).

@@ -1,5 +1,4 @@
 #include "world/data.h"
-#include "services/game_folders.h"
 #include "world/game_roles.h"
 
 namespace raketa {
@@ -7,18 +6,21 @@ namespace raketa {
 // Saved games lie in the player's save folder, the new game's world in the
 // game's data folder.
 void ReadWorld(Game& g, const std::string& path) {
-  g.WorldFile.Read(path, g.World, 0, CurrentGameFolders().saves);
+  GameFiles& files = g.services.files;
+  g.WorldFile.Read(files, path, g.World, 0, files.Folders().saves);
   WorldReplaced(g, path);
 }
 
 void ReadNewWorld(Game& g, const std::string& path) {
-  g.WorldFile.Read(path, g.World, kStartRoom, CurrentGameFolders().data);
+  GameFiles& files = g.services.files;
+  g.WorldFile.Read(files, path, g.World, kStartRoom, files.Folders().data);
   WorldReplaced(g, {});
 }
 
 void WriteWorld(Game& g, const std::string& path) {
-  MakeSaveFolder();
-  g.WorldFile.Write(path, g.World, CurrentGameFolders().saves);
+  GameFiles& files = g.services.files;
+  files.MakeSaveFolder();
+  g.WorldFile.Write(files, path, g.World, files.Folders().saves);
 }
 
 void CloseWorldFile(Game& g) { g.WorldFile.Close(); }

@@ -3,6 +3,7 @@
 #include <cctype>
 #include <filesystem>
 
+#include "services/save_names.h"
 #include "services/spoken_words.h"
 
 namespace raketa {
@@ -22,13 +23,7 @@ std::string Entry(const DialogEntry& e) {
   if (e.name == "..") return "o složku výš";
   if (e.directory) return e.name + ", složka";
   // The extension every saved game has tells the listener nothing.
-  const std::string ext = FileDialogModel::kExtension;
-  if (e.name.size() > ext.size()) {
-    std::string tail = e.name.substr(e.name.size() - ext.size());
-    for (char& c : tail) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    if (tail == ext) return e.name.substr(0, e.name.size() - ext.size());
-  }
-  return e.name;
+  return WithoutSaveSuffix(e.name);
 }
 
 std::string NameSaid(const std::string& name) {

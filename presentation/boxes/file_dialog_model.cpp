@@ -23,7 +23,8 @@ std::string Lower(std::string s) {
   return s;
 }
 
-bool IsSaveGame(const fs::path& p) { return Lower(p.extension().string()) == FileDialogModel::kExtension; }
+// "x.sav" in any letter case; ".sav" alone is a hidden file, no saved game.
+bool IsSaveGame(const fs::path& p) { return p.has_extension() && HasSaveSuffix(p.filename().string()); }
 
 std::string Modified(const fs::path& p) {
   struct stat st {};

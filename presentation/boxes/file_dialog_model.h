@@ -23,7 +23,6 @@ class FileDialogModel {
   // What a key did.
   enum class Outcome { Stay, Chosen, Cancelled };
 
-  static constexpr const char* kExtension = ".sav";
   static constexpr const char* kInitialName = "noname";
 
   // Lists `directory` ("" for `base`).  Paths chosen inside `base` (the

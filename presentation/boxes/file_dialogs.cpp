@@ -5,7 +5,6 @@
 #include "presentation/boxes/remembered_folder.h"
 #include "presentation/boxes/typed_text.h"
 #include "services/cp1250.h"
-#include "services/game_folders.h"
 
 namespace raketa {
 
@@ -43,8 +42,8 @@ void BoxFileDialogs::SpeakThrough(Speech& speech, std::function<bool()> on) {
 bool BoxFileDialogs::Execute(FileDialogModel::Kind kind, std::string& path) {
   // The first dialog of a run opens where the last run's ended, or in the
   // save folder; names inside the save folder come back relative to it.
-  const GameFolders& folders = CurrentGameFolders();
-  MakeSaveFolder();
+  const GameFolders& folders = files_.Folders();
+  files_.MakeSaveFolder();
   if (directory_.empty()) directory_ = RecallFolder(folders.state);
   FileDialogModel model(kind, directory_, folders.saves, inside_);
   bool chosen = false;

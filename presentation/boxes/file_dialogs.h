@@ -16,7 +16,9 @@ namespace raketa {
 
 class BoxFileDialogs : public FileDialogs {
  public:
-  BoxFileDialogs(BoxHost& host, Application& app) : host_(host), app_(app) {}
+  // The dialogs open in `files`' save folder and remember their last folder
+  // in its state folder.
+  BoxFileDialogs(BoxHost& host, Application& app, GameFiles& files) : host_(host), app_(app), files_(files) {}
 
   // Paths come back in UTF-8, as the file system names them, relative to
   // the save folder when the file lies inside it.
@@ -41,6 +43,7 @@ class BoxFileDialogs : public FileDialogs {
 
   BoxHost& host_;
   Application& app_;
+  GameFiles& files_;
   std::string directory_;  // where the last dialog ended, as a desktop dialog remembers
   std::string inside_;
 };

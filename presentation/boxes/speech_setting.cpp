@@ -1,6 +1,5 @@
 #include "presentation/boxes/speech_setting.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -20,23 +19,7 @@ std::vector<std::string> Lines(const std::string& path) {
 }
 }  // namespace
 
-std::string SettingsPath() {
-  // A relative XDG_CONFIG_HOME is to be ignored, as the base directory
-  // rules say.
-  const char* config = std::getenv("XDG_CONFIG_HOME");
-  std::string base;
-  if (config != nullptr && config[0] == '/') {
-    base = config;
-  } else if (const char* home = std::getenv("HOME"); home != nullptr && home[0] != '\0') {
-    base = std::string(home) + "/.config";
-  } else {
-    return "";
-  }
-  return base + "/raketa/settings";
-}
-
-std::optional<bool> ReadSpeechSetting() {
-  const std::string path = SettingsPath();
+std::optional<bool> ReadSpeechSetting(const std::string& path) {
   if (path.empty()) return std::nullopt;
   std::optional<bool> found;
   for (const std::string& line : Lines(path)) {
@@ -48,8 +31,7 @@ std::optional<bool> ReadSpeechSetting() {
   return found;
 }
 
-bool WriteSpeechSetting(bool on) {
-  const std::string path = SettingsPath();
+bool WriteSpeechSetting(const std::string& path, bool on) {
   if (path.empty()) return false;
   std::vector<std::string> lines;
   for (const std::string& line : Lines(path)) {

@@ -24,6 +24,7 @@
 #include "services/catalogue.h"
 #include "services/command_line.h"
 #include "services/game_clock.h"
+#include "services/host_files.h"
 #include "services/key_poll.h"
 #include "presentation/live/display_check.h"
 #include "presentation/live/key_input.h"
@@ -68,17 +69,19 @@ class LiveGame {
       : surface_(catalogue, fonts),
         screen_(output, surface_, edit_, fonts),
         sound_(catalogue),
+        speech_(SettingsFile(opts.folders)),
         boxes_(screen_, keys_),
         app_(boxes_),
-        dialogs_(boxes_, app_),
-        services_{surface_, edit_, keys_, sound_, dialogs_, app_},
+        files_(opts.folders),
+        dialogs_(boxes_, app_, files_),
+        services_{surface_, edit_, keys_, sound_, dialogs_, app_, files_},
         game_(opts.game(services_)),
         window_(output.Window()) {
     surface_.OnPresent = [this] { screen_.NotePresent(); };
     services_.speech = &speech_;
     dialogs_.SpeakThrough(speech_, [this] { return game_->SpeechOn(); });
     // --speak, or the choice the player made last time with F8.
-    game_->SetSpeechOn(opts.speak || ReadSpeechSetting().value_or(false));
+    game_->SetSpeechOn(opts.speak || ReadSpeechSetting(SettingsFile(opts.folders)).value_or(false));
     edit_.OnKeyPress = [this](char k) { game_->KeyPress(k); };
   }
 
@@ -191,6 +194,7 @@ class LiveGame {
   LiveSpeech speech_;  // after the sound: it plays through the mixer
   LiveBoxes boxes_;
   BoxApplication app_;
+  HostFiles files_;
   BoxFileDialogs dialogs_;
   Services services_;
   std::unique_ptr<GameRunner> game_;

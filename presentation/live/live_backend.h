@@ -13,6 +13,8 @@ struct LiveOptions {
   bool speak = false;
   // The game to run; the wiring hands it in.
   GameFactory game;
+  // Where the game's data, saves and settings lie.
+  GameFolders folders{};
 };
 
 // Runs the game until the player ends it; returns the process exit code

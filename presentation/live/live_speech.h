@@ -4,7 +4,7 @@
 // only queues text and never waits for the voice.
 //
 // The voice and the sound output are given as parts, so that a test runs
-// the thread with fakes; LiveSpeech() takes the game's own: espeak-ng and
+// the thread with fakes; LiveSpeech(settings) takes the game's own: espeak-ng and
 // the mixer's reserved channel.
 #pragma once
 
@@ -62,7 +62,8 @@ class LiveSpeech : public Speech {
 
   // The game's voice and the mixer (MixerSound made first); without audio
   // speech is silent.  The library is loaded when the first text arrives.
-  LiveSpeech();
+  // The player's choice is kept in the file `settings` (see SettingsFile).
+  explicit LiveSpeech(const std::string& settings);
   LiveSpeech(VoiceMaker voice, std::unique_ptr<SpeechOutput> output, KeepSetting keep);
   ~LiveSpeech() override;
   LiveSpeech(const LiveSpeech&) = delete;

@@ -82,9 +82,9 @@ class MixerChannel : public SpeechOutput {
   std::vector<std::uint8_t> playing_;
 };
 
-bool KeepLogged(bool on) {
-  if (WriteSpeechSetting(on)) return true;
-  std::fprintf(stderr, "raketa: cannot keep the speech setting in %s\n", SettingsPath().c_str());
+bool KeepLogged(const std::string& settings, bool on) {
+  if (WriteSpeechSetting(settings, on)) return true;
+  std::fprintf(stderr, "raketa: cannot keep the speech setting in %s\n", settings.c_str());
   return true;  // told already
 }
 
@@ -93,6 +93,7 @@ bool KeepLogged(bool on) {
 std::unique_ptr<SpeechVoice> MakeCzechVoice() { return std::make_unique<EspeakVoice>(); }
 std::unique_ptr<SpeechOutput> MakeMixerSpeechOutput() { return std::make_unique<MixerChannel>(); }
 
-LiveSpeech::LiveSpeech() : LiveSpeech(MakeCzechVoice, MakeMixerSpeechOutput(), KeepLogged) {}
+LiveSpeech::LiveSpeech(const std::string& settings)
+    : LiveSpeech(MakeCzechVoice, MakeMixerSpeechOutput(), [settings](bool on) { return KeepLogged(settings, on); }) {}
 
 }  // namespace raketa

@@ -117,7 +117,7 @@ bool ScriptedDialogs::Answer(const char* kind, std::string& path) {
     return false;
   }
   // A name for a save gets the suffix the save dialog would give it.
-  path = std::string(kind) == "save" ? SaveDialogName(*answer, CurrentGameFolders().saves) : *answer;
+  path = std::string(kind) == "save" ? SaveDialogName(*answer, folders_.saves) : *answer;
   trace_.Event(std::string("dialog ") + kind + " " + path);
   return true;
 }

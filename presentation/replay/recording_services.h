@@ -83,7 +83,9 @@ class RecordingSound : public SoundCues {
 // answer ready is cancelled.
 class ScriptedDialogs : public FileDialogs {
  public:
-  explicit ScriptedDialogs(Trace& trace) : trace_(trace) {}
+  // A save's name is given as the save dialog gives it in the save folder
+  // of `folders`.
+  ScriptedDialogs(Trace& trace, const GameFolders& folders) : trace_(trace), folders_(folders) {}
   bool ExecuteLoad(std::string& path) override { return Answer("load", path); }
   bool ExecuteSave(std::string& path) override { return Answer("save", path); }
   std::deque<std::optional<std::string>> answers;  // UTF-8 names
@@ -92,6 +94,7 @@ class ScriptedDialogs : public FileDialogs {
  private:
   bool Answer(const char* kind, std::string& path);
   Trace& trace_;
+  const GameFolders& folders_;
 };
 
 class RecordingApp : public Application {

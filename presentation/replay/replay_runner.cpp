@@ -7,6 +7,7 @@
 #include "presentation/replay/recording_services.h"
 #include "presentation/replay/recording_speech.h"
 #include "services/command_line.h"
+#include "services/host_files.h"
 #include "services/cp1250.h"
 #include "services/game_clock.h"
 #include "services/key_poll.h"
@@ -34,10 +35,11 @@ class ReplaySession {
         trace_(&out),
         display_(screen != nullptr ? &screen->display() : nullptr),
         sound_(trace_),
-        dialogs_(trace_),
+        files_(options.folders),
+        dialogs_(trace_, files_.Folders()),
         app_(trace_),
         speech_(trace_),
-        services_{display_, edit_, keys_, sound_, dialogs_, app_},
+        services_{display_, edit_, keys_, sound_, dialogs_, app_, files_},
         game_(options.game(services_)) {
     trace_.SetFrame(frame_);
     // A long replay keeps no logs; the trace says it all.
@@ -152,6 +154,7 @@ class ReplaySession {
   CommandLine edit_;
   KeyPoll keys_;
   RecordingSound sound_;
+  HostFiles files_;
   ScriptedDialogs dialogs_;
   RecordingApp app_;
   RecordingSpeech speech_;

@@ -31,6 +31,8 @@ struct ReplayOptions {
   bool speak = false;
   // The game to drive; the wiring hands it in.
   GameFactory game;
+  // Where the game's data and saves lie (empty: the working folder).
+  GameFolders folders{};
 };
 
 struct ReplayResult {

@@ -7,8 +7,6 @@
 // these events in a row; the first keeps the game, and the others leave the
 // folder alone while it is written.
 Module.raketaKeep = (function () {
-  // The kept game's name in the save folder (app/autosave.h).
-  const KEPT = "/saves/pokračování.sav";
   let keeping = null;
 
   // One transaction of one put, committed at once, in the entry format of
@@ -41,7 +39,7 @@ Module.raketaKeep = (function () {
     } finally {
       IDBFS.syncfs = flush;
     }
-    putAtOnce(KEPT);
+    putAtOnce(Module.raketaKeptGame);  // the game names it (web_backend.cpp)
     keeping = Module.raketaSaves.writeBack().then(function () { keeping = null; });
     return keeping;
   };

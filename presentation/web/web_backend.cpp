@@ -29,6 +29,8 @@
 #include "presentation/web/web_sound.h"
 #include "presentation/web/web_speech.h"
 #include "services/catalogue.h"
+#include "services/host_files.h"
+#include "services/save_names.h"
 #include "services/command_line.h"
 #include "services/game_folders.h"
 #include "services/key_poll.h"
@@ -43,6 +45,13 @@ EM_JS(void, raketa_periods_run, (), { Module.raketaHooks.periodsRun(); });
 EM_JS(void, raketa_first_frame_shown, (), { Module.raketaHooks.firstFrameShown(); });
 
 EM_JS(void, raketa_game_over, (), { Module.raketaHooks.gameOver(); });
+
+// The page lists the saved games and keeps the running one by the game's
+// own names (page.js, keep_game.js).
+EM_JS(void, raketa_save_names, (const char* suffix, const char* kept), {
+  Module.raketaSaveSuffix = UTF8ToString(suffix);
+  Module.raketaKeptGame = UTF8ToString(kept);
+});
 
 // The page's buttons name what Esc does now (page_controls.js).
 EM_JS(void, raketa_step_shown, (const char* step), { Module.raketaControls.step(UTF8ToString(step)); });
@@ -88,22 +97,25 @@ class WebGame {
         sound_(catalogue),
         boxes_(screen_, input_, [this](const PageEvent& e) { Handle(e); }),
         app_(boxes_),
-        dialogs_(boxes_, app_),
-        services_{surface_, edit_, keys_, sound_, dialogs_, app_},
+        files_(opts.folders),
+        dialogs_(boxes_, app_, files_),
+        services_{surface_, edit_, keys_, sound_, dialogs_, app_, files_},
         game_(opts.game(services_)),
-        saves_(CurrentGameFolders().saves) {
+        saves_(opts.folders.saves) {
     surface_.OnPresent = [this] { screen_.NotePresent(); };
     services_.speech = &speech_;
+    speech_.settings = SettingsFile(opts.folders);
     speech_.OnSettingWritten = [this] { saves_.Look(); };
     boxes_.OnClosed = [this] {
       saves_.Look();
       field_.Forget();
     };
-    game_->SetSpeechOn(ReadSpeechSetting().value_or(false));
+    game_->SetSpeechOn(ReadSpeechSetting(speech_.settings).value_or(false));
     edit_.OnKeyPress = [this](char k) { game_->KeyPress(k); };
     ConnectPageText();
     // What lies outside the save folder is gone after a reload.
-    dialogs_.KeepInside(CurrentGameFolders().saves);
+    dialogs_.KeepInside(opts.folders.saves);
+    raketa_save_names(std::string(kSaveSuffix).c_str(), SaveHostPath(kKeptGameName, opts.folders.saves).c_str());
     running = game_.get();
   }
   ~WebGame() { running = nullptr; }
@@ -261,6 +273,7 @@ class WebGame {
   WebSpeech speech_;
   WebBoxes boxes_;
   BoxApplication app_;
+  HostFiles files_;
   BoxFileDialogs dialogs_;
   Services services_;
   std::unique_ptr<GameRunner> game_;

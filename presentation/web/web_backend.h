@@ -9,6 +9,8 @@ namespace raketa {
 struct WebOptions {
   // The game to run; the wiring hands it in.
   GameFactory game;
+  // Where the game's data, saves and settings lie.
+  GameFolders folders{};
 };
 
 // Runs the game until the player ends it (F10); returns the exit code

@@ -33,7 +33,7 @@ void WebSpeech::Shown(const std::string& utf8) { raketa_sentence_shown(utf8.c_st
 void WebSpeech::Announce(const std::string& utf8) { raketa_sentence_shown(utf8.c_str(), 0); }
 
 void WebSpeech::Switched(bool on) {
-  if (WriteSpeechSetting(on) && OnSettingWritten) OnSettingWritten();
+  if (WriteSpeechSetting(settings, on) && OnSettingWritten) OnSettingWritten();
 }
 
 }  // namespace raketa

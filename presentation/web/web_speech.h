@@ -5,6 +5,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 #include "services/speech.h"
 
@@ -28,6 +29,8 @@ class WebSpeech : public Speech {
 
   // Told when the choice was written, so the save folder is kept.
   std::function<void()> OnSettingWritten;
+  // The file the player's choice is kept in (see SettingsFile).
+  std::string settings;
 };
 
 }  // namespace raketa

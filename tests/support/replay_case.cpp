@@ -12,7 +12,7 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "app/game_runner.h"
+#include "app/form_runner.h"
 #include "presentation/render/font_set.h"
 #include "presentation/replay/rendered_screen.h"
 #include "presentation/replay/replay_runner.h"

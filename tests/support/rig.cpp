@@ -46,7 +46,7 @@ void Rig::StartPlay(int room) {
   w.SuitOxygen = 100;
   w.MinutesLeft = 60;
   g.IntroScreen = g.LandingScreen = g.DepartureScreen = g.Paused = g.GameOver = false;
-  g.TextExt = ".dat";
+  g.TripPhase = Phase::Outbound;
   g.SoundOn = true;
   g.NarrationPending = false;
   g.InputCooldown = 0;

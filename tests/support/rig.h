@@ -5,8 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "app/game_runner.h"
+#include "app/form_runner.h"
 #include "presentation/replay/recording_services.h"
+#include "services/host_files.h"
 #include "support/scratch_dir.h"
 
 namespace raketa::test {
@@ -20,9 +21,12 @@ struct Rig {
   CommandLine edit;
   KeyPoll keys;
   RecordingSound sound{trace};
-  ScriptedDialogs dialogs{trace};
+  // The working directory holds the data and the saves; a test may give
+  // other folders by assigning `files`.
+  HostFiles files{GameFolders{}};
+  ScriptedDialogs dialogs{trace, files.Folders()};
   RecordingApp app{trace};
-  Services services{display, edit, keys, sound, dialogs, app};
+  Services services{display, edit, keys, sound, dialogs, app, files};
   FormRunner runner{services};
   Game& g = runner.game();
   TWorld& w = g.World;

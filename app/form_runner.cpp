@@ -1,4 +1,4 @@
-#include "app/game_runner.h"
+#include "app/form_runner.h"
 
 #include "app/autosave.h"
 

@@ -1,10 +1,10 @@
 // The errno table.
-#include "world/host_errors.h"
+#include "services/host_errors.h"
 
 #include <cerrno>
 #include <iterator>
 
-#include "world/files.h"
+#include "services/file_errors.h"
 
 namespace raketa {
 

@@ -18,8 +18,8 @@ class FormRunner final : public GameRunner {
   void Frame() override { form_.FrameStep(); }
   void PanelTick() override { form_.PanelTick(); }
   void KeyPress(char key) override { form_.keypress(key); }
-  bool FramesRun() const override { return form_.FrameTimerEnabled(); }
-  void Finish() override { form_.DXDrawFinalize(); }
+  bool FramesRun() const override { return form_.FramesRun(); }
+  void Finish() override { form_.StopFrames(); }
   std::string KeepForLater() override;
 
   bool SpeechOn() const override { return form_.game.SpeechOn; }
@@ -27,7 +27,7 @@ class FormRunner final : public GameRunner {
 
   const char* StepName() const override;
   int Room() const override { return form_.game.World.CurrentRoom; }
-  const std::string& Phase() const override { return form_.game.TextExt; }
+  const std::string& Phase() const override { return PhaseExtension(form_.game.TripPhase); }
   std::string WorldBytes() const override;
 
   Game& game() { return form_.game; }
