@@ -34,11 +34,25 @@ Module.raketaSound = (function () {
     cue.voices = [];
   }
 
+  // Every cue is at 22,050 samples a second or less, so the context mixes
+  // at that rate rather than the device's (often twice as many samples to
+  // mix for the same sound), and in larger blocks ("playback"): the hum of
+  // the rocket plays for as long as the player stays inside, and the
+  // browser's audio threads wake for every block.
+  const MIX_RATE = 22050;
+  function createContext(Context) {
+    try {
+      return new Context({latencyHint: "playback", sampleRate: MIX_RATE});
+    } catch (e) {
+      return new Context();  // a browser that cannot mix at that rate
+    }
+  }
+
   function wake() {
     if (context === null) {
       const Context = window.AudioContext || window.webkitAudioContext;
       if (!Context) return;
-      context = new Context();
+      context = createContext(Context);
     }
     if (context.state !== "running") {
       context.resume().then(() => {
