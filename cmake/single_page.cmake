@@ -18,6 +18,8 @@ set(decode "Module.wasmBinary = (function (text) {
   for (let i = 0; i < bytes.length; i++) out[i] = bytes.charCodeAt(i);
   return out;
 })(\"${wasm}\");")
+# Nothing to fetch ahead: the program is inside.
+string(REPLACE "<link rel=\"preload\" href=\"raketa.wasm\" as=\"fetch\" type=\"application/wasm\" crossorigin>\n" "" page "${page}")
 string(REPLACE "<html lang=\"cs\">" "<html lang=\"cs\" data-jeden-soubor>" page "${page}")
 string(REPLACE "<script src=\"raketa.js\" async></script>" "<script>\n${decode}\n</script>\n<script>\n${program}</script>" page "${page}")
 file(WRITE ${OUTPUT} "${page}")

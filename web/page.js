@@ -142,6 +142,9 @@
 
   window.Module = {
     canvas: canvas,
+    // Made now, while the program is still on its way, rather than on the
+    // first frame (canvas_output.cpp): the page is black behind it anyway.
+    raketaContext: canvas.getContext("2d", {alpha: false}),
     raketaToggleFullScreen: toggleFullScreen,
     raketaOnFirstFrame: function () { document.getElementById("nacitani").remove(); },
     raketaOnGameOver: gameEnded,

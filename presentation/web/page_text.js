@@ -12,6 +12,22 @@ Module.raketaPageText = (function () {
   const live = doc && doc.getElementById("hlasatel");
   const KEPT_LIVE = 12;
   const lines = [];
+  // Whether the record follows its newest line: it does unless the player
+  // has scrolled back to read.  Known from the record's scroll events, so
+  // that a sentence added asks the browser for no layout there and then
+  // (the first one, before the game's first frame, would wait for the
+  // page's fonts).
+  let following = true;
+  let scrollDue = false;
+  if (record) {
+    record.addEventListener("scroll", function () {
+      following = record.scrollHeight - record.scrollTop - record.clientHeight < 8;
+    });
+  }
+  function showNewest() {
+    scrollDue = false;
+    if (following) record.scrollTop = record.scrollHeight;
+  }
 
   function add(text, recorded) {
     if (live) {
@@ -22,12 +38,14 @@ Module.raketaPageText = (function () {
     }
     if (!recorded || !record) return;
     lines.push(text);
-    // Kept at the newest line, unless the player has scrolled back to read.
-    const atEnd = record.scrollHeight - record.scrollTop - record.clientHeight < 8;
     const p = doc.createElement("p");
     p.textContent = text;
     record.appendChild(p);
-    if (atEnd) record.scrollTop = record.scrollHeight;
+    // Scrolled with the next picture the browser paints.
+    if (following && !scrollDue) {
+      scrollDue = true;
+      requestAnimationFrame(showNewest);
+    }
   }
 
   function download() {

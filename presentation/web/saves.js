@@ -1,8 +1,12 @@
 // The player's save folder /saves, kept in the browser's IndexedDB: read in
 // before the game starts, written back when the game changed it
 // (save_folder_watch.cpp), when the page is hidden and before it unloads.
-Module.preRun = Module.preRun || [];
-Module.preRun.push(function () {
+// The reading starts as soon as the script has run (preInit), while the
+// program is still being fetched and compiled: opening the database takes
+// the browser a while, in a new profile most of all, and the game waits
+// for the folder before its first frame.
+Module.preInit = Module.preInit || [];
+Module.preInit.push(function () {
   FS.mkdir("/saves");
   FS.mount(IDBFS, {}, "/saves");
   addRunDependency("raketa-saves");

@@ -34,11 +34,28 @@ Module.raketaSound = (function () {
     cue.voices = [];
   }
 
+  // Every cue is at 22,050 samples a second or less, so the context mixes
+  // at that rate rather than the device's (often twice as many samples to
+  // mix for the same sound), and in blocks of the desktop game's size,
+  // 1,024 samples (46 ms): the hum of the rocket plays for as long as the
+  // player stays inside, and the browser's audio threads wake for every
+  // block (a browser's default is a few milliseconds, for music and games
+  // that answer a key with a sound at once).
+  const MIX_RATE = 22050;
+  const BLOCK_SECONDS = 1024 / MIX_RATE;
+  function createContext(Context) {
+    try {
+      return new Context({latencyHint: BLOCK_SECONDS, sampleRate: MIX_RATE});
+    } catch (e) {
+      return new Context();  // a browser that cannot mix at that rate
+    }
+  }
+
   function wake() {
     if (context === null) {
       const Context = window.AudioContext || window.webkitAudioContext;
       if (!Context) return;
-      context = new Context();
+      context = createContext(Context);
     }
     if (context.state !== "running") {
       context.resume().then(() => {
