@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "presentation/render/pixel_hash.h"
 #include "presentation/replay/recording_services.h"
 #include "presentation/replay/recording_speech.h"
 #include "services/command_line.h"
@@ -139,7 +140,7 @@ class ReplaySession {
 
   void Screenshot(const std::string& path) {
     if (screen_ == nullptr) throw std::runtime_error("screenshots need the rendering backend");
-    screen_->Screenshot(path, edit_);
+    trace_.Event("screenshot " + path + " " + HashHex(screen_->Screenshot(path, edit_)));
   }
 
  private:
