@@ -20,6 +20,7 @@
 #include "presentation/boxes/typed_text.h"
 #include "services/catalogue.h"
 #include "services/command_line.h"
+#include "services/game_seat.h"
 #include "services/key_poll.h"
 #include "presentation/live/display_check.h"
 #include "presentation/live/key_input.h"
@@ -67,15 +68,12 @@ class LiveGame {
         boxes_(screen_, keys_),
         app_(boxes_),
         dialogs_(boxes_, app_),
-        services_{surface_, edit_, keys_, sound_, dialogs_, app_},
-        game_(opts.game(services_)),
+        services_{surface_, edit_, keys_, sound_, dialogs_, app_, &speech_},
+        // --speak, or the choice the player made last time with F8.
+        game_(MakeSeatedGame(services_, opts.game, opts.speak || ReadSpeechSetting().value_or(false))),
         window_(output.Window()) {
     surface_.OnPresent = [this] { screen_.NotePresent(); };
-    services_.speech = &speech_;
     dialogs_.SpeakThrough(speech_, [this] { return game_->SpeechOn(); });
-    // --speak, or the choice the player made last time with F8.
-    game_->SetSpeechOn(opts.speak || ReadSpeechSetting().value_or(false));
-    edit_.OnKeyPress = [this](char k) { game_->KeyPress(k); };
   }
 
   // With `started`, the time from then to the first frame on the screen is

@@ -5,11 +5,10 @@
 #include <fstream>
 
 #include "presentation/render/pixel_hash.h"
-#include "presentation/replay/recording_services.h"
+#include "presentation/replay/headless_services.h"
 #include "presentation/replay/recording_speech.h"
-#include "services/command_line.h"
 #include "services/cp1250.h"
-#include "services/key_poll.h"
+#include "services/game_seat.h"
 
 namespace raketa {
 
@@ -30,21 +29,19 @@ class ReplaySession {
   ReplaySession(ReplayScreen* screen, std::ostream& out, const ReplayOptions& options, long firstFrame = 0)
       : frame_(firstFrame),
         screen_(screen),
-        trace_(&out),
         display_(screen != nullptr ? &screen->display() : nullptr),
-        sound_(trace_),
-        dialogs_(trace_),
-        app_(trace_),
+        headless_(display_, &out),
+        trace_(headless_.trace),
+        edit_(headless_.edit),
+        keys_(headless_.keys),
+        dialogs_(headless_.dialogs),
+        app_(headless_.app),
         speech_(trace_),
-        services_{display_, edit_, keys_, sound_, dialogs_, app_},
-        game_(options.game(services_)) {
+        game_(MakeSeatedGame(WithSpeech(headless_.services, speech_), options.game, options.speak)) {
     trace_.SetFrame(frame_);
     // A long replay keeps no logs; the trace says it all.
     display_.logging = false;
-    sound_.keepCalls = false;
-    services_.speech = &speech_;
-    game_->SetSpeechOn(options.speak);
-    edit_.OnKeyPress = [this](char k) { game_->KeyPress(k); };
+    headless_.sound.keepCalls = false;
     edit_.OnTextChange = [this] { trace_.Event("text " + Quoted(Cp1250ToUtf8(edit_.GetText()))); };
     edit_.OnColourChange = [this] {
       char buf[32];
@@ -156,17 +153,21 @@ class ReplaySession {
     }
   }
 
+  static Services& WithSpeech(Services& services, Speech& speech) {
+    services.speech = &speech;
+    return services;
+  }
+
   long frame_ = 0;
   ReplayScreen* screen_;
-  Trace trace_;
   RecordingDisplay display_;
-  CommandLine edit_;
-  KeyPoll keys_;
-  RecordingSound sound_;
-  ScriptedDialogs dialogs_;
-  RecordingApp app_;
+  HeadlessServices headless_;
+  Trace& trace_;
+  CommandLine& edit_;
+  KeyPoll& keys_;
+  ScriptedDialogs& dialogs_;
+  RecordingApp& app_;
   RecordingSpeech speech_;
-  Services services_;
   std::unique_ptr<GameRunner> game_;
 
   bool focused_ = true;

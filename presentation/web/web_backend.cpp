@@ -30,6 +30,7 @@
 #include "services/catalogue.h"
 #include "services/command_line.h"
 #include "services/game_folders.h"
+#include "services/game_seat.h"
 #include "services/key_poll.h"
 
 // The page's hooks (page_hooks.js).
@@ -88,18 +89,15 @@ class WebGame {
         boxes_(screen_, input_, [this](const PageEvent& e) { Handle(e); }),
         app_(boxes_),
         dialogs_(boxes_, app_),
-        services_{surface_, edit_, keys_, sound_, dialogs_, app_},
-        game_(opts.game(services_)),
+        services_{surface_, edit_, keys_, sound_, dialogs_, app_, &speech_},
+        game_(MakeSeatedGame(services_, opts.game, ReadSpeechSetting().value_or(false))),
         saves_(CurrentGameFolders().saves) {
     surface_.OnPresent = [this] { screen_.NotePresent(); };
-    services_.speech = &speech_;
     speech_.OnSettingWritten = [this] { saves_.Look(); };
     boxes_.OnClosed = [this] {
       saves_.Look();
       field_.Forget();
     };
-    game_->SetSpeechOn(ReadSpeechSetting().value_or(false));
-    edit_.OnKeyPress = [this](char k) { game_->KeyPress(k); };
     ConnectPageText();
     // What lies outside the save folder is gone after a reload.
     dialogs_.KeepInside(CurrentGameFolders().saves);
