@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+#include "services/game_seat.h"
+
 namespace raketa::bench {
 
 WorkingDirectory::WorkingDirectory(const std::string& dir) : previous_(std::filesystem::current_path().string()) {
@@ -13,9 +15,9 @@ WorkingDirectory::~WorkingDirectory() {
   std::filesystem::current_path(previous_, ec);
 }
 
-BenchGame::BenchGame() {
+BenchGame::BenchGame() : HeadlessServices(surface) {
   sound.keepCalls = false;
-  edit.OnKeyPress = [this](char k) { runner.KeyPress(k); };
+  SeatGame(services, runner, false);
 }
 
 void BenchGame::Enter(int room) {

@@ -11,8 +11,7 @@
 #include "services/catalogue.h"
 #include "presentation/render/font_set.h"
 #include "presentation/render/software_surface.h"
-#include "presentation/replay/recording_services.h"
-#include "services/host_files.h"
+#include "presentation/replay/headless_services.h"
 
 namespace raketa::bench {
 
@@ -26,22 +25,19 @@ class WorkingDirectory {
   std::string previous_;
 };
 
-struct BenchGame {
-  BenchGame();
-
+// What the bench holds before its services: the world's folder, the
+// typeface, the pictures and the surface.
+struct BenchGround {
   TempDir dir;
   WorkingDirectory cwd{(InstallBenchWorld(dir.path()), dir.path())};
   std::unique_ptr<FontSet> fonts = FontSet::Open();
   Catalogue catalogue = Catalogue::Load();
   SoftwareSurface surface{catalogue, *fonts};
-  Trace trace;
-  CommandLine edit;
-  KeyPoll keys;
-  RecordingSound sound{trace};
-  HostFiles files{GameFolders{}};  // the bench world in the working folder
-  ScriptedDialogs dialogs{trace, files.Folders()};
-  RecordingApp app{trace};
-  Services services{surface, edit, keys, sound, dialogs, app, files};
+};
+
+struct BenchGame : BenchGround, HeadlessServices {
+  BenchGame();
+
   FormRunner runner{services};
   Game& g = runner.game();
 

@@ -18,7 +18,9 @@ class SurfaceScreen : public ReplayScreen {
  public:
   SurfaceScreen(const Catalogue& catalogue, FontSet& fonts) : surface_(catalogue, fonts) {}
   Display& display() override { return surface_; }
-  void Screenshot(const std::string&, const CommandLine&) override { throw std::runtime_error("no screenshots"); }
+  std::uint64_t Screenshot(const std::string&, const CommandLine&) override {
+    throw std::runtime_error("no screenshots");
+  }
 
  private:
   SoftwareSurface surface_;

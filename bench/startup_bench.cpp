@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/bench_game.h"
+#include "services/game_seat.h"
 
 namespace raketa::bench {
 namespace {
@@ -17,15 +18,9 @@ void BM_StartUpToFirstFrame(benchmark::State& state) {
     std::unique_ptr<FontSet> fonts = FontSet::Open();
     Catalogue catalogue = Catalogue::Load();
     SoftwareSurface surface(catalogue, *fonts);
-    Trace trace;
-    CommandLine edit;
-    KeyPoll keys;
-    RecordingSound sound(trace);
-    HostFiles files{GameFolders{}};
-    ScriptedDialogs dialogs(trace, files.Folders());
-    RecordingApp app(trace);
-    Services services{surface, edit, keys, sound, dialogs, app, files};
-    FormRunner runner(services);
+    HeadlessServices headless(surface);
+    FormRunner runner(headless.services);
+    SeatGame(headless.services, runner, false);
     runner.Start();
     runner.Frame();
     benchmark::DoNotOptimize(surface.Presented()[0]);

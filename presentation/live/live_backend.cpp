@@ -24,6 +24,7 @@
 #include "services/catalogue.h"
 #include "services/command_line.h"
 #include "services/game_clock.h"
+#include "services/game_seat.h"
 #include "services/host_files.h"
 #include "services/key_poll.h"
 #include "presentation/live/display_check.h"
@@ -74,15 +75,13 @@ class LiveGame {
         app_(boxes_),
         files_(opts.folders),
         dialogs_(boxes_, app_, files_),
-        services_{surface_, edit_, keys_, sound_, dialogs_, app_, files_},
-        game_(opts.game(services_)),
+        services_{surface_, edit_, keys_, sound_, dialogs_, app_, files_, &speech_},
+        // --speak, or the choice the player made last time with F8.
+        game_(MakeSeatedGame(services_, opts.game,
+                             opts.speak || ReadSpeechSetting(SettingsFile(opts.folders)).value_or(false))),
         window_(output.Window()) {
     surface_.OnPresent = [this] { screen_.NotePresent(); };
-    services_.speech = &speech_;
     dialogs_.SpeakThrough(speech_, [this] { return game_->SpeechOn(); });
-    // --speak, or the choice the player made last time with F8.
-    game_->SetSpeechOn(opts.speak || ReadSpeechSetting(SettingsFile(opts.folders)).value_or(false));
-    edit_.OnKeyPress = [this](char k) { game_->KeyPress(k); };
   }
 
   // With `started`, the time from then to the first frame on the screen is

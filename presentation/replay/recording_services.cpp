@@ -1,10 +1,17 @@
 #include "presentation/replay/recording_services.h"
 
+#include <cmath>
+
+#include "services/catalogue.h"
 #include "services/cp1250.h"
 #include "services/game_folders.h"
 #include "services/save_names.h"
 
 namespace raketa {
+
+namespace {
+constexpr long kFrameMs = 40;  // one replay frame
+}  // namespace
 
 void RecordingDisplay::DrawPicture(raketa::Picture index, int x, int y) {
   if (logging) {
@@ -97,12 +104,23 @@ void RecordingDisplay::Rectangle(int left, int top, int right, int bottom) {
 
 void RecordingSound::Play(Cue cue) {
   if (keepCalls) calls.push_back({true, cue});
+  playedIn_[static_cast<int>(cue)] = trace_.Frame();
   trace_.Event(std::string("play ") + CueName(cue));
 }
 
 void RecordingSound::Stop(Cue cue) {
   if (keepCalls) calls.push_back({false, cue});
-  trace_.Event(std::string("stop ") + CueName(cue));
+  if (Sounding(cue)) trace_.Event(std::string("stop ") + CueName(cue));
+  playedIn_[static_cast<int>(cue)] = kSilent;
+}
+
+bool RecordingSound::Sounding(Cue cue) const {
+  const long played = playedIn_[static_cast<int>(cue)];
+  if (played == kSilent) return false;
+  if (CueLooped(cue)) return true;
+  // Whole milliseconds, so that every build decides alike.
+  const long lengthMs = std::lround(CueTable(cue).seconds * 1000.0);
+  return (trace_.Frame() - played) * kFrameMs < lengthMs;
 }
 
 bool ScriptedDialogs::Answer(const char* kind, std::string& path) {

@@ -3,6 +3,7 @@
 // surface too.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <deque>
 #include <optional>
@@ -62,11 +63,18 @@ class RecordingDisplay : public Display, public Canvas {
   int fontSize_ = 0;
 };
 
+// Every call is kept (while keeping is on); the trace gets every `play` and
+// only the `stop` of a cue that was sounding, so that the game's habit of
+// stopping idle cues on every frame leaves no lines.  A looped cue sounds
+// from its play until its stop; a one-shot cue for its length from the frame
+// it was played in (frames of 40 ms, the trace's own clock).
 class RecordingSound : public SoundCues {
  public:
   explicit RecordingSound(Trace& trace) : trace_(trace) {}
   void Play(Cue cue) override;
   void Stop(Cue cue) override;
+  // Whether the cue is sounding now, by the model above.
+  bool Sounding(Cue cue) const;
   struct Call {
     bool play;
     Cue cue;
@@ -77,6 +85,13 @@ class RecordingSound : public SoundCues {
 
  private:
   Trace& trace_;
+  // The frame each cue was last played in; none once it was stopped.
+  static constexpr long kSilent = -1;
+  std::array<long, kCueCount> playedIn_ = [] {
+    std::array<long, kCueCount> a{};
+    a.fill(kSilent);
+    return a;
+  }();
 };
 
 // Dialog answers prepared in advance: a path, or cancel.  A dialog with no

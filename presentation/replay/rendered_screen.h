@@ -15,7 +15,7 @@ class RenderedScreen : public ReplayScreen {
   RenderedScreen(const Catalogue& catalogue, FontSet& fonts) : fonts_(fonts), surface_(catalogue, fonts) {}
   Display& display() override { return surface_; }
   // Throws std::runtime_error when the file cannot be written.
-  void Screenshot(const std::string& path, const CommandLine& edit) override;
+  std::uint64_t Screenshot(const std::string& path, const CommandLine& edit) override;
 
  private:
   FontSet& fonts_;

@@ -4,13 +4,12 @@
 #include <filesystem>
 #include <fstream>
 
-#include "presentation/replay/recording_services.h"
+#include "presentation/render/pixel_hash.h"
+#include "presentation/replay/headless_services.h"
 #include "presentation/replay/recording_speech.h"
-#include "services/command_line.h"
-#include "services/host_files.h"
 #include "services/cp1250.h"
 #include "services/game_clock.h"
-#include "services/key_poll.h"
+#include "services/game_seat.h"
 #include "services/screen_layout.h"
 
 namespace raketa {
@@ -32,22 +31,19 @@ class ReplaySession {
   ReplaySession(ReplayScreen* screen, std::ostream& out, const ReplayOptions& options, long firstFrame = 0)
       : frame_(firstFrame),
         screen_(screen),
-        trace_(&out),
         display_(screen != nullptr ? &screen->display() : nullptr),
-        sound_(trace_),
-        files_(options.folders),
-        dialogs_(trace_, files_.Folders()),
-        app_(trace_),
+        headless_(display_, options.folders, &out),
+        trace_(headless_.trace),
+        edit_(headless_.edit),
+        keys_(headless_.keys),
+        dialogs_(headless_.dialogs),
+        app_(headless_.app),
         speech_(trace_),
-        services_{display_, edit_, keys_, sound_, dialogs_, app_, files_},
-        game_(options.game(services_)) {
+        game_(MakeSeatedGame(WithSpeech(headless_.services, speech_), options.game, options.speak)) {
     trace_.SetFrame(frame_);
     // A long replay keeps no logs; the trace says it all.
     display_.logging = false;
-    sound_.keepCalls = false;
-    services_.speech = &speech_;
-    game_->SetSpeechOn(options.speak);
-    edit_.OnKeyPress = [this](char k) { game_->KeyPress(k); };
+    headless_.sound.keepCalls = false;
     edit_.OnTextChange = [this] { trace_.Event("text " + Quoted(Cp1250ToUtf8(edit_.GetText()))); };
     edit_.OnColourChange = [this] {
       char buf[32];
@@ -131,7 +127,7 @@ class ReplaySession {
 
   void Screenshot(const std::string& path) {
     if (screen_ == nullptr) throw std::runtime_error("screenshots need the rendering backend");
-    screen_->Screenshot(path, edit_);
+    trace_.Event("screenshot " + path + " " + HashHex(screen_->Screenshot(path, edit_)));
   }
 
  private:
@@ -147,18 +143,21 @@ class ReplaySession {
     }
   }
 
+  static Services& WithSpeech(Services& services, Speech& speech) {
+    services.speech = &speech;
+    return services;
+  }
+
   long frame_ = 0;
   ReplayScreen* screen_;
-  Trace trace_;
   RecordingDisplay display_;
-  CommandLine edit_;
-  KeyPoll keys_;
-  RecordingSound sound_;
-  HostFiles files_;
-  ScriptedDialogs dialogs_;
-  RecordingApp app_;
+  HeadlessServices headless_;
+  Trace& trace_;
+  CommandLine& edit_;
+  KeyPoll& keys_;
+  ScriptedDialogs& dialogs_;
+  RecordingApp& app_;
   RecordingSpeech speech_;
-  Services services_;
   std::unique_ptr<GameRunner> game_;
 
   bool focused_ = true;

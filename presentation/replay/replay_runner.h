@@ -2,6 +2,7 @@
 // script on a simulated clock, printing a trace of what happens.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <ostream>
@@ -22,7 +23,10 @@ class ReplayScreen {
  public:
   virtual ~ReplayScreen() = default;
   virtual Display& display() = 0;
-  virtual void Screenshot(const std::string& path, const CommandLine& edit) = 0;
+  // Saves what the player sees and returns the fingerprint of its pixels
+  // (PixelHash of the 1024 x 768 bytes R, G, B, row by row from the top),
+  // which the trace records.
+  virtual std::uint64_t Screenshot(const std::string& path, const CommandLine& edit) = 0;
 };
 
 struct ReplayOptions {

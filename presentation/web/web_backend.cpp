@@ -33,6 +33,7 @@
 #include "services/save_names.h"
 #include "services/command_line.h"
 #include "services/game_folders.h"
+#include "services/game_seat.h"
 #include "services/key_poll.h"
 
 // The page's hooks (page_hooks.js).
@@ -89,19 +90,16 @@ class WebGame {
         app_(boxes_),
         files_(opts.folders),
         dialogs_(boxes_, app_, files_),
-        services_{surface_, edit_, keys_, sound_, dialogs_, app_, files_},
-        game_(opts.game(services_)),
+        services_{surface_, edit_, keys_, sound_, dialogs_, app_, files_, &speech_},
+        game_(MakeSeatedGame(services_, opts.game, ReadSpeechSetting(SettingsFile(opts.folders)).value_or(false))),
         saves_(opts.folders.saves) {
     surface_.OnPresent = [this] { screen_.NotePresent(); };
-    services_.speech = &speech_;
     speech_.settings = SettingsFile(opts.folders);
     speech_.OnSettingWritten = [this] { saves_.Look(); };
     boxes_.OnClosed = [this] {
       saves_.Look();
       field_.Forget();
     };
-    game_->SetSpeechOn(ReadSpeechSetting(speech_.settings).value_or(false));
-    edit_.OnKeyPress = [this](char k) { game_->KeyPress(k); };
     ConnectPageText();
     // What lies outside the save folder is gone after a reload.
     dialogs_.KeepInside(opts.folders.saves);

@@ -3,11 +3,11 @@
 #include <fstream>
 #include <sstream>
 
+#include "services/game_seat.h"
+
 namespace raketa::test {
 
-Rig::Rig() {
-  edit.OnKeyPress = [this](char k) { runner.KeyPress(k); };
-}
+Rig::Rig() : HeadlessServices(display) { SeatGame(services, runner, false); }
 
 void Rig::Type(const std::string& utf8) {
   for (char c : Utf8ToCp1250(utf8)) edit.TypeChar(static_cast<unsigned char>(c));

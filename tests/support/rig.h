@@ -6,27 +6,22 @@
 #include <vector>
 
 #include "app/form_runner.h"
-#include "presentation/replay/recording_services.h"
-#include "services/host_files.h"
+#include "presentation/replay/headless_services.h"
 #include "support/scratch_dir.h"
 
 namespace raketa::test {
 
-struct Rig {
+// What the rig holds before its services: its folder and its display.
+struct RigGround {
+  ScratchDir dir;  // the working directory while the rig lives
+  RecordingDisplay display;
+};
+
+// The headless services (trace, edit, keys, sound, dialogs, app, services)
+// are the replay's own.
+struct Rig : RigGround, HeadlessServices {
   Rig();
 
-  ScratchDir dir;  // the working directory while the rig lives
-  Trace trace;
-  RecordingDisplay display;
-  CommandLine edit;
-  KeyPoll keys;
-  RecordingSound sound{trace};
-  // The working directory holds the data and the saves; a test may give
-  // other folders by assigning `files`.
-  HostFiles files{GameFolders{}};
-  ScriptedDialogs dialogs{trace, files.Folders()};
-  RecordingApp app{trace};
-  Services services{display, edit, keys, sound, dialogs, app, files};
   FormRunner runner{services};
   Game& g = runner.game();
   TWorld& w = g.World;
