@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "text_rules.h"
+#include "world/phase.h"
 #include "world_file.h"
 
 namespace fs = std::filesystem;
@@ -37,19 +38,24 @@ std::vector<std::string> SortedFiles(const std::string& dir, Diagnostics& d) {
 
 }  // namespace
 
+namespace {
+const std::string& Out() { return raketa::PhaseExtension(raketa::Phase::Outbound); }
+const std::string& Back() { return raketa::PhaseExtension(raketa::Phase::Return); }
+}  // namespace
+
 std::vector<std::string> NeededTexts(const RoomSet& reachable) {
-  std::vector<std::string> names = {"m0.dat"};
+  std::vector<std::string> names = {"m0" + Out()};
   for (int n = 1; n <= kRoomCount; ++n) {
     if (!reachable[static_cast<std::size_t>(n)]) continue;
-    names.push_back("m" + std::to_string(n) + ".dat");
-    names.push_back("m" + std::to_string(n) + ".zpt");
+    names.push_back("m" + std::to_string(n) + Out());
+    names.push_back("m" + std::to_string(n) + Back());
   }
   for (const char* v : kVariants) names.emplace_back(v);
   return names;
 }
 
 bool IsGameTextName(const std::string& name) {
-  if (name == "m0.dat") return true;
+  if (name == "m0" + Out()) return true;
   for (const char* v : kVariants) {
     if (name == v) return true;
   }
@@ -58,7 +64,7 @@ bool IsGameTextName(const std::string& name) {
   }
   for (int n = 1; n <= kRoomCount; ++n) {
     std::string stem = "m" + std::to_string(n);
-    if (name == stem + ".dat" || name == stem + ".zpt") return true;
+    if (name == stem + Out() || name == stem + Back()) return true;
   }
   return false;
 }

@@ -1,6 +1,7 @@
 #include "text_rules.h"
 
 #include "encoding.h"
+#include "world/phase.h"
 
 namespace raketa::worldtool {
 
@@ -89,7 +90,7 @@ void CheckTextShape(const std::string& name, const std::vector<std::string>& lin
               " fit left of the command help");
     }
   }
-  if (EndsWith(name, ".zpt") && lines.size() > static_cast<std::size_t>(kReturnTextRows)) {
+  if (EndsWith(name, raketa::PhaseExtension(raketa::Phase::Return)) && lines.size() > static_cast<std::size_t>(kReturnTextRows)) {
     d.Warning(name + ": " + std::to_string(lines.size()) + " lines; in the return phase the player waits for every character");
   }
 }
