@@ -16,12 +16,13 @@ struct HelpEntry {
   const char* example;
 };
 
-// The parser takes the directions and verbs without diacritics.
+// The directions and verbs need no diacritics; a thing may be named as
+// the player would say it.
 const std::vector<HelpEntry> kEntries = {
     {"sever, jih, vychod, zapad", "jdi daným směrem", "jih"},
     {"prohledej místnost", "co tu leží", "prohledej místnost"},
     {"vem …", "vezmi předmět", "vem klíč"},
-    {"použij …", "použij předmět", "použij tatranka"},
+    {"použij …", "použij předmět", "použij tatranku"},
     {"odloz …", "polož předmět", "odloz klíč"},
     {"zastav ventil, otevri ventil", "zavři, otevři ventil", "zastav ventil"},
 };
