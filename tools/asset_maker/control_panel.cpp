@@ -99,9 +99,10 @@ struct KeyHelp {
 // The legend runs along the very bottom, under the command line and below
 // the oxygen bottle, in two groups that leave the bottle's column free.
 void KeyLegend(Canvas& c) {
-  const std::vector<KeyHelp> game = {{"F1", "nová hra"}, {"F2", "nahrát hru"}, {"F3", "uložit hru"}, {"F4", "pauza"}};
-  const std::vector<KeyHelp> more = {
-      {"F5", "zvuk zap/vyp"}, {"F6", "rychlé uložení"}, {"F7", "rychlé nahrání"}, {"F10", "konec"}};
+  const std::vector<KeyHelp> game = {
+      {"F1", "nová hra"}, {"F2", "nahrát hru"}, {"F3", "uložit hru"}, {"F4", "pauza"}, {"F5", "zvuk"}};
+  const std::vector<KeyHelp> more = {{"F6", "rychlé uložení"}, {"F7", "rychlé nahrání"}, {"F8", "hlas"},
+                                     {"F9", "stav nahlas"}, {"F10", "konec"}};
   Font key(11, true), text(12);
   const int y = 751, cap_h = 14;
   auto group = [&](const std::vector<KeyHelp>& items, int left, int right) {
