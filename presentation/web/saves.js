@@ -19,17 +19,34 @@ Module.preInit.push(function () {
 Module.raketaSaves = (function () {
   let writing = null;  // the write under way
   let again = false;   // the folder changed again while it was written
+  // One write of the folder to IndexedDB.  A browser may drop a transaction
+  // without a word (neither done nor failed); a write not reported within
+  // 5 s is then made again, so that neither the player's save nor the page
+  // waiting for it is left hanging.
+  function syncOut(tries) {
+    return new Promise(function (resolve) {
+      let answered = false;
+      const timer = setTimeout(function () {
+        if (answered) return;
+        answered = true;
+        console.warn("raketa: the browser did not answer when saved games were written; writing again");
+        resolve(tries > 1 ? syncOut(tries - 1) : undefined);
+      }, 5000);
+      FS.syncfs(false, function (err) {
+        if (answered) return;
+        answered = true;
+        clearTimeout(timer);
+        if (err) console.warn("raketa: saved games could not be kept in the browser", err);
+        resolve();
+      });
+    });
+  }
   function writeBack() {
     if (writing) {
       again = true;
       return writing;
     }
-    writing = new Promise(function (resolve) {
-      FS.syncfs(false, function (err) {
-        if (err) console.warn("raketa: saved games could not be kept in the browser", err);
-        resolve();
-      });
-    }).then(function () {
+    writing = syncOut(3).then(function () {
       writing = null;
       if (again) {
         again = false;
