@@ -23,18 +23,6 @@ Module.raketaManual = typeof location !== "undefined" && /[?&]manual(&|=|$)/.tes
 Module.raketaRunning = false;
 Module.raketaReady = false;
 Module.raketaHooks = (function () {
-  // The game's loop or an open box asleep (web_backend.cpp, web_boxes.cpp):
-  // woken by its timer, if it has one, or by the first event queued for the
-  // game (web_input.cpp), whichever comes first.
-  let sleeper = null;
-  let timer = 0;
-  function wakeSleeper() {
-    if (!sleeper) return;
-    const wake = sleeper;
-    sleeper = null;
-    clearTimeout(timer);
-    wake();
-  }
   let asked = 0;
   let boxOpen = false;
   Module.dialogOpen = function () { return boxOpen; };
@@ -44,11 +32,6 @@ Module.raketaHooks = (function () {
     return new Promise(function (resolve) { waiting.push(resolve); });
   };
   return {
-    sleepUntil(due, wake) {
-      sleeper = wake;
-      if (due !== Infinity) timer = setTimeout(wakeSleeper, Math.max(0, due - performance.now()));
-    },
-    inputArrived: wakeSleeper,
     takePeriods() {
       const n = asked;
       asked = 0;

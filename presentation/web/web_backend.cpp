@@ -57,14 +57,24 @@ EM_JS(void, raketa_save_names, (const char* suffix, const char* kept), {
 // The page's buttons name what Esc does now (page_controls.js).
 EM_JS(void, raketa_step_shown, (const char* step), { Module.raketaControls.step(UTF8ToString(step)); });
 
-// Sleeps until `due` (the page's clock, ms) or until something comes into
-// the input queue (a key, a focus change, the text field), whichever comes
+// Sleeps until `due` (the page's clock, ms) or the next key, whichever comes
 // first, on the browser's own timer; a hidden tab's timers are slowed by the
-// browser.  Not on animation frames: asked for 25 times a second, they keep
-// Chromium's compositor producing frames, 4 % of a core here, for a canvas
-// that changes about once in five seconds while the player reads.
+// browser.  (The key itself waits in the input queue.)  Not on animation
+// frames: asked for 25 times a second, they keep Chromium's compositor
+// producing frames, 4 % of a core here, for a canvas that changes about
+// once in five seconds while the player reads.
 EM_ASYNC_JS(void, raketa_wait_until, (double due), {
-  await new Promise((wake) => Module.raketaHooks.sleepUntil(due, wake));
+  await new Promise((wake) => {
+    let woken = false;
+    const onTime = () => {
+      if (woken) return;
+      woken = true;
+      document.removeEventListener("keydown", onTime, true);
+      wake();
+    };
+    document.addEventListener("keydown", onTime, true);
+    setTimeout(onTime, Math.max(0, due - performance.now()));
+  });
 });
 
 namespace raketa {

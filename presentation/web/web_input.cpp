@@ -4,9 +4,6 @@
 #include <emscripten/emscripten.h>
 #include <emscripten/html5.h>
 
-// Something came for the game: whoever sleeps on it wakes (page_hooks.js).
-EM_JS(void, raketa_input_arrived, (), { Module.raketaHooks.inputArrived(); });
-
 // Switching full screen is allowed only while the browser handles the key
 // or click that asked for it, so it happens here and not in the game's loop.
 EM_JS(void, raketa_toggle_full_screen, (), {
@@ -116,11 +113,6 @@ WebInput::WebInput(const char* canvas, const char* field) {
 WebInput::~WebInput() {
   emscripten_html5_remove_all_event_listeners();
   listening = nullptr;
-}
-
-void WebInput::Push(PageEvent e) {
-  queue_.push_back(std::move(e));
-  raketa_input_arrived();
 }
 
 std::optional<PageEvent> WebInput::Next() {

@@ -76,9 +76,7 @@ class WebInput {
   WebInput& operator=(const WebInput&) = delete;
 
   std::optional<PageEvent> Next();
-  // Queued, and the game's loop or an open box, asleep until something
-  // comes (page_hooks.js), woken.
-  void Push(PageEvent e);
+  void Push(PageEvent e) { queue_.push_back(std::move(e)); }
   // Back to the head of the queue: what is left of an event taken in parts.
   void PutBack(PageEvent e) { queue_.push_front(std::move(e)); }
 
