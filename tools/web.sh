@@ -66,13 +66,4 @@ done
 spoken=build-web/test/spoken
 mkdir -p "$spoken" && cp -r build/gamedata/. "$spoken/"
 (cd "$spoken" && ../../../build/raketa --speak --replay ../../../tests/web/save_steps.replay >save_steps.trace)
-play_page() {
-  node tools/web_test/play_page.mjs build-web/site "$reference" build-web/test/page "$spoken/save_steps.trace" build-web/raketa.html
-}
-# Now and then the page stops running the game's periods after a reload (an
-# open fault, seen in about one run in five on this 2-core machine): a run
-# that fails is reported and made once more, and a second failure fails.
-if ! play_page; then
-  echo "web.sh: WARNING: the browser test failed once (see above); trying it once more" >&2
-  play_page
-fi
+node tools/web_test/play_page.mjs build-web/site "$reference" build-web/test/page "$spoken/save_steps.trace" build-web/raketa.html

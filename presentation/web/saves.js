@@ -1,17 +1,27 @@
 // The player's save folder /saves, kept in the browser's IndexedDB: read in
 // before the game starts, written back when the game changed it
 // (save_folder_watch.cpp), when the page is hidden and before it unloads.
-// The reading starts as soon as the script has run (preInit), while the
-// program is still being fetched and compiled: opening the database takes
-// the browser a while, in a new profile most of all, and the game waits
-// for the folder before its first frame.
+// Opening the database takes the browser a while, in a new profile most of
+// all, so it is opened as soon as the script has run (preInit), while the
+// program is still being fetched and compiled.  The files are read into
+// the folder only once the program's memory exists (preRun): written
+// earlier, each file is left empty and a reload's save is lost.
 Module.preInit = Module.preInit || [];
 Module.preInit.push(function () {
   FS.mkdir("/saves");
   FS.mount(IDBFS, {}, "/saves");
+  // The database is kept open for the reading below; a refusal is
+  // reported there.
+  IDBFS.getDB("/saves", function () {});
+});
+Module.preRun = Module.preRun || [];
+Module.preRun.push(function () {
   addRunDependency("raketa-saves");
   FS.syncfs(true, function (err) {
-    if (err) console.warn("raketa: saved games could not be read from the browser", err);
+    if (err) {
+      console.warn("raketa: saved games could not be read from the browser", err);
+      Module.raketaSaves.unread = true;
+    }
     removeRunDependency("raketa-saves");
   });
 });
@@ -42,6 +52,9 @@ Module.raketaSaves = (function () {
     });
   }
   function writeBack() {
+    // A folder that was not read in whole must not replace the one kept:
+    // the write would remove every save it lacks.
+    if (Module.raketaSaves.unread) return Promise.resolve();
     if (writing) {
       again = true;
       return writing;
@@ -61,7 +74,7 @@ Module.raketaSaves = (function () {
     });
     window.addEventListener("pagehide", writeBack);
   }
-  return {writeBack};
+  return {writeBack, unread: false};
 })();
 
 // Resolved (to true) once every change to the save folder is in IndexedDB.

@@ -100,10 +100,31 @@ async function compareScreen(page, name, saveAs = name) {
   }
 }
 
+// A step of the script that should end within a minute: when it does not,
+// the test stops with what the page last told the player (an error box
+// stops the game's periods until a key closes it).
+async function bounded(page, step, what) {
+  let timer;
+  const late = new Promise((_, reject) => {
+    timer = setTimeout(async () => {
+      const told = await Promise.race([
+        page.evaluate(() => [...document.querySelectorAll('#hlasatel p')].map((p) => p.textContent).slice(-2).join(' / ')),
+        new Promise((r) => setTimeout(() => r('(the page does not answer)'), 5000)),
+      ]).catch(() => '(the page does not answer)');
+      reject(new Error(`"${what}" did not end within a minute; the page last said: ${told}`));
+    }, 60000);
+  });
+  try {
+    return await Promise.race([step, late]);
+  } finally {
+    clearTimeout(timer);
+  }
+}
+
 // Runs the periods; when the game opens a file dialog meanwhile, answers it
 // with the name the script gave, typed and confirmed as a player would.
 async function runPeriods(page, client, n, answer) {
-  const done = page.evaluate((count) => Module.runPeriods(count), n);
+  const done = bounded(page, page.evaluate((count) => Module.runPeriods(count), n), `wait ${n}`);
   if (answer === null) return done;
   const opened = await Promise.race([
     done.then(() => false),
@@ -243,6 +264,22 @@ async function open(page, url) {
   await page.focus('canvas');
 }
 
+async function openWithLateProgram(page, url) {
+  const hold = (request) => {
+    if (request.isInterceptResolutionHandled()) return;
+    if (request.url().endsWith('.wasm')) setTimeout(() => request.continue(), 1500);
+    else request.continue();
+  };
+  await page.setRequestInterception(true);
+  page.on('request', hold);
+  try {
+    await open(page, url);
+  } finally {
+    page.off('request', hold);
+    await page.setRequestInterception(false);
+  }
+}
+
 function watch(page) {
   page.on('pageerror', (e) => fail('the page threw: ' + e.message));
   page.on('console', (m) => { if (m.type() === 'error') console.error('page console: ' + m.text()); });
@@ -270,9 +307,12 @@ async function atTheDesktop(browser, url) {
   } else {
     console.log(`the live region carries room 1's text ("${roomText.slice(0, 40)}…")`);
   }
-  await page.evaluate(() => Module.savesSynced());
+  await bounded(page, page.evaluate(() => Module.savesSynced()), 'keeping the saves');
 
-  await open(page, url);
+  // On this visit the program arrives a while after the page, so the
+  // browser has the saves out of IndexedDB long before the program's memory
+  // exists: the save must come through that order too.
+  await openWithLateProgram(page, url);
   await play(page, client, 'load_steps.replay', false, url);
 
   // The game's function keys stay the game's: F5 (sound off and on again)
@@ -408,7 +448,7 @@ async function fromDisk(browser) {
   const url = pathToFileURL(single).href + '?manual';
   await open(page, url);
   await play(page, client, 'save_steps.replay', false);
-  await page.evaluate(() => Module.savesSynced());
+  await bounded(page, page.evaluate(() => Module.savesSynced()), 'keeping the saves');
   await open(page, url);
   await play(page, client, 'load_steps.replay', false);
 
