@@ -1,27 +1,40 @@
 #include "commands/word_forms.h"
 
 #include <mutex>
-#include <sstream>
 
 #include "services/cp1250.h"
+#include "services/plain_file.h"
 #include "world/files.h"
 
 namespace raketa {
 
 namespace {
 
+// The fields between tabs; a tab at the end opens no empty last field.
 std::vector<std::string> Fields(const std::string& line, char sep) {
   std::vector<std::string> out;
-  std::string field;
-  std::istringstream in(line);
-  while (std::getline(in, field, sep)) out.push_back(field);
+  std::size_t from = 0;
+  while (from < line.size()) {
+    const std::size_t end = line.find(sep, from);
+    if (end == std::string::npos) {
+      out.push_back(line.substr(from));
+      break;
+    }
+    out.push_back(line.substr(from, end - from));
+    from = end + 1;
+  }
   return out;
 }
 
+// The words between blanks (spaces, tabs and the like).
 std::vector<std::string> Blanked(const std::string& text) {
+  constexpr const char* kBlanks = " \t\n\v\f\r";
   std::vector<std::string> out;
-  std::istringstream in(text);
-  for (std::string w; in >> w;) out.push_back(w);
+  for (std::size_t from = text.find_first_not_of(kBlanks); from != std::string::npos;) {
+    const std::size_t end = text.find_first_of(kBlanks, from);
+    out.push_back(text.substr(from, end == std::string::npos ? std::string::npos : end - from));
+    from = end == std::string::npos ? end : text.find_first_not_of(kBlanks, end);
+  }
   return out;
 }
 
@@ -47,8 +60,7 @@ std::string WordFile(GameFiles& files, const std::string& host) {
 }
 
 void ReadFile(WordTable& table, GameFiles& files, const std::string& host) {
-  std::istringstream in(WordFile(files, host));
-  for (std::string line; std::getline(in, line);) {
+  for (std::string line : PlainLines(WordFile(files, host))) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (line.empty() || line[0] == '#') continue;
     std::vector<std::string> f = Fields(line, '\t');

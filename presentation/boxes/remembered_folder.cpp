@@ -1,22 +1,24 @@
 #include "presentation/boxes/remembered_folder.h"
 
 #include <filesystem>
-#include <fstream>
 #include <system_error>
+#include <vector>
+
+#include "services/plain_file.h"
 
 namespace raketa {
 
 namespace fs = std::filesystem;
 
 namespace {
-fs::path Memo(const std::string& stateFolder) { return fs::path(stateFolder) / "last-folder"; }
+std::string Memo(const std::string& stateFolder) { return (fs::path(stateFolder) / "last-folder").string(); }
 }  // namespace
 
 std::string RecallFolder(const std::string& stateFolder) {
   if (stateFolder.empty()) return {};
-  std::ifstream in(Memo(stateFolder));
-  std::string folder;
-  if (!std::getline(in, folder) || folder.empty()) return {};
+  const std::vector<std::string> lines = PlainLines(ReadPlainFile(Memo(stateFolder)).value_or(""));
+  if (lines.empty() || lines.front().empty()) return {};
+  const std::string& folder = lines.front();
   std::error_code ec;
   return fs::is_directory(folder, ec) ? folder : std::string();
 }
@@ -25,7 +27,7 @@ void RememberFolder(const std::string& stateFolder, const std::string& folder) {
   if (stateFolder.empty() || folder.empty()) return;
   std::error_code ec;
   fs::create_directories(stateFolder, ec);
-  std::ofstream(Memo(stateFolder), std::ios::trunc) << folder << "\n";
+  WritePlainFile(Memo(stateFolder), folder + "\n");
 }
 
 }  // namespace raketa

@@ -1,22 +1,16 @@
 #include "presentation/boxes/speech_setting.h"
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <vector>
+
+#include "services/plain_file.h"
 
 namespace raketa {
 
 namespace {
 constexpr const char* kKey = "speech=";
 
-std::vector<std::string> Lines(const std::string& path) {
-  std::vector<std::string> lines;
-  std::ifstream in(path);
-  std::string line;
-  while (std::getline(in, line)) lines.push_back(line);
-  return lines;
-}
+std::vector<std::string> Lines(const std::string& path) { return PlainLines(ReadPlainFile(path).value_or("")); }
 }  // namespace
 
 std::optional<bool> ReadSpeechSetting(const std::string& path) {
@@ -40,16 +34,9 @@ bool WriteSpeechSetting(const std::string& path, bool on) {
   lines.push_back(std::string(kKey) + (on ? "on" : "off"));
   std::error_code ec;
   std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ec);
-  // Written beside and renamed over, so a crash never leaves half a file.
-  const std::string temporary = path + ".new";
-  {
-    std::ofstream out(temporary, std::ios::trunc);
-    for (const std::string& line : lines) out << line << "\n";
-    out.flush();
-    if (!out) return false;
-  }
-  std::filesystem::rename(temporary, path, ec);
-  return !ec;
+  std::string text;
+  for (const std::string& line : lines) text += line + "\n";
+  return WritePlainFile(path, text);
 }
 
 }  // namespace raketa
