@@ -43,6 +43,11 @@ struct EmbeddedBytes {
 EmbeddedBytes EmbeddedPicture(Picture p);
 EmbeddedBytes EmbeddedCue(Cue c);
 
+struct PictureSize {
+  int width = 0;
+  int height = 0;
+};
+
 struct DecodedPicture {
   int width = 0;
   int height = 0;
@@ -72,6 +77,9 @@ class AssetError : public std::runtime_error {
 };
 
 DecodedPicture DecodeJpeg(const unsigned char* data, std::size_t size, const char* name);
+// The size from the picture's headers, its markers walked, without decoding
+// it: refuses what DecodeJpeg refuses before it decodes.
+PictureSize ReadJpegSize(const unsigned char* data, std::size_t size, const char* name);
 OggCueInfo ReadOggInfo(const unsigned char* data, std::size_t size, const char* name);
 // The whole stream decoded and quantised to `bits` (8 or 16).
 DecodedCue DecodeOgg(const unsigned char* data, std::size_t size, const char* name, int bits);
@@ -80,7 +88,7 @@ DecodedCue DecodeOgg(const unsigned char* data, std::size_t size, const char* na
 double CueSeconds(const DecodedCue& d);
 // Throw AssetError naming the entry when a decoded asset does not have the
 // size or format its table entry gives (a cue's length within 10 ms).
-void CheckAgainstTable(Picture p, const DecodedPicture& d);
+void CheckAgainstTable(Picture p, PictureSize size);
 void CheckAgainstTable(Cue c, const DecodedCue& d);
 void CheckAgainstTable(Cue c, const OggCueInfo& info);
 
@@ -98,6 +106,15 @@ class Catalogue {
   // start-up; throws AssetError naming the first asset that fails to decode
   // (a cue: whose headers do not match its entry).
   static Catalogue Load();
+  // Checks every picture by its headers and decodes nothing: a picture is
+  // decoded when it is first drawn, or before by DecodeAhead, and a cue is
+  // checked when it is decoded to play.  For the web page, whose first
+  // screen (the intro) draws no picture.
+  static Catalogue Check();
+  // Decodes one picture that a checked catalogue keeps but does not hold
+  // yet (the landing picture too, when no screen picture is held); false
+  // once every picture was looked at.  Each call takes one picture's time.
+  bool DecodeAhead() const;
   // The picture's pixels, valid until the next call.  Empty (0 x 0) in a
   // catalogue that was not loaded, or should a screen's picture fail to
   // decode after all.
@@ -110,7 +127,10 @@ class Catalogue {
   DecodedCue cue(Cue c) const;
 
  private:
-  std::vector<DecodedPicture> kept_;  // by picture; empty for screen pictures
+  // By picture; empty for screen pictures, and for the others until a
+  // checked catalogue decodes them.
+  mutable std::vector<DecodedPicture> kept_;
+  mutable int ahead_ = 0;  // the next picture DecodeAhead looks at
   // The screen picture held now, and which it is (-1 for none).
   mutable DecodedPicture screen_;
   mutable int screenIndex_ = -1;

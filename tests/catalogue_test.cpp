@@ -198,7 +198,7 @@ TEST(EmbeddedPictures, FitWhereTheGameDrawsThem) {
     SCOPED_TRACE(PictureName(at.picture));
     placed.insert(at.picture);
     DecodedPicture d = Decoded(at.picture);
-    EXPECT_NO_THROW(CheckAgainstTable(at.picture, d));
+    EXPECT_NO_THROW(CheckAgainstTable(at.picture, {d.width, d.height}));
     if (at.fillsTheScreen) {
       EXPECT_EQ(d.width, kScreenW);
       EXPECT_EQ(d.height, kScreenH);
@@ -364,13 +364,15 @@ TEST(Catalogue, LoadsEverythingAtTheSizeOfItsEntry) {
 
 // A screen's own picture is held only while its screen shows, and comes
 // back the same when the screen does; the play screen's pictures stay.
+std::string Held(const Catalogue& c) {
+  std::string s;
+  for (Picture p : AllPictures()) s += c.Holds(p) ? std::string(PictureName(p)) + " " : "";
+  return s;
+}
+
 TEST(Catalogue, HoldsAScreensPictureOnlyWhileItShows) {
   Catalogue c = Catalogue::Load();
-  auto held = [&] {
-    std::string s;
-    for (Picture p : AllPictures()) s += c.Holds(p) ? std::string(PictureName(p)) + " " : "";
-    return s;
-  };
+  auto held = [&] { return Held(c); };
   EXPECT_EQ(held(), "pozadi kyslik dosedka ") << "the landing, the first screen, comes decoded";
   EXPECT_EQ(c.picture(Picture::dosedka).rgb565, Decoded(Picture::dosedka).rgb565);
   c.picture(Picture::kyslik);
@@ -382,6 +384,39 @@ TEST(Catalogue, HoldsAScreensPictureOnlyWhileItShows) {
   EXPECT_EQ(c.picture(Picture::dosedka).rgb565, Decoded(Picture::dosedka).rgb565) << "a new game lands again";
   EXPECT_EQ(held(), "pozadi kyslik dosedka ") << "one screen picture at a time";
   EXPECT_EQ(c.picture(Picture::pozadi).rgb565, Decoded(Picture::pozadi).rgb565);
+}
+
+// The web page's catalogue is checked by the pictures' headers at start-up;
+// a picture is decoded when first drawn, or ahead while the intro shows, and
+// comes out as the loaded catalogue's does.
+TEST(Catalogue, ACheckedOneDecodesWhenDrawnOrAhead) {
+  {
+    const Catalogue c = Catalogue::Check();
+    EXPECT_EQ(Held(c), "") << "nothing is decoded at start-up";
+    EXPECT_EQ(c.picture(Picture::kyslik).rgb565, Decoded(Picture::kyslik).rgb565);
+    EXPECT_EQ(Held(c), "kyslik ");
+    EXPECT_EQ(c.picture(Picture::dosedka).rgb565, Decoded(Picture::dosedka).rgb565);
+    EXPECT_EQ(Held(c), "kyslik dosedka ");
+  }
+  {
+    const Catalogue c = Catalogue::Check();
+    int decoded = 0;
+    while (c.DecodeAhead()) ++decoded;
+    EXPECT_EQ(decoded, 3);
+    EXPECT_EQ(Held(c), "pozadi kyslik dosedka ") << "as a loaded catalogue holds them";
+    for (Picture p : AllPictures()) EXPECT_EQ(c.picture(p).rgb565, Decoded(p).rgb565) << PictureName(p);
+    EXPECT_FALSE(c.DecodeAhead());
+  }
+  {
+    // Decoding ahead keeps the screen picture that shows.
+    const Catalogue c = Catalogue::Check();
+    c.picture(Picture::odlet);
+    while (c.DecodeAhead()) {
+    }
+    EXPECT_EQ(Held(c), "pozadi kyslik odlet ");
+  }
+  EXPECT_FALSE(Catalogue::Load().DecodeAhead()) << "a loaded catalogue has it all";
+  EXPECT_FALSE(Catalogue().DecodeAhead());
 }
 
 TEST(Catalogue, AnUnloadedOneHasNoPictures) {
@@ -420,7 +455,7 @@ TEST(Catalogue, RejectsAssetsThatDoNotMatchTheirEntry) {
       EXPECT_NE(error.find("'ok'"), std::string::npos) << c.what << ": " << error;
   }
   DecodedPicture small = Decoded(Picture::kyslik);
-  std::string error = ErrorOf([&] { CheckAgainstTable(Picture::pozadi, small); });
+  std::string error = ErrorOf([&] { CheckAgainstTable(Picture::pozadi, {small.width, small.height}); });
   EXPECT_NE(error.find("'pozadi'"), std::string::npos) << error;
 }
 
@@ -496,14 +531,25 @@ TEST(DecodeJpeg, NamesThePictureThatIsDamaged) {
   };
   for (const Case& c : cases) {
     std::vector<unsigned char> bytes = c.bytes();
-    std::string error = ErrorOf([&] { DecodeJpeg(bytes.data(), bytes.size(), "rozbity obrazek"); });
-    EXPECT_NE(error.find("rozbity obrazek"), std::string::npos) << c.what << ": " << error;
-    EXPECT_NE(error.find(c.says), std::string::npos) << c.what << ": " << error;
+    // Reading the size alone, as the page does at start-up, refuses it too.
+    for (const bool decode : {true, false}) {
+      std::string error = ErrorOf([&] {
+        if (decode)
+          DecodeJpeg(bytes.data(), bytes.size(), "rozbity obrazek");
+        else
+          ReadJpegSize(bytes.data(), bytes.size(), "rozbity obrazek");
+      });
+      EXPECT_NE(error.find("rozbity obrazek"), std::string::npos) << c.what << ": " << error;
+      EXPECT_NE(error.find(c.says), std::string::npos) << c.what << ": " << error;
+    }
   }
+  const PictureSize size = ReadJpegSize(whole.data(), whole.size(), "kyslik");
   // The good picture itself decodes, to its recorded size.
   DecodedPicture d = DecodeJpeg(whole.data(), whole.size(), "kyslik");
   EXPECT_EQ(d.width, (whole[frame + 7] << 8) | whole[frame + 8]);
   EXPECT_EQ(d.height, (whole[frame + 5] << 8) | whole[frame + 6]);
+  EXPECT_EQ(size.width, d.width);
+  EXPECT_EQ(size.height, d.height);
 }
 
 // Where the last Ogg page of a stream begins.

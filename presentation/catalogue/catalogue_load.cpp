@@ -2,7 +2,8 @@
 // headers, each held against its table entry, so a bad asset stops the game
 // with its name rather than showing garbage later.  A cue's samples, and a
 // screen's own picture after its screen, are decoded again only when asked
-// for.
+// for.  The web page checks the pictures by their headers only and decodes
+// them later, so that its first screen comes sooner.
 #include <cmath>
 #include <string>
 #include <utility>
@@ -25,11 +26,11 @@ double CueSeconds(const DecodedCue& d) {
   return static_cast<double>(d.pcm.size() / static_cast<std::size_t>(frame)) / d.rate;
 }
 
-void CheckAgainstTable(Picture p, const DecodedPicture& d) {
+void CheckAgainstTable(Picture p, PictureSize size) {
   const PictureEntry& entry = PictureTable(p);
-  if (d.width != entry.width || d.height != entry.height)
-    throw AssetError(std::string("picture '") + entry.name + "' is " + std::to_string(d.width) + "x" +
-                     std::to_string(d.height) + ", expected " + std::to_string(entry.width) + "x" +
+  if (size.width != entry.width || size.height != entry.height)
+    throw AssetError(std::string("picture '") + entry.name + "' is " + std::to_string(size.width) + "x" +
+                     std::to_string(size.height) + ", expected " + std::to_string(entry.width) + "x" +
                      std::to_string(entry.height));
 }
 
@@ -65,8 +66,16 @@ bool FullScreen(Picture p) {
 DecodedPicture Decode(Picture p) {
   const EmbeddedBytes bytes = EmbeddedPicture(p);
   DecodedPicture d = DecodeJpeg(bytes.data, bytes.size, PictureTable(p).name);
-  CheckAgainstTable(p, d);
+  CheckAgainstTable(p, {d.width, d.height});
   return d;
+}
+
+void CheckCues() {
+  for (int i = 0; i < kCueCount; ++i) {
+    const Cue q = static_cast<Cue>(i);
+    const EmbeddedBytes bytes = EmbeddedCue(q);
+    CheckAgainstTable(q, ReadOggInfo(bytes.data, bytes.size, CueTable(q).name));
+  }
 }
 }  // namespace
 
@@ -85,12 +94,46 @@ Catalogue Catalogue::Load() {
     // The departure picture was only checked: it is decoded again when the
     // game is won.
   }
-  for (int i = 0; i < kCueCount; ++i) {
-    const Cue q = static_cast<Cue>(i);
-    const EmbeddedBytes bytes = EmbeddedCue(q);
-    CheckAgainstTable(q, ReadOggInfo(bytes.data, bytes.size, CueTable(q).name));
-  }
+  c.ahead_ = kPictureCount;
+  CheckCues();
   return c;
+}
+
+Catalogue Catalogue::Check() {
+  Catalogue c;
+  c.kept_.resize(kPictureCount);
+  for (int i = 0; i < kPictureCount; ++i) {
+    const Picture p = static_cast<Picture>(i);
+    const EmbeddedBytes bytes = EmbeddedPicture(p);
+    CheckAgainstTable(p, ReadJpegSize(bytes.data, bytes.size, PictureTable(p).name));
+  }
+  // Reading a cue's headers sets up its decoder, a tenth of a second for
+  // all of them: each cue is checked when it is first played instead.
+  return c;
+}
+
+bool Catalogue::DecodeAhead() const {
+  if (kept_.empty()) return false;
+  for (; ahead_ < kPictureCount; ++ahead_) {
+    const Picture p = static_cast<Picture>(ahead_);
+    const bool wanted = ScreenPicture(p) ? p == Picture::dosedka && screenIndex_ < 0 : kept_[ahead_].rgb565.empty();
+    if (!wanted) continue;
+    // Decoded here, not drawn: a picture decoded ahead covers no screen.
+    try {
+      DecodedPicture d = Decode(p);
+      if (ScreenPicture(p)) {
+        screen_ = std::move(d);
+        screenIndex_ = ahead_;
+      } else {
+        kept_[ahead_] = std::move(d);
+      }
+    } catch (const AssetError&) {
+      // Left to the drawing, which shows nothing for it.
+    }
+    ++ahead_;
+    return true;
+  }
+  return false;
 }
 
 const DecodedPicture& Catalogue::picture(Picture p) const {
@@ -102,7 +145,17 @@ const DecodedPicture& Catalogue::picture(Picture p) const {
     screen_ = {};
     screenIndex_ = -1;
   }
-  if (!ScreenPicture(p)) return kept_[i];
+  if (!ScreenPicture(p)) {
+    // A checked catalogue decodes the picture when it is first drawn.
+    if (kept_[i].rgb565.empty()) {
+      try {
+        kept_[i] = Decode(p);
+      } catch (const AssetError&) {
+        return kNone;  // its headers were checked: only damage further in gets here
+      }
+    }
+    return kept_[i];
+  }
   if (screenIndex_ != i) {
     try {
       screen_ = Decode(p);

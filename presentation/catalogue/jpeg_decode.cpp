@@ -58,8 +58,12 @@ std::string CheckMarkers(const unsigned char* data, std::size_t size) {
 
 }  // namespace
 
-DecodedPicture DecodeJpeg(const unsigned char* data, std::size_t size, const char* name) {
-  const std::string who = std::string("picture '") + (name ? name : "?") + "': ";
+namespace {
+
+// The picture's size, or AssetError for what DecodeJpeg must refuse before
+// it decodes: damaged markers, headers stb_image does not take, a size too
+// large.
+PictureSize CheckedSize(const unsigned char* data, std::size_t size, const std::string& who) {
   if (!data || size == 0) throw AssetError(who + "no data");
   const std::string damage = CheckMarkers(data, size);
   if (!damage.empty()) throw AssetError(who + "cannot decode JPEG: " + damage);
@@ -72,6 +76,22 @@ DecodedPicture DecodeJpeg(const unsigned char* data, std::size_t size, const cha
     throw AssetError(who + "cannot decode JPEG: " + std::to_string(width) + "x" + std::to_string(height) +
                      " is too large");
   }
+  return {width, height};
+}
+
+std::string Who(const char* name) { return std::string("picture '") + (name ? name : "?") + "': "; }
+
+}  // namespace
+
+PictureSize ReadJpegSize(const unsigned char* data, std::size_t size, const char* name) {
+  return CheckedSize(data, size, Who(name));
+}
+
+DecodedPicture DecodeJpeg(const unsigned char* data, std::size_t size, const char* name) {
+  const std::string who = Who(name);
+  CheckedSize(data, size, who);
+  const int length = size > 0x7FFFFFFF ? 0x7FFFFFFF : static_cast<int>(size);
+  int width = 0, height = 0, channels = 0;
   unsigned char* rgb = stbi_load_from_memory(data, length, &width, &height, &channels, 3);
   if (!rgb) throw AssetError(who + "cannot decode JPEG: " + stbi_failure_reason());
   DecodedPicture out;

@@ -92,7 +92,8 @@ constexpr int kIdleMs = 10;  // the test's clock: how often the loop looks for w
 class WebGame {
  public:
   WebGame(FontSet& fonts, const Catalogue& catalogue, const WebOptions& opts)
-      : surface_(catalogue, fonts),
+      : catalogue_(catalogue),
+        surface_(catalogue, fonts),
         screen_(canvas_, surface_, edit_, fonts),
         input_(kCanvas, kField),
         sound_(catalogue),
@@ -147,6 +148,7 @@ class WebGame {
     while (!app_.Closing()) {
       screen_.Refresh();
       ShowPageText();
+      if (shown) DecodeAhead();
       raketa_wait_until(clock.WakeAt(Framing()));
       TakeEvents();
       const double now = emscripten_get_now();
@@ -181,8 +183,15 @@ class WebGame {
       screen_.Refresh();
       ShowPageText();
       if (periods > 0) raketa_periods_run();
+      DecodeAhead();
       emscripten_sleep(kIdleMs);
     }
+  }
+
+  // The intro draws no picture: the pictures are decoded while it shows, one
+  // per wake-up, and not before the first frame.
+  void DecodeAhead() {
+    if (decodingAhead_) decodingAhead_ = catalogue_.DecodeAhead();
   }
 
   void Frame() {
@@ -261,6 +270,8 @@ class WebGame {
   // Without the keyboard no frame runs; the player sees why.
   void ShowStopped(bool on) { stopped_.Show(screen_, on, game_->FramesRun()); }
 
+  const Catalogue& catalogue_;
+  bool decodingAhead_ = true;  // pictures are left to decode (DecodeAhead)
   SoftwareSurface surface_;
   CommandLine edit_;
   KeyPoll keys_;
@@ -301,7 +312,7 @@ int RunWeb(const WebOptions& opts) {
   std::unique_ptr<Catalogue> catalogue;
   try {
     fonts = FontSet::Open();
-    catalogue = std::make_unique<Catalogue>(Catalogue::Load());
+    catalogue = std::make_unique<Catalogue>(Catalogue::Check());
   } catch (const std::exception& e) {
     std::fprintf(stderr, "raketa: %s\n", e.what());
     return 1;
