@@ -37,6 +37,34 @@
     tell(text);
   }
 
+  // The program is compiled while raketa.js is still on its way and being
+  // read, not after it: its bytes are fetched from the head already
+  // (preload).  The game in one file hands them over itself, and a page
+  // opened from disk fetches nothing.
+  function compiledEarly() {
+    if (location.protocol === "file:" || typeof WebAssembly !== "object") return null;
+    const fetched = fetch("raketa.wasm", {credentials: "same-origin"});
+    const compiled = (WebAssembly.compileStreaming
+      ? WebAssembly.compileStreaming(fetched)
+      : Promise.reject(new Error("no streaming compilation")))
+      .catch(function () {
+        // A server that does not call it application/wasm: compiled from
+        // the bytes instead.
+        return fetch("raketa.wasm", {credentials: "same-origin"})
+          .then(function (r) { return r.arrayBuffer(); })
+          .then(function (bytes) { return WebAssembly.compile(bytes); });
+      });
+    return function (imports, receive) {
+      compiled.then(function (module) {
+        return WebAssembly.instantiate(module, imports).then(function (instance) { receive(instance, module); });
+      }).catch(function (e) {
+        console.warn("raketa: the program could not be started", e);
+        if (Module.onAbort) Module.onAbort(e);
+      });
+      return {};
+    };
+  }
+
   function toggleFullScreen() {
     if (document.fullscreenElement) {
       document.exitFullscreen();
@@ -153,6 +181,7 @@
            "Chceš-li si hru nechat, stáhni ji tlačítkem „Stáhnout uloženou hru“.");
     },
     printErr: function (text) { console.warn(text); },
+    instantiateWasm: compiledEarly() || undefined,
     onAbort: function () {
       const loading = document.getElementById("nacitani");
       if (fromDisk) return;

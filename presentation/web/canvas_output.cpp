@@ -5,29 +5,44 @@
 
 #include "presentation/web/rgba_rows.h"
 
-// Rows first..last (exclusive) of the RGBA picture at `rgba`, `width` pixels
-// a row, onto the canvas.
-EM_JS(void, raketa_canvas_rows, (const std::uint8_t* rgba, int width, int first, int last), {
+// `count` rows of RGBA pixels, `width` a row, onto the canvas from row
+// `first` down.
+EM_JS(void, raketa_canvas_rows, (const std::uint8_t* rgba, int width, int first, int count), {
   const canvas = Module.canvas;
   if (!canvas) return;
   if (!Module.raketaContext) Module.raketaContext = canvas.getContext("2d", {alpha: false});
-  const bytes = new Uint8ClampedArray(HEAPU8.buffer, rgba + first * width * 4, (last - first) * width * 4);
-  Module.raketaContext.putImageData(new ImageData(bytes, width, last - first), 0, first);
+  const bytes = new Uint8ClampedArray(HEAPU8.buffer, rgba, count * width * 4);
+  Module.raketaContext.putImageData(new ImageData(bytes, width, count), 0, first);
 });
 
 namespace raketa {
 
-CanvasOutput::CanvasOutput() : rgba_(static_cast<std::size_t>(ScreenImage::kWidth) * ScreenImage::kHeight * 4) {}
-
-void CanvasOutput::Show(const std::uint16_t* rgb565, RowRange rows) {
-  const RowRange changed = UpdateRgba8888(rgb565, rgba_.data(), rows);
-  if (!changed.Empty()) raketa_canvas_rows(rgba_.data(), ScreenImage::kWidth, changed.first, changed.last);
+namespace {
+std::uint64_t BlackRowHash() {
+  const std::vector<std::uint16_t> black(ScreenImage::kWidth, 0);
+  return RowHash(black.data());
 }
+}  // namespace
+
+// A new canvas (its context made without alpha) is opaque black: the first
+// picture puts only its rows that are not black on it.
+CanvasOutput::CanvasOutput() : shown_(ScreenImage::kHeight, BlackRowHash()) {}
+
+void CanvasOutput::Show(const std::uint16_t* rgb565, RowRange rows) { Put(rgb565, ChangedRows(rgb565, shown_, rows)); }
 
 void CanvasOutput::ShowAll(const std::uint16_t* rgb565) {
   const RowRange all{0, ScreenImage::kHeight};
-  ToRgba8888(rgb565, rgba_.data(), all);
-  raketa_canvas_rows(rgba_.data(), ScreenImage::kWidth, all.first, all.last);
+  ChangedRows(rgb565, shown_, all);
+  Put(rgb565, all);
+}
+
+void CanvasOutput::Put(const std::uint16_t* rgb565, RowRange rows) {
+  if (rows.Empty()) return;
+  const int count = rows.last - rows.first;
+  const std::size_t bytes = static_cast<std::size_t>(count) * ScreenImage::kWidth * 4;
+  if (rgba_.size() < bytes) rgba_.resize(bytes);
+  ToRgba8888(rgb565 + static_cast<std::size_t>(rows.first) * ScreenImage::kWidth, rgba_.data(), RowRange{0, count});
+  raketa_canvas_rows(rgba_.data(), ScreenImage::kWidth, rows.first, count);
 }
 
 }  // namespace raketa

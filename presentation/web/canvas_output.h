@@ -17,7 +17,11 @@ class CanvasOutput : public PictureSink {
   void ShowAll(const std::uint16_t* rgb565) override;
 
  private:
-  std::vector<std::uint8_t> rgba_;  // what the canvas shows
+  // Rows first..last (exclusive) of the picture onto the canvas.
+  void Put(const std::uint16_t* rgb565, RowRange rows);
+
+  std::vector<std::uint64_t> shown_;  // the hash of each row the canvas shows
+  std::vector<std::uint8_t> rgba_;    // the rows being put, as the canvas takes them
 };
 
 }  // namespace raketa

@@ -1,7 +1,6 @@
 #include "presentation/web/rgba_rows.h"
 
 #include <cstddef>
-#include <cstring>
 
 #include "presentation/render/screen_image.h"
 
@@ -21,16 +20,21 @@ void ToRgba8888(const std::uint16_t* rgb565, std::uint8_t* rgba, RowRange rows) 
   }
 }
 
-RowRange UpdateRgba8888(const std::uint16_t* rgb565, std::uint8_t* rgba, RowRange rows) {
-  constexpr std::size_t kRowBytes = static_cast<std::size_t>(ScreenImage::kWidth) * 4;
-  std::uint8_t row[kRowBytes];
+std::uint64_t RowHash(const std::uint16_t* row) {
+  std::uint64_t h = 14695981039346656037ull;
+  for (int x = 0; x < ScreenImage::kWidth; ++x) {
+    h = (h ^ (row[x] & 0xFF)) * 1099511628211ull;
+    h = (h ^ (row[x] >> 8)) * 1099511628211ull;
+  }
+  return h;
+}
+
+RowRange ChangedRows(const std::uint16_t* rgb565, std::vector<std::uint64_t>& shown, RowRange rows) {
   RowRange changed;
   for (int y = rows.first; y < rows.last; ++y) {
-    const std::size_t at = static_cast<std::size_t>(y) * ScreenImage::kWidth;
-    ToRgba8888(rgb565 + at, row, RowRange{0, 1});
-    std::uint8_t* shown = rgba + 4 * at;
-    if (std::memcmp(row, shown, kRowBytes) == 0) continue;
-    std::memcpy(shown, row, kRowBytes);
+    const std::uint64_t h = RowHash(rgb565 + static_cast<std::size_t>(y) * ScreenImage::kWidth);
+    if (h == shown[y]) continue;
+    shown[y] = h;
     changed.Add(RowRange{y, y + 1});
   }
   return changed;

@@ -5,18 +5,27 @@
 // end at the end of a word when the player presses a key, and a warning
 // can go before what waits.
 Module.raketaSpeech = (function () {
-  const synth = typeof speechSynthesis !== "undefined" ? speechSynthesis : null;
+  let synth = null;
   let voice = null;
   const waiting = []; // {text, first, yields}
   let current = null; // {piece, utterance, endWord, timer}
   function pick() {
-    if (!synth) return;
     voice = synth.getVoices().find((v) => v.lang.toLowerCase().startsWith("cs")) || null;
   }
-  if (synth) {
+  // Waking the browser's speech takes a while: it is done once the page is
+  // idle (or when the game first speaks), so the voices are known before
+  // the player turns speech on, and the game's start does not wait for it.
+  let woken = false;
+  function wake() {
+    if (woken) return;
+    woken = true;
+    if (typeof speechSynthesis === "undefined") return;
+    synth = speechSynthesis;
     pick();
     synth.addEventListener("voiceschanged", pick);
   }
+  if (typeof requestIdleCallback === "function") requestIdleCallback(wake, {timeout: 2000});
+  else if (typeof setTimeout === "function") setTimeout(wake, 1000);
   function finish(u) {
     if (!current || current.utterance !== u) return;
     clearTimeout(current.timer);
@@ -61,6 +70,7 @@ Module.raketaSpeech = (function () {
   }
   return {
     say(text, first, yields) {
+      wake();
       if (!synth || !voice || text === "") return;
       const piece = { text, first, yields };
       if (first) {
@@ -80,6 +90,7 @@ Module.raketaSpeech = (function () {
       endWord();
     },
     interrupt(text) {
+      wake();
       if (!synth) return;
       waiting.length = 0;
       if (current) {

@@ -123,7 +123,9 @@ class WebGame {
     focused_ = WebInput::GameHasFocus();
     visible_ = WebInput::PageVisible();
     surface_.SetCanDraw(visible_);
-    screen_.Redraw();
+    // The canvas starts black, as the picture does (canvas_output.cpp):
+    // only what differs goes on it.
+    screen_.Refresh();
     game_->Start();
     if (raketa_manual_clock()) {
       RunOnTestClock();

@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
+#include <utility>
 #include <vector>
 
 #include "presentation/render/screen_image.h"
@@ -50,10 +52,11 @@ TEST(RgbaRows, OnlyTheRowsAskedFor) {
 
 // A frame that draws the same meters again leaves the canvas alone; one that
 // changes two pixels puts the rows from the first to the last of them.
-TEST(RgbaRows, UpdatesOnlyRowsThatCameOutDifferent) {
-  std::vector<std::uint16_t> rgb565(kPixels, ToRgb565(0x563412));
-  std::vector<std::uint8_t> shown(kPixels * 4, 0);
-  const std::size_t row = ScreenImage::kWidth * 4;
+TEST(RgbaRows, PutsOnlyRowsThatChanged) {
+  std::vector<std::uint16_t> rgb565(kPixels, 0);
+  const std::vector<std::uint16_t> black(ScreenImage::kWidth, 0);
+  // A new canvas is black.
+  std::vector<std::uint64_t> shown(ScreenImage::kHeight, RowHash(black.data()));
   struct Step {
     const char* what;
     std::function<void()> change;
@@ -61,7 +64,11 @@ TEST(RgbaRows, UpdatesOnlyRowsThatCameOutDifferent) {
     RowRange put;
   };
   const Step steps[] = {
-      {"a blank canvas takes every row asked for", [] {}, {0, ScreenImage::kHeight}, {0, ScreenImage::kHeight}},
+      {"a black picture on a new canvas puts nothing", [] {}, {0, ScreenImage::kHeight}, {}},
+      {"a colour everywhere puts every row asked for",
+       [&] { std::fill(rgb565.begin(), rgb565.end(), ToRgb565(0x563412)); },
+       {0, ScreenImage::kHeight},
+       {0, ScreenImage::kHeight}},
       {"the same picture again", [] {}, {0, ScreenImage::kHeight}, {}},
       {"the same rows drawn again", [] {}, {640, 664}, {}},
       {"two pixels, rows apart",
@@ -71,18 +78,25 @@ TEST(RgbaRows, UpdatesOnlyRowsThatCameOutDifferent) {
        },
        {0, ScreenImage::kHeight},
        {300, 311}},
+      // The two bytes of a pixel swapped: the same bytes in another order.
+      {"a pixel's bytes swapped",
+       [&] { rgb565[400 * ScreenImage::kWidth + 7] = 0x3412; rgb565[400 * ScreenImage::kWidth + 8] = 0x1234; },
+       {0, ScreenImage::kHeight},
+       {400, 401}},
+      {"the same pixels traded between neighbours",
+       [&] { std::swap(rgb565[400 * ScreenImage::kWidth + 7], rgb565[400 * ScreenImage::kWidth + 8]); },
+       {0, ScreenImage::kHeight},
+       {400, 401}},
       {"a change outside the rows asked for waits", [&] { rgb565[700 * ScreenImage::kWidth] = 0; }, {0, 700}, {}},
       {"until they are asked for", [] {}, {0, ScreenImage::kHeight}, {700, 701}},
   };
   for (const Step& step : steps) {
     step.change();
-    EXPECT_EQ(UpdateRgba8888(rgb565.data(), shown.data(), step.asked), step.put) << step.what;
+    EXPECT_EQ(ChangedRows(rgb565.data(), shown, step.asked), step.put) << step.what;
   }
   // What is kept is what the canvas was given.
-  std::vector<std::uint8_t> fresh(kPixels * 4);
-  ToRgba8888(rgb565.data(), fresh.data(), RowRange{0, ScreenImage::kHeight});
-  EXPECT_EQ(shown, fresh);
-  EXPECT_EQ(shown[300 * row + 4 * 5 + 2], 0x5A);
+  for (int y = 0; y < ScreenImage::kHeight; ++y)
+    ASSERT_EQ(shown[y], RowHash(rgb565.data() + static_cast<std::size_t>(y) * ScreenImage::kWidth)) << y;
 }
 
 }  // namespace
