@@ -13,7 +13,8 @@ namespace raketa {
 // rows in `rows`.
 void ToRgba8888(const std::uint16_t* rgb565, std::uint8_t* rgba, RowRange rows);
 
-// What tells one row of 1024 RGB565 pixels from another (FNV-1a, 64 bits).
+// What tells one row of 1024 RGB565 pixels from another (FNV-1a over 64-bit
+// words).
 std::uint64_t RowHash(const std::uint16_t* row);
 
 // The rows that changed: `shown` holds the hash of each row the canvas

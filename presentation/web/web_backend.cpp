@@ -73,7 +73,9 @@ EM_ASYNC_JS(void, raketa_wait_until, (double due), {
       wake();
     };
     document.addEventListener("keydown", onTime, true);
-    setTimeout(onTime, Math.max(0, due - performance.now()));
+    // Whole milliseconds, rounded up: a timer cut short to the millisecond
+    // below would wake the page before anything is due, a wasted wake-up.
+    setTimeout(onTime, Math.max(0, Math.ceil(due - performance.now())));
   });
 });
 
