@@ -43,6 +43,7 @@ void CanvasOutput::Put(const std::uint16_t* rgb565, RowRange rows) {
   if (rgba_.size() < bytes) rgba_.resize(bytes);
   ToRgba8888(rgb565 + static_cast<std::size_t>(rows.first) * ScreenImage::kWidth, rgba_.data(), RowRange{0, count});
   raketa_canvas_rows(rgba_.data(), ScreenImage::kWidth, rows.first, count);
+  changed_ = true;
 }
 
 }  // namespace raketa

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "presentation/render/kept_picture.h"
@@ -15,6 +16,8 @@ class CanvasOutput : public PictureSink {
   void Show(const std::uint16_t* rgb565, RowRange rows) override;
   // Every row, changed or not (the canvas may have lost its contents).
   void ShowAll(const std::uint16_t* rgb565) override;
+  // Whether anything was put on the canvas since the last call.
+  bool TakeChanged() { return std::exchange(changed_, false); }
 
  private:
   // Rows first..last (exclusive) of the picture onto the canvas.
@@ -22,6 +25,7 @@ class CanvasOutput : public PictureSink {
 
   std::vector<std::uint64_t> shown_;  // the hash of each row the canvas shows
   std::vector<std::uint8_t> rgba_;    // the rows being put, as the canvas takes them
+  bool changed_ = false;
 };
 
 }  // namespace raketa

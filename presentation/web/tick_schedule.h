@@ -8,9 +8,13 @@
 // for), which the player sees when the frame presents it, so its ticks
 // wait for the frame's wake-up rather than waking the page 100 times a
 // second; while frames are stopped (the page unfocused) they run in tens.
-// After a stall (a busy machine, a hidden tab) the lost ticks are not made
-// up in a burst: the clock starts again from now, as the desktop game's
-// does.
+// While the game is quiet (its last frames changed nothing on the screen
+// and no key came), the page wakes for every fourth frame only and runs
+// the four then, each with its panel ticks, in their order: the game runs
+// the same, a change it makes shows at most three frames late, and a key
+// wakes the page at once.  After a longer stall (a busy machine, a hidden
+// tab) the lost ticks are not made up in a burst: the clock starts again
+// from now, as the desktop game's does.
 #pragma once
 
 #include "services/game_clock.h"
@@ -21,8 +25,12 @@ class TickSchedule {
  public:
   static constexpr double kFrameMs = game_clock::kFrameMs;
   static constexpr double kPanelMs = game_clock::kPanelMs;
-  // Panel ticks further behind than this are dropped, not made up.
-  static constexpr double kPanelCatchUpMs = 100;
+  // Frames the page runs at one wake-up while the game is quiet.
+  static constexpr int kQuietFrames = 4;
+  // Ticks further behind than this are dropped, not made up: more than a
+  // quiet wake-up's frames, less than a stall.
+  static constexpr double kCatchUpMs = 200;
+  static_assert(kCatchUpMs > kQuietFrames * kFrameMs);
   // While frames are stopped, how long panel ticks wait for a wake-up.
   static constexpr double kPanelBatchMs = 80;
 
@@ -39,18 +47,27 @@ class TickSchedule {
   // When to wake the page next: when the frame is due, or while frames are
   // stopped, when the panel ticks have waited kPanelBatchMs (well within
   // what is made up).
-  double WakeAt(bool framesRun) const { return framesRun ? nextFrame_ : nextPanel_ + kPanelBatchMs; }
+  // While the game is quiet, when the last of kQuietFrames frames is due.
+  double WakeAt(bool framesRun, bool quiet = false) const {
+    if (!framesRun) return nextPanel_ + kPanelBatchMs;
+    return quiet ? nextFrame_ + (kQuietFrames - 1) * kFrameMs : nextFrame_;
+  }
   // True when the panel tick is due at `now`, which then counts as done.
-  // Ticks that fell due up to kPanelCatchUpMs ago are each due in turn.
-  bool TakePanel(double now) { return Take(nextPanel_, kPanelMs, kPanelCatchUpMs, now); }
-  // The same for the frame, which is never made up: one, however late.
-  // Frames that were stopped (the page hidden or unfocused) run at once
-  // when they resume.
-  bool TakeFrame(double now) { return Take(nextFrame_, kFrameMs, kFrameMs, now); }
+  // Ticks that fell due up to kCatchUpMs ago are each due in turn.
+  bool TakePanel(double now) { return Take(nextPanel_, kPanelMs, kCatchUpMs, now); }
+  // The same for the frame.  Frames that were stopped (the page hidden or
+  // unfocused) run at once when they resume, one however late: the time
+  // they were stopped is not made up.
+  bool TakeFrame(double now) {
+    const bool resumed = stopped_;
+    stopped_ = false;
+    return Take(nextFrame_, kFrameMs, resumed ? kFrameMs : kCatchUpMs, now);
+  }
   // Whichever of the two fell due first by `now` (the panel tick when both
   // fell due at the same time), counted as done; Nothing when neither is
   // due.  Called until it says Nothing, it runs everything due.
   Due Take(double now, bool framesRun) {
+    if (!framesRun) stopped_ = true;
     const bool frame = framesRun && nextFrame_ <= now;
     if (nextPanel_ <= now && (!frame || nextPanel_ <= nextFrame_)) return TakePanel(now) ? Due::Panel : Due::Nothing;
     if (frame) return TakeFrame(now) ? Due::Frame : Due::Nothing;
@@ -67,6 +84,7 @@ class TickSchedule {
 
   double nextFrame_;
   double nextPanel_;
+  bool stopped_ = false;  // frames were stopped since the last one ran
 };
 
 }  // namespace raketa

@@ -57,8 +57,8 @@ EM_JS(void, raketa_save_names, (const char* suffix, const char* kept), {
 // The page's buttons name what Esc does now (page_controls.js).
 EM_JS(void, raketa_step_shown, (const char* step), { Module.raketaControls.step(UTF8ToString(step)); });
 
-// Sleeps until `due` (the page's clock, ms) or the next key, whichever comes
-// first, on the browser's own timer; a hidden tab's timers are slowed by the
+// Sleeps until `due` (the page's clock, ms) or the next key, typing or tap,
+// whichever comes first, on the browser's own timer; a hidden tab's timers are slowed by the
 // browser.  (The key itself waits in the input queue.)  Not on animation
 // frames: asked for 25 times a second, they keep Chromium's compositor
 // producing frames, 4 % of a core here, for a canvas that changes about
@@ -66,13 +66,15 @@ EM_JS(void, raketa_step_shown, (const char* step), { Module.raketaControls.step(
 EM_ASYNC_JS(void, raketa_wait_until, (double due), {
   await new Promise((wake) => {
     let woken = false;
+    // Keys, and the text field's typing and the game's buttons on a phone.
+    const events = ["keydown", "input", "click"];
     const onTime = () => {
       if (woken) return;
       woken = true;
-      document.removeEventListener("keydown", onTime, true);
+      for (const e of events) document.removeEventListener(e, onTime, true);
       wake();
     };
-    document.addEventListener("keydown", onTime, true);
+    for (const e of events) document.addEventListener(e, onTime, true);
     // Whole milliseconds, rounded up: a timer cut short to the millisecond
     // below would wake the page before anything is due, a wasted wake-up.
     setTimeout(onTime, Math.max(0, Math.ceil(due - performance.now())));
@@ -143,17 +145,20 @@ class WebGame {
   bool Framing() const { return focused_ && visible_ && game_->FramesRun(); }
 
   // Woken when the frame is due (tick_schedule.h) or a key came, the loop
-  // runs every panel tick that fell due since the last wake-up and the
-  // frame; a frame that changed nothing on the screen puts nothing on the
-  // canvas.
+  // runs every panel tick and frame that fell due since the last wake-up; a
+  // frame that changed nothing on the screen puts nothing on the canvas.
+  // While the game is quiet (nothing changed on the screen and nothing came
+  // from the player since the last wake-up) it sleeps for four frames.
   void RunOnPageClock() {
     TickSchedule clock(emscripten_get_now());
     bool shown = false;
     while (!app_.Closing()) {
       screen_.Refresh();
+      const bool quiet = !canvas_.TakeChanged() && !stirred_ && shown;
+      stirred_ = false;
       ShowPageText();
       if (shown) DecodeAhead();
-      raketa_wait_until(clock.WakeAt(Framing()));
+      raketa_wait_until(clock.WakeAt(Framing(), quiet));
       TakeEvents();
       const double now = emscripten_get_now();
       for (TickSchedule::Due due; !app_.Closing() && (due = clock.Take(now, Framing())) != TickSchedule::Due::Nothing;) {
@@ -217,6 +222,7 @@ class WebGame {
   }
 
   void Handle(const PageEvent& e) {
+    stirred_ = true;
     switch (e.kind) {
       case PageEvent::Kind::KeyDown:
         keyed_ = true;
@@ -296,6 +302,7 @@ class WebGame {
   bool focused_ = false;
   bool visible_ = true;
   bool keyed_ = false;
+  bool stirred_ = false;  // an event came since the page last slept
   StoppedNotice stopped_;
 };
 

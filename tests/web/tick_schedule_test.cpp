@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 namespace raketa {
 namespace {
@@ -161,12 +162,12 @@ TEST(TickSchedule, WhatFellDueRunsOldestFirst) {
   for (Due expected : {Due::Frame, Due::Panel, Due::Nothing}) EXPECT_EQ(t.Take(45, true), expected);
 }
 
-TEST(TickSchedule, MakesUpATenthOfASecondOfPanelTicksButNoMore) {
+TEST(TickSchedule, MakesUpAFifthOfASecondOfPanelTicksButNoMore) {
   struct Case {
     double gap;  // since the last animation frame, which ran everything due
     int made;    // panel ticks run when the next comes
   };
-  for (const Case c : {Case{16, 1}, Case{90, 9}, Case{109, 10}, Case{110, 1}, Case{2000, 1}}) {
+  for (const Case c : {Case{16, 1}, Case{90, 9}, Case{209, 20}, Case{210, 1}, Case{2000, 1}}) {
     TickSchedule s(0);
     ASSERT_TRUE(s.TakePanel(10));
     int made = 0;
@@ -176,6 +177,49 @@ TEST(TickSchedule, MakesUpATenthOfASecondOfPanelTicksButNoMore) {
     EXPECT_GT(s.NextDue(false), 10 + c.gap);
     EXPECT_LE(s.NextDue(false), 10 + c.gap + TickSchedule::kPanelMs);
   }
+}
+
+// A quiet game wakes the page for every fourth frame and runs the four
+// then, in their order with their panel ticks: the same ticks as waking for
+// each, about a quarter of the wake-ups.  A key wakes it at once; frames
+// that resume after being stopped are not made up.
+TEST(TickSchedule, AQuietGameWakesThePageForEveryFourthFrame) {
+  using Due = TickSchedule::Due;
+  TickSchedule s(0);
+  int wakes = 0, frames = 0, panels = 0;
+  std::string order;
+  for (double now = 0; now < 1000;) {
+    now = std::min(1000.0, std::max(now, s.WakeAt(true, true)));
+    ++wakes;
+    for (Due d; (d = s.Take(now, true)) != Due::Nothing;) {
+      ++(d == Due::Panel ? panels : frames);
+      if (wakes == 2) order += d == Due::Panel ? "p" : "F";
+    }
+  }
+  EXPECT_EQ(frames, 26);
+  EXPECT_EQ(panels, 100);
+  EXPECT_EQ(wakes, 7);  // at 120, 280 ... 920, and 1000
+  // The second wake-up, at 280: the frames of 160 ... 280, each after the
+  // panel ticks due up to it.
+  EXPECT_EQ(order, "ppppFppppFppppFppppF");
+
+  // A key at 100 wakes the page before the quiet wake-up at 160: the ticks
+  // and frames due by then run, and nothing more till the frame of 120.
+  TickSchedule k(0);
+  ASSERT_EQ(k.Take(0, true), Due::Frame);
+  EXPECT_EQ(k.WakeAt(true, true), 160);
+  int ran = 0;
+  while (k.Take(100, true) != Due::Nothing) ++ran;
+  EXPECT_EQ(ran, 10 + 2);
+  EXPECT_EQ(k.WakeAt(true, false), 120);
+
+  // Stopped from 0 to 150, the frames run one at 150, not four.
+  TickSchedule t(0);
+  ASSERT_EQ(t.Take(0, true), Due::Frame);
+  for (double now = 10; now <= 140; now += 10) ASSERT_EQ(t.Take(now, false), Due::Panel);
+  int resumed = 0;
+  for (Due d; (d = t.Take(150, true)) != Due::Nothing;) resumed += d == Due::Frame;
+  EXPECT_EQ(resumed, 1);
 }
 
 }  // namespace
