@@ -39,7 +39,9 @@ launcher=()
 if command -v ccache >/dev/null; then
   launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
 fi
-emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=Release -DRAKETA_TESTS=OFF -DRAKETA_BENCH=OFF \
+# Built for size (-Os): a smaller program is fetched, compiled and optimized
+# by the browser sooner, and the game is far from needing -O3's speed.
+emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=MinSizeRel -DRAKETA_TESTS=OFF -DRAKETA_BENCH=OFF \
   -DRAKETA_NATIVE_GAMEDATA="$PWD/build/gamedata" "${launcher[@]}" ${RAKETA_WEB_CMAKE_ARGS:-} >/dev/null
 cmake --build build-web -j"$(nproc)"
 

@@ -168,11 +168,16 @@
     again.focus();
   }
 
+  // The canvas's first picture costs the browser a while to set up: done
+  // now, with one black pixel on black, while the program is on its way.
+  const context = canvas.getContext("2d", {alpha: false});
+  context.putImageData(new ImageData(new Uint8ClampedArray([0, 0, 0, 255]), 1, 1), 0, 0);
+
   window.Module = {
     canvas: canvas,
     // Made now, while the program is still on its way, rather than on the
     // first frame (canvas_output.cpp): the page is black behind it anyway.
-    raketaContext: canvas.getContext("2d", {alpha: false}),
+    raketaContext: context,
     raketaToggleFullScreen: toggleFullScreen,
     raketaOnFirstFrame: function () { document.getElementById("nacitani").remove(); },
     raketaOnGameOver: gameEnded,

@@ -1,23 +1,46 @@
 // The player's save folder /saves, kept in the browser's IndexedDB: read in
 // before the game starts, written back when the game changed it
 // (save_folder_watch.cpp), when the page is hidden and before it unloads.
-// Opening the database takes the browser a while, in a new profile most of
-// all, so it is opened as soon as the script has run (preInit), while the
-// program is still being fetched and compiled.  The files are read into
-// the folder only once the program's memory exists (preRun): written
-// earlier, each file is left empty and a reload's save is lost.
+// Opening the database and reading it take the browser a while, in a new
+// profile most of all, so both are done as soon as the script has run
+// (preInit), while the program is still being fetched and compiled.  The
+// files go into the folder only once the program's memory exists (preRun):
+// written earlier, each file is left empty and a reload's save is lost.
 Module.preInit = Module.preInit || [];
 Module.preInit.push(function () {
   FS.mkdir("/saves");
   FS.mount(IDBFS, {}, "/saves");
-  // The database is kept open for the reading below; a refusal is
-  // reported there.
-  IDBFS.getDB("/saves", function () {});
+  Module.raketaSavesRead = new Promise(function (done) {
+    IDBFS.getDB("/saves", function (err, db) {
+      if (err) return done({err: err});
+      try {
+        const transaction = db.transaction([IDBFS.DB_STORE_NAME], "readonly");
+        const entries = [];
+        transaction.onerror = function () { done({err: transaction.error}); };
+        transaction.onabort = function () { done({err: transaction.error || "aborted"}); };
+        transaction.oncomplete = function () { done({entries: entries}); };
+        transaction.objectStore(IDBFS.DB_STORE_NAME).openCursor().onsuccess = function (e) {
+          const cursor = e.target.result;
+          if (!cursor) return;
+          entries.push([cursor.key, cursor.value]);
+          cursor.continue();
+        };
+      } catch (e) {
+        done({err: e});
+      }
+    });
+  });
 });
 Module.preRun = Module.preRun || [];
 Module.preRun.push(function () {
   addRunDependency("raketa-saves");
-  FS.syncfs(true, function (err) {
+  Module.raketaSavesRead.then(function (read) {
+    let err = read.err;
+    // Folders before the files in them.
+    const entries = (read.entries || []).sort(function (a, b) { return a[0] < b[0] ? -1 : a[0] > b[0] ? 1 : 0; });
+    for (let i = 0; i < entries.length && !err; i++) {
+      IDBFS.storeLocalEntry(entries[i][0], entries[i][1], function (e) { if (e) err = e; });
+    }
     if (err) {
       console.warn("raketa: saved games could not be read from the browser", err);
       Module.raketaSaves.unread = true;
