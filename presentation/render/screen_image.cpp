@@ -69,7 +69,7 @@ std::vector<std::uint8_t> ComposeRgb888(const std::uint16_t* presented, const Co
 
 ScreenImage::ScreenImage(FontSet& fonts)
     : fonts_(fonts),
-      rgb565_(static_cast<std::size_t>(kWidth) * kHeight, 0) {}
+      rgb565_(std::make_unique<std::uint16_t[]>(static_cast<std::size_t>(kWidth) * kHeight)) {}
 
 ScreenImage::LineState ScreenImage::StateOf(const CommandLine& line) {
   return LineState{line.GetText(), line.Caret(), line.FontColour(), line.Left(), line.Top()};
@@ -88,8 +88,8 @@ RowRange ScreenImage::Update(const std::uint16_t* presented, RowRange changed, c
   if (rows.Empty()) return rows;
   // The line is drawn only on the rows just restored from the picture, so
   // its text is never blended twice.
-  CopyRows(presented, rgb565_.data(), rows);
-  Raster565 raster(rgb565_.data(), kWidth, kHeight);
+  CopyRows(presented, rgb565_.get(), rows);
+  Raster565 raster(rgb565_.get(), kWidth, kHeight);
   raster.SetClip(Rect{0, rows.first, kWidth, rows.last});
   DrawCommandLine(raster, line, fonts_);
   drawn_ = std::move(now);

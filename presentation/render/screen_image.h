@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -50,7 +51,7 @@ class ScreenImage {
   // Everything again (after the window lost its contents).
   RowRange Refresh(const std::uint16_t* presented, const CommandLine& line);
 
-  const std::uint16_t* Rgb565() const { return rgb565_.data(); }
+  const std::uint16_t* Rgb565() const { return rgb565_.get(); }
 
  private:
   struct LineState {
@@ -63,7 +64,7 @@ class ScreenImage {
   static LineState StateOf(const CommandLine& line);
 
   FontSet& fonts_;
-  std::vector<std::uint16_t> rgb565_;
+  std::unique_ptr<std::uint16_t[]> rgb565_;  // black at first (an array: see software_surface.cpp)
   LineState drawn_;
   bool first_ = true;
 };

@@ -9,9 +9,11 @@ namespace raketa {
 SoftwareSurface::SoftwareSurface(const Catalogue& catalogue, FontSet& fonts)
     : catalogue_(catalogue),
       fonts_(fonts),
-      back_(static_cast<std::size_t>(kWidth) * kHeight, 0),
-      presented_(static_cast<std::size_t>(kWidth) * kHeight, 0),
-      raster_(back_.data(), kWidth, kHeight),
+      // Arrays, not vectors: zeroed by one memset where a build for size
+      // filled a vector a pixel at a time, a tenth of the page's start.
+      back_(std::make_unique<std::uint16_t[]>(static_cast<std::size_t>(kWidth) * kHeight)),
+      presented_(std::make_unique<std::uint16_t[]>(static_cast<std::size_t>(kWidth) * kHeight)),
+      raster_(back_.get(), kWidth, kHeight),
       dirtyRow_(kHeight, 0) {}
 
 void SoftwareSurface::DrawPicture(Picture index, int x, int y) {
@@ -73,7 +75,7 @@ void SoftwareSurface::Present() {
     while (end < dirty_.last && dirtyRow_[end]) dirtyRow_[end++] = 0;
     const std::size_t from = static_cast<std::size_t>(y) * kWidth;
     const std::size_t count = static_cast<std::size_t>(end - y) * kWidth;
-    std::memcpy(presented_.data() + from, back_.data() + from, count * sizeof(std::uint16_t));
+    std::memcpy(presented_.get() + from, back_.get() + from, count * sizeof(std::uint16_t));
     y = end;
   }
   dirty_ = {};

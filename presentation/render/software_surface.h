@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -48,8 +49,8 @@ class SoftwareSurface : public Display, public Canvas {
   // Told after every present, once Presented() holds the new picture.
   std::function<void()> OnPresent;
 
-  const std::uint16_t* Back() const { return back_.data(); }
-  const std::uint16_t* Presented() const { return presented_.data(); }
+  const std::uint16_t* Back() const { return back_.get(); }
+  const std::uint16_t* Presented() const { return presented_.get(); }
   // The span of rows the last present changed in Presented() (rows in it
   // that were not drawn are unchanged).
   RowRange PresentedRows() const { return presentedRows_; }
@@ -61,8 +62,8 @@ class SoftwareSurface : public Display, public Canvas {
 
   const Catalogue& catalogue_;
   FontSet& fonts_;
-  std::vector<std::uint16_t> back_;
-  std::vector<std::uint16_t> presented_;
+  std::unique_ptr<std::uint16_t[]> back_;       // black at first
+  std::unique_ptr<std::uint16_t[]> presented_;  // black at first
   Raster565 raster_;
   RowRange dirty_;
   std::vector<std::uint8_t> dirtyRow_;  // 1 for every row drawn since the last present
