@@ -10,22 +10,6 @@ namespace raketa {
 
 namespace {
 
-// The fields between tabs; a tab at the end opens no empty last field.
-std::vector<std::string> Fields(const std::string& line, char sep) {
-  std::vector<std::string> out;
-  std::size_t from = 0;
-  while (from < line.size()) {
-    const std::size_t end = line.find(sep, from);
-    if (end == std::string::npos) {
-      out.push_back(line.substr(from));
-      break;
-    }
-    out.push_back(line.substr(from, end - from));
-    from = end + 1;
-  }
-  return out;
-}
-
 // The words between blanks (spaces, tabs and the like).
 std::vector<std::string> Blanked(const std::string& text) {
   constexpr const char* kBlanks = " \t\n\v\f\r";
@@ -63,7 +47,7 @@ void ReadFile(WordTable& table, GameFiles& files, const std::string& host) {
   for (std::string line : PlainLines(WordFile(files, host))) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (line.empty() || line[0] == '#') continue;
-    std::vector<std::string> f = Fields(line, '\t');
+    std::vector<std::string> f = PlainFields(line, '\t');
     if (f[0] == "thing" && f.size() >= 2) {
       table.things.push_back(Noun(f, 1));
     } else if (f[0] == "room" && f.size() >= 3) {

@@ -127,6 +127,11 @@ class Catalogue {
   DecodedCue cue(Cue c) const;
 
  private:
+  // The picture, decoded now if it is not held (a screen picture then
+  // replaces the one held), without covering any screen; empty when it
+  // cannot be decoded.
+  const DecodedPicture& Held(Picture p) const;
+
   // By picture; empty for screen pictures, and for the others until a
   // checked catalogue decodes them.
   mutable std::vector<DecodedPicture> kept_;

@@ -28,19 +28,19 @@ bool WritePlainFile(const std::string& path, const std::string& text) {
   return true;
 }
 
-std::vector<std::string> PlainLines(const std::string& text) {
-  std::vector<std::string> lines;
+std::vector<std::string> PlainFields(const std::string& text, char sep) {
+  std::vector<std::string> fields;
   std::size_t from = 0;
   while (from < text.size()) {
-    const std::size_t end = text.find('\n', from);
+    const std::size_t end = text.find(sep, from);
     if (end == std::string::npos) {
-      lines.push_back(text.substr(from));
+      fields.push_back(text.substr(from));
       break;
     }
-    lines.push_back(text.substr(from, end - from));
+    fields.push_back(text.substr(from, end - from));
     from = end + 1;
   }
-  return lines;
+  return fields;
 }
 
 }  // namespace raketa

@@ -17,8 +17,12 @@ std::optional<std::string> ReadPlainFile(const std::string& path);
 // could not be written.
 bool WritePlainFile(const std::string& path, const std::string& text);
 
+// The pieces of the text between `sep`s; a `sep` at the end opens no empty
+// last piece, and an empty text has none.
+std::vector<std::string> PlainFields(const std::string& text, char sep);
+
 // The text's lines without their line ends ("\n"); a last line without one
 // counts too.
-std::vector<std::string> PlainLines(const std::string& text);
+inline std::vector<std::string> PlainLines(const std::string& text) { return PlainFields(text, '\n'); }
 
 }  // namespace raketa

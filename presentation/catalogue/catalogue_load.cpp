@@ -56,6 +56,11 @@ void CheckAgainstTable(Cue c, const OggCueInfo& info) {
 
 namespace {
 // Pictures that fill a screen of their own, held only while it shows.
+const DecodedPicture& None() {
+  static const DecodedPicture kNone;
+  return kNone;
+}
+
 bool ScreenPicture(Picture p) { return p == Picture::dosedka || p == Picture::odlet; }
 
 bool FullScreen(Picture p) {
@@ -118,18 +123,9 @@ bool Catalogue::DecodeAhead() const {
     const Picture p = static_cast<Picture>(ahead_);
     const bool wanted = ScreenPicture(p) ? p == Picture::dosedka && screenIndex_ < 0 : kept_[ahead_].rgb565.empty();
     if (!wanted) continue;
-    // Decoded here, not drawn: a picture decoded ahead covers no screen.
-    try {
-      DecodedPicture d = Decode(p);
-      if (ScreenPicture(p)) {
-        screen_ = std::move(d);
-        screenIndex_ = ahead_;
-      } else {
-        kept_[ahead_] = std::move(d);
-      }
-    } catch (const AssetError&) {
-      // Left to the drawing, which shows nothing for it.
-    }
+    // Decoded, not drawn: a picture decoded ahead covers no screen.  One
+    // that fails is left to the drawing, which shows nothing for it.
+    Held(p);
     ++ahead_;
     return true;
   }
@@ -137,21 +133,25 @@ bool Catalogue::DecodeAhead() const {
 }
 
 const DecodedPicture& Catalogue::picture(Picture p) const {
-  static const DecodedPicture kNone;
   const int i = static_cast<int>(p);
-  if (i < 0 || i >= kPictureCount || kept_.empty()) return kNone;
+  if (i < 0 || i >= kPictureCount || kept_.empty()) return None();
   // A full-screen picture covers the screen picture held until now.
   if (FullScreen(p) && screenIndex_ != i) {
     screen_ = {};
     screenIndex_ = -1;
   }
+  return Held(p);
+}
+
+const DecodedPicture& Catalogue::Held(Picture p) const {
+  const int i = static_cast<int>(p);
   if (!ScreenPicture(p)) {
-    // A checked catalogue decodes the picture when it is first drawn.
+    // A checked catalogue decodes the picture when it is first asked for.
     if (kept_[i].rgb565.empty()) {
       try {
         kept_[i] = Decode(p);
       } catch (const AssetError&) {
-        return kNone;  // its headers were checked: only damage further in gets here
+        return None();  // its headers were checked: only damage further in gets here
       }
     }
     return kept_[i];
@@ -160,7 +160,7 @@ const DecodedPicture& Catalogue::picture(Picture p) const {
     try {
       screen_ = Decode(p);
     } catch (const AssetError&) {
-      return kNone;  // checked at start-up: only a lack of memory gets here
+      return None();  // checked at start-up: only a lack of memory gets here
     }
     screenIndex_ = i;
   }
