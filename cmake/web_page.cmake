@@ -21,7 +21,6 @@ set(RAKETA_PAGE_JS
   ${PROJECT_SOURCE_DIR}/presentation/web/saves.js
   ${PROJECT_SOURCE_DIR}/presentation/web/sound.js
   ${PROJECT_SOURCE_DIR}/presentation/web/speech.js
-  ${PROJECT_SOURCE_DIR}/presentation/web/storage_check.js
   ${PROJECT_SOURCE_DIR}/presentation/web/page_text.js
   ${PROJECT_SOURCE_DIR}/presentation/web/page_controls.js)
 # (SHELL: keeps CMake from merging the repeated option names.)
@@ -49,8 +48,8 @@ set_property(TARGET raketa_page APPEND PROPERTY LINK_DEPENDS ${RAKETA_PAGE_JS} $
   ${RAKETA_NATIVE_GAMEDATA}/mistnosti.dat ${RAKETA_NATIVE_GAMEDATA}/slova.txt)
 
 # The page itself, its style and script written into it: one file.
-set(page_parts ${PROJECT_SOURCE_DIR}/web/index.html ${PROJECT_SOURCE_DIR}/web/page.css ${PROJECT_SOURCE_DIR}/web/page.js
-  ${PROJECT_SOURCE_DIR}/web/layout.js)
+set(page_parts ${PROJECT_SOURCE_DIR}/web/index.html ${PROJECT_SOURCE_DIR}/web/page.css
+  ${PROJECT_SOURCE_DIR}/web/saves_early.js ${PROJECT_SOURCE_DIR}/web/page.js ${PROJECT_SOURCE_DIR}/web/layout.js)
 add_custom_command(OUTPUT ${RAKETA_SITE}/index.html
   COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${PROJECT_SOURCE_DIR}/web -DOUTPUT=${RAKETA_SITE}/index.html
     -P ${PROJECT_SOURCE_DIR}/cmake/inline_page.cmake

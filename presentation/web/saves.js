@@ -3,32 +3,56 @@
 // (save_folder_watch.cpp), when the page is hidden and before it unloads.
 // Opening the database and reading it take the browser a while, in a new
 // profile most of all, so both are done as soon as the script has run
-// (preInit), while the program is still being fetched and compiled.  The
-// files go into the folder only once the program's memory exists (preRun):
-// written earlier, each file is left empty and a reload's save is lost.
+// (preInit), while the program is still being fetched and compiled, unless
+// the page found that there is no database to read (web/saves_early.js).  The files go into the folder only once the program's
+// memory exists (preRun): written earlier, each file is left empty and a
+// reload's save is lost.
 Module.preInit = Module.preInit || [];
 Module.preInit.push(function () {
   FS.mkdir("/saves");
   FS.mount(IDBFS, {}, "/saves");
-  Module.raketaSavesRead = new Promise(function (done) {
+  // The database opened here stays open: the kept game is written into it
+  // as the page goes (keep_game.js), with no time left to open it then.  A
+  // browser that refuses it keeps nothing, and the page says so.
+  function open(done) {
     IDBFS.getDB("/saves", function (err, db) {
-      if (err) return done({err: err});
-      try {
-        const transaction = db.transaction([IDBFS.DB_STORE_NAME], "readonly");
-        const entries = [];
-        transaction.onerror = function () { done({err: transaction.error}); };
-        transaction.onabort = function () { done({err: transaction.error || "aborted"}); };
-        transaction.oncomplete = function () { done({entries: entries}); };
-        transaction.objectStore(IDBFS.DB_STORE_NAME).openCursor().onsuccess = function (e) {
-          const cursor = e.target.result;
-          if (!cursor) return;
-          entries.push([cursor.key, cursor.value]);
-          cursor.continue();
-        };
-      } catch (e) {
-        done({err: e});
+      if (err) {
+        Module.raketaSaves.refused = true;
+        console.warn("raketa: the browser keeps no saved games", err);
+        if (Module.raketaOnStorageRefused) Module.raketaOnStorageRefused();
       }
+      done(err, db);
     });
+  }
+  function readHere() {
+    return new Promise(function (done) {
+      open(function (err, db) {
+        if (err) return done({err: err});
+        try {
+          const transaction = db.transaction([IDBFS.DB_STORE_NAME], "readonly");
+          const entries = [];
+          transaction.onerror = function () { done({err: transaction.error}); };
+          transaction.onabort = function () { done({err: transaction.error || "aborted"}); };
+          transaction.oncomplete = function () { done({entries: entries}); };
+          transaction.objectStore(IDBFS.DB_STORE_NAME).openCursor().onsuccess = function (e) {
+            const cursor = e.target.result;
+            if (!cursor) return;
+            entries.push([cursor.key, cursor.value]);
+            cursor.continue();
+          };
+        } catch (e) {
+          done({err: e});
+        }
+      });
+    });
+  }
+  const early = typeof window === "object" && window.raketaSavesEarly;
+  Module.raketaSavesRead = Promise.resolve(early || null).then(function (found) {
+    if (found && found.none) {
+      open(function () {});
+      return {entries: []};
+    }
+    return readHere();
   });
 });
 Module.preRun = Module.preRun || [];
@@ -76,8 +100,9 @@ Module.raketaSaves = (function () {
   }
   function writeBack() {
     // A folder that was not read in whole must not replace the one kept:
-    // the write would remove every save it lacks.
-    if (Module.raketaSaves.unread) return Promise.resolve();
+    // the write would remove every save it lacks.  Nor is there anything
+    // to write to where the browser refused the database.
+    if (Module.raketaSaves.unread || Module.raketaSaves.refused) return Promise.resolve();
     if (writing) {
       again = true;
       return writing;
@@ -97,7 +122,7 @@ Module.raketaSaves = (function () {
     });
     window.addEventListener("pagehide", writeBack);
   }
-  return {writeBack, unread: false};
+  return {writeBack, unread: false, refused: false};
 })();
 
 // Resolved (to true) once every change to the save folder is in IndexedDB.

@@ -158,7 +158,10 @@ class WebGame {
       stirred_ = false;
       ShowPageText();
       if (shown) DecodeAhead();
-      raketa_wait_until(clock.WakeAt(Framing(), quiet));
+      // The first frame, due at once, runs without first giving the browser
+      // its turn, which would put the page's own start-up work before it.
+      const double wake = clock.WakeAt(Framing(), quiet);
+      if (shown || wake > emscripten_get_now()) raketa_wait_until(wake);
       TakeEvents();
       const double now = emscripten_get_now();
       for (TickSchedule::Due due; !app_.Closing() && (due = clock.Take(now, Framing())) != TickSchedule::Due::Nothing;) {
