@@ -105,4 +105,7 @@
   document.addEventListener("fullscreenchange", layout);
   window.raketaLayout = layout;
   showButtons(remembered(), false);
+  // The game takes the keys now that the page is laid out: focused before,
+  // the page was laid out twice on its way to the game's first frame.
+  canvas.focus();
 })();

@@ -168,10 +168,10 @@
     again.focus();
   }
 
-  // The canvas's first picture costs the browser a while to set up: done
-  // now, with one black pixel on black, while the program is on its way.
+  // Nothing is drawn on the canvas before the game's first frame: a canvas
+  // drawn on costs the browser a copy of its pixels at every frame the page
+  // shows while it starts.
   const context = canvas.getContext("2d", {alpha: false});
-  context.putImageData(new ImageData(new Uint8ClampedArray([0, 0, 0, 255]), 1, 1), 0, 0);
 
   window.Module = {
     canvas: canvas,
@@ -195,6 +195,6 @@
       Module.raketaRunning = false;
     },
   };
-  canvas.focus();
+  // The canvas takes the keys once the page is laid out (layout.js).
   if (fromDisk) servedFromDiskOnly();
 })();
