@@ -103,5 +103,35 @@ TEST_F(KeptPictureTest, ABoxStandsInForTheGameUntilItCloses) {
   EXPECT_EQ(picture.Snapshot()[5 * kW + kW / 2], ToRgb565(0xFF0000));
 }
 
+// The page hands in its own black memory for the three pictures: each goes
+// where it belongs.
+TEST(KeptPictureMemory, PicturesLiveInTheMemoryHandedIn) {
+  std::vector<std::uint16_t> back(ScreenMemory::kPixels), presented(ScreenMemory::kPixels), shown(ScreenMemory::kPixels);
+  Catalogue catalogue;
+  SoftwareSurface surface{catalogue, Fonts(), ScreenMemory(back.data()), ScreenMemory(presented.data())};
+  CommandLine line;
+  class PointerSink : public PictureSink {
+   public:
+    void Show(const std::uint16_t* rgb565, RowRange) override { last = rgb565; }
+    void ShowAll(const std::uint16_t* rgb565) override { last = rgb565; }
+    const std::uint16_t* last = nullptr;
+  } sink;
+  KeptPicture picture{sink, surface, line, Fonts(), ScreenMemory(shown.data())};
+  surface.OnPresent = [&] { picture.NotePresent(); };
+
+  surface.SetBrushStyle(BrushStyle::Solid);
+  surface.SetBrushColour(0x0000FF);
+  surface.Rectangle(0, 10, kW, 20);
+  const std::uint16_t red = ToRgb565(0x0000FF);
+  EXPECT_EQ(back[15 * kW + kW / 2], red);
+  EXPECT_EQ(presented[15 * kW + kW / 2], 0);  // not presented yet
+  surface.Present();
+  EXPECT_EQ(presented[15 * kW + kW / 2], red);
+  ASSERT_TRUE(picture.Refresh());
+  EXPECT_EQ(sink.last, shown.data());
+  EXPECT_EQ(shown[15 * kW + kW / 2], red);
+  EXPECT_EQ(shown[25 * kW + kW / 2], 0);
+}
+
 }  // namespace
 }  // namespace raketa

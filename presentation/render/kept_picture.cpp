@@ -1,13 +1,16 @@
 #include "presentation/render/kept_picture.h"
 
+#include <utility>
+
 namespace raketa {
 
 namespace {
 constexpr RowRange kAllRows{0, ScreenImage::kHeight};
 }  // namespace
 
-KeptPicture::KeptPicture(PictureSink& sink, SoftwareSurface& surface, CommandLine& line, FontSet& fonts)
-    : sink_(sink), surface_(surface), line_(line), fonts_(fonts), image_(fonts) {}
+KeptPicture::KeptPicture(PictureSink& sink, SoftwareSurface& surface, CommandLine& line, FontSet& fonts,
+                         ScreenMemory image)
+    : sink_(sink), surface_(surface), line_(line), fonts_(fonts), image_(fonts, std::move(image)) {}
 
 bool KeptPicture::Refresh() {
   if (modal_) return false;

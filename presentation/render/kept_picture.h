@@ -27,7 +27,7 @@ class PictureSink {
 
 class KeptPicture {
  public:
-  KeptPicture(PictureSink& sink, SoftwareSurface& surface, CommandLine& line, FontSet& fonts);
+  KeptPicture(PictureSink& sink, SoftwareSurface& surface, CommandLine& line, FontSet& fonts, ScreenMemory image = {});
 
   // Hook for SoftwareSurface::OnPresent.
   void NotePresent() { pending_.Add(surface_.PresentedRows()); }

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace raketa {
 
@@ -67,9 +68,7 @@ std::vector<std::uint8_t> ComposeRgb888(const std::uint16_t* presented, const Co
   return rgb;
 }
 
-ScreenImage::ScreenImage(FontSet& fonts)
-    : fonts_(fonts),
-      rgb565_(std::make_unique<std::uint16_t[]>(static_cast<std::size_t>(kWidth) * kHeight)) {}
+ScreenImage::ScreenImage(FontSet& fonts, ScreenMemory image) : fonts_(fonts), rgb565_(std::move(image)) {}
 
 ScreenImage::LineState ScreenImage::StateOf(const CommandLine& line) {
   return LineState{line.GetText(), line.Caret(), line.FontColour(), line.Left(), line.Top()};

@@ -11,6 +11,7 @@
 #include "services/command_line.h"
 #include "presentation/render/font_set.h"
 #include "presentation/render/raster565.h"
+#include "presentation/render/screen_memory.h"
 
 namespace raketa {
 
@@ -42,7 +43,7 @@ class ScreenImage {
   static constexpr int kWidth = screen::kWidth;
   static constexpr int kHeight = screen::kHeight;
 
-  explicit ScreenImage(FontSet& fonts);
+  explicit ScreenImage(FontSet& fonts, ScreenMemory image = {});
 
   // Brings the image up to date with the presented picture, given the rows
   // of it that changed since the last update, and with the command line as
@@ -64,7 +65,7 @@ class ScreenImage {
   static LineState StateOf(const CommandLine& line);
 
   FontSet& fonts_;
-  std::unique_ptr<std::uint16_t[]> rgb565_;  // black at first (an array: see software_surface.cpp)
+  ScreenMemory rgb565_;
   LineState drawn_;
   bool first_ = true;
 };

@@ -3,16 +3,15 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace raketa {
 
-SoftwareSurface::SoftwareSurface(const Catalogue& catalogue, FontSet& fonts)
+SoftwareSurface::SoftwareSurface(const Catalogue& catalogue, FontSet& fonts, ScreenMemory back, ScreenMemory presented)
     : catalogue_(catalogue),
       fonts_(fonts),
-      // Arrays, not vectors: zeroed by one memset where a build for size
-      // filled a vector a pixel at a time, a tenth of the page's start.
-      back_(std::make_unique<std::uint16_t[]>(static_cast<std::size_t>(kWidth) * kHeight)),
-      presented_(std::make_unique<std::uint16_t[]>(static_cast<std::size_t>(kWidth) * kHeight)),
+      back_(std::move(back)),
+      presented_(std::move(presented)),
       raster_(back_.get(), kWidth, kHeight),
       dirtyRow_(kHeight, 0) {}
 

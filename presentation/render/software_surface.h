@@ -12,6 +12,7 @@
 #include "services/catalogue.h"
 #include "presentation/render/font_set.h"
 #include "presentation/render/raster565.h"
+#include "presentation/render/screen_memory.h"
 #include "services/screen_layout.h"
 #include "services/services.h"
 
@@ -22,7 +23,7 @@ class SoftwareSurface : public Display, public Canvas {
   static constexpr int kWidth = screen::kWidth;
   static constexpr int kHeight = screen::kHeight;
 
-  SoftwareSurface(const Catalogue& catalogue, FontSet& fonts);
+  SoftwareSurface(const Catalogue& catalogue, FontSet& fonts, ScreenMemory back = {}, ScreenMemory presented = {});
 
   // --- Display ---
   bool CanDraw() override { return canDraw_; }
@@ -62,8 +63,8 @@ class SoftwareSurface : public Display, public Canvas {
 
   const Catalogue& catalogue_;
   FontSet& fonts_;
-  std::unique_ptr<std::uint16_t[]> back_;       // black at first
-  std::unique_ptr<std::uint16_t[]> presented_;  // black at first
+  ScreenMemory back_;
+  ScreenMemory presented_;
   Raster565 raster_;
   RowRange dirty_;
   std::vector<std::uint8_t> dirtyRow_;  // 1 for every row drawn since the last present

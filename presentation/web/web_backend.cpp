@@ -4,6 +4,7 @@
 #include <emscripten/em_js.h>
 #include <emscripten/emscripten.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <memory>
 #include <stdexcept>
@@ -16,6 +17,7 @@
 #include "presentation/web/key_delivery.h"
 #include "presentation/render/font_set.h"
 #include "presentation/render/kept_picture.h"
+#include "presentation/render/screen_memory.h"
 #include "presentation/render/software_surface.h"
 #include "presentation/render/stopped_picture.h"
 #include "presentation/web/canvas_output.h"
@@ -87,6 +89,13 @@ namespace {
 
 // The game the page's going keeps (keep_game.js).
 GameRunner* running = nullptr;
+
+// The page's three pictures (the back surface, the presented picture, the
+// picture with the command line) in static memory, black before the
+// program starts (ScreenMemory); the page runs one game.
+std::uint16_t backPicture[ScreenMemory::kPixels];
+std::uint16_t presentedPicture[ScreenMemory::kPixels];
+std::uint16_t shownPicture[ScreenMemory::kPixels];
 void KeepForLater();
 
 constexpr const char* kCanvas = "#hra-platno";
@@ -97,8 +106,8 @@ class WebGame {
  public:
   WebGame(FontSet& fonts, const Catalogue& catalogue, const WebOptions& opts)
       : catalogue_(catalogue),
-        surface_(catalogue, fonts),
-        screen_(canvas_, surface_, edit_, fonts),
+        surface_(catalogue, fonts, ScreenMemory(backPicture), ScreenMemory(presentedPicture)),
+        screen_(canvas_, surface_, edit_, fonts, ScreenMemory(shownPicture)),
         input_(kCanvas, kField),
         sound_(catalogue),
         boxes_(screen_, input_, [this](const PageEvent& e) { Handle(e); }),
