@@ -17,6 +17,9 @@
 //   Module.savesSynced()  (saves.js) a promise resolved (to true) once the
 //                         save folder is kept in IndexedDB
 //   Module.raketaRunning  true from the first frame until the game ends
+//   Module.raketaAfterFirstFrame(f)  runs f once the first frame is on the
+//                         canvas, after the game's turn (at once if it is):
+//                         work the first frame does not need waits for it
 // The canvas itself (getImageData) shows the game's pixels.  Keys come from
 // real key events on the canvas in either clock.
 Module.raketaManual = typeof location !== "undefined" && /[?&]manual(&|=|$)/.test(location.search);
@@ -27,6 +30,11 @@ Module.raketaHooks = (function () {
   let boxOpen = false;
   Module.dialogOpen = function () { return boxOpen; };
   let waiting = [];
+  let afterFirstFrame = [];
+  Module.raketaAfterFirstFrame = function (f) {
+    if (afterFirstFrame) afterFirstFrame.push(f);
+    else setTimeout(f, 0);
+  };
   Module.runPeriods = function (n) {
     asked += n;
     return new Promise(function (resolve) { waiting.push(resolve); });
@@ -48,6 +56,9 @@ Module.raketaHooks = (function () {
       console.log("raketa: first frame shown " + Math.round(performance.now()) + " ms after the page began loading");
       if (Module.raketaOnFirstFrame) Module.raketaOnFirstFrame();
       Module.raketaReady = true;
+      const after = afterFirstFrame || [];
+      afterFirstFrame = null;
+      after.forEach(function (f) { setTimeout(f, 0); });
     },
     boxOpened(open) { boxOpen = open; },
     gameOver() {

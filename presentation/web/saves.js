@@ -49,7 +49,9 @@ Module.preInit.push(function () {
   const early = typeof window === "object" && window.raketaSavesEarly;
   Module.raketaSavesRead = Promise.resolve(early || null).then(function (found) {
     if (found && found.none) {
-      open(function () {});
+      // Made once the game is showing: making it takes the browser a while,
+      // and the machine's time is the first frame's.
+      Module.raketaAfterFirstFrame(function () { open(function () {}); });
       return {entries: []};
     }
     return readHere();
