@@ -2,9 +2,9 @@
 // soon as the page starts.  In a new profile, opening IndexedDB takes the
 // browser a few hundred milliseconds, and the game waited for it before its
 // first frame; the browser's list of databases says sooner that there is
-// none.  Then the folder /saves starts empty, and the game makes the
-// database with the folder's first write-back.  Otherwise, or where the
-// browser cannot tell, saves.js reads the database as before.
+// none.  Then the folder /saves starts empty, and saves.js makes the
+// database once the game is showing.  Otherwise, or where the browser
+// cannot tell, saves.js reads the database before the game starts.
 "use strict";
 window.raketaSavesEarly = (function () {
   try {

@@ -4,9 +4,10 @@
 // Opening the database and reading it take the browser a while, in a new
 // profile most of all, so both are done as soon as the script has run
 // (preInit), while the program is still being fetched and compiled, unless
-// the page found that there is no database to read (web/saves_early.js).  The files go into the folder only once the program's
-// memory exists (preRun): written earlier, each file is left empty and a
-// reload's save is lost.
+// the page found that there is no database to read (web/saves_early.js).
+// The files go into the folder only once the program's memory exists
+// (preRun): written earlier, each file is left empty and a reload's save is
+// lost.
 Module.preInit = Module.preInit || [];
 Module.preInit.push(function () {
   FS.mkdir("/saves");
