@@ -168,16 +168,14 @@
     again.focus();
   }
 
-  // Nothing is drawn on the canvas before the game's first frame: a canvas
-  // drawn on costs the browser a copy of its pixels at every frame the page
-  // shows while it starts.
-  const context = canvas.getContext("2d", {alpha: false});
-
   window.Module = {
     canvas: canvas,
     // Made now, while the program is still on its way, rather than on the
     // first frame (canvas_output.cpp): the page is black behind it anyway.
-    raketaContext: context,
+    // Nothing is drawn on it before the game's first frame: a canvas drawn
+    // on costs the browser a copy of its pixels at every frame the page
+    // shows while it starts.
+    raketaContext: canvas.getContext("2d", {alpha: false}),
     raketaToggleFullScreen: toggleFullScreen,
     raketaOnFirstFrame: function () { document.getElementById("nacitani").remove(); },
     raketaOnGameOver: gameEnded,

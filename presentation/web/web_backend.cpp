@@ -60,11 +60,11 @@ EM_JS(void, raketa_save_names, (const char* suffix, const char* kept), {
 EM_JS(void, raketa_step_shown, (const char* step), { Module.raketaControls.step(UTF8ToString(step)); });
 
 // Sleeps until `due` (the page's clock, ms) or the next key, typing or tap,
-// whichever comes first, on the browser's own timer; a hidden tab's timers are slowed by the
-// browser.  (The key itself waits in the input queue.)  Not on animation
-// frames: asked for 25 times a second, they keep Chromium's compositor
-// producing frames, 4 % of a core here, for a canvas that changes about
-// once in five seconds while the player reads.
+// whichever comes first, on the browser's own timer; a hidden tab's timers
+// are slowed by the browser.  (The key itself waits in the input queue.)
+// Not on animation frames: asked for 25 times a second, they keep
+// Chromium's compositor producing frames, 4 % of a core here, for a canvas
+// that changes about once in five seconds while the player reads.
 EM_ASYNC_JS(void, raketa_wait_until, (double due), {
   await new Promise((wake) => {
     let woken = false;
@@ -89,6 +89,7 @@ namespace {
 
 // The game the page's going keeps (keep_game.js).
 GameRunner* running = nullptr;
+void KeepForLater();
 
 // The page's three pictures (the back surface, the presented picture, the
 // picture with the command line) in static memory, black before the
@@ -96,7 +97,6 @@ GameRunner* running = nullptr;
 std::uint16_t backPicture[ScreenMemory::kPixels];
 std::uint16_t presentedPicture[ScreenMemory::kPixels];
 std::uint16_t shownPicture[ScreenMemory::kPixels];
-void KeepForLater();
 
 constexpr const char* kCanvas = "#hra-platno";
 constexpr const char* kField = "#prikaz";  // the command line's text field for touch screens
