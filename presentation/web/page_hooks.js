@@ -53,7 +53,11 @@ Module.raketaHooks = (function () {
     firstFrameShown() {
       if (Module.raketaRunning) return;
       Module.raketaRunning = true;
-      console.log("raketa: first frame shown " + Math.round(performance.now()) + " ms after the page began loading");
+      // The browser shows the frame once the game gives it its turn: the
+      // time logged is that of the browser's next frame.
+      requestAnimationFrame(function () {
+        console.log("raketa: first frame shown " + Math.round(performance.now()) + " ms after the page began loading");
+      });
       if (Module.raketaOnFirstFrame) Module.raketaOnFirstFrame();
       Module.raketaReady = true;
       const after = afterFirstFrame || [];

@@ -65,21 +65,35 @@ EM_JS(void, raketa_step_shown, (const char* step), { Module.raketaControls.step(
 // Not on animation frames: asked for 25 times a second, they keep
 // Chromium's compositor producing frames, 4 % of a core here, for a canvas
 // that changes about once in five seconds while the player reads.
-EM_ASYNC_JS(void, raketa_wait_until, (double due), {
-  await new Promise((wake) => {
+// With `idle`, the browser's next idle time wakes the page too, once it has
+// shown what the game put on the canvas: then it returns 1, else 0.
+EM_ASYNC_JS(int, raketa_wait_until, (double due, int idle), {
+  return await new Promise((wake) => {
     let woken = false;
+    let timer = 0;
+    let idleAsk = 0;
     // Keys, and the text field's typing and the game's buttons on a phone.
     const events = ["keydown", "input", "click"];
-    const onTime = () => {
+    const end = (why) => {
       if (woken) return;
       woken = true;
       for (const e of events) document.removeEventListener(e, onTime, true);
-      wake();
+      clearTimeout(timer);
+      if (idleAsk) cancelIdleCallback(idleAsk);
+      wake(why);
     };
+    const onTime = () => end(0);
     for (const e of events) document.addEventListener(e, onTime, true);
     // Whole milliseconds, rounded up: a timer cut short to the millisecond
     // below would wake the page before anything is due, a wasted wake-up.
-    setTimeout(onTime, Math.max(0, Math.ceil(due - performance.now())));
+    timer = setTimeout(onTime, Math.max(0, Math.ceil(due - performance.now())));
+    if (!idle) return;
+    if (typeof requestIdleCallback === "function") {
+      idleAsk = requestIdleCallback(() => end(1));
+    } else {
+      // No idle callbacks (Safari): the task after the next frame.
+      requestAnimationFrame(() => setTimeout(() => end(1), 0));
+    }
   });
 });
 
@@ -166,11 +180,14 @@ class WebGame {
       const bool quiet = !canvas_.TakeChanged() && !stirred_ && shown;
       stirred_ = false;
       ShowPageText();
-      if (shown) DecodeAhead();
       // The first frame, due at once, runs without first giving the browser
       // its turn, which would put the page's own start-up work before it.
       const double wake = clock.WakeAt(Framing(), quiet);
-      if (shown || wake > emscripten_get_now()) raketa_wait_until(wake);
+      if (shown) {
+        SleepUntil(wake);
+      } else if (wake > emscripten_get_now()) {
+        raketa_wait_until(wake, 0);
+      }
       TakeEvents();
       const double now = emscripten_get_now();
       for (TickSchedule::Due due; !app_.Closing() && (due = clock.Take(now, Framing())) != TickSchedule::Due::Nothing;) {
@@ -213,6 +230,19 @@ class WebGame {
   // per wake-up, and not before the first frame.
   void DecodeAhead() {
     if (decodingAhead_) decodingAhead_ = catalogue_.DecodeAhead();
+  }
+
+  // Until `wake` or a key.  A picture to decode ahead waits for the
+  // browser's idle time on the way: decoded before the page slept (30 to
+  // 70 ms here), it held back the frame the game had just put on the
+  // canvas, the first frame too.
+  void SleepUntil(double wake) {
+    if (!decodingAhead_) {
+      raketa_wait_until(wake, 0);
+    } else if (raketa_wait_until(wake, 1) == 1) {
+      DecodeAhead();
+      raketa_wait_until(wake, 0);
+    }
   }
 
   void Frame() {
