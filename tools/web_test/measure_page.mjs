@@ -4,7 +4,8 @@
 //   few bytes off gzip -9's own figure);
 // - the processor time of all of Chromium's processes over 30 s of play
 //   left idle in room 1 with the game focused (meters running, nothing
-//   typed), and beside it over 30 s of an empty page;
+//   typed), and beside it over 30 s of an empty page and of a page playing
+//   one looped sound as the game plays the hum of the rocket;
 // - the time from navigation to the browser's frame that shows the game's
 //   first (the page logs performance.now() then), in RUNS fresh profiles
 //   (default 5), served from 127.0.0.1 as it is;
@@ -109,6 +110,21 @@ const packed = await serveFolder(site, { gzip: true });
 const empty = mkdtempSync(join(tmpdir(), 'raketa-empty-'));
 writeFileSync(join(empty, 'index.html'), '<!DOCTYPE html><html><head><title>-</title></head><body></body></html>\n');
 const blank = await serveFolder(empty);
+// A page that plays one looped sound through the game's own sound.js, as
+// the hum of the rocket plays in room 1: what the browser's audio costs by
+// itself on this machine.
+const hum = mkdtempSync(join(tmpdir(), 'raketa-hum-'));
+const soundJs = readFileSync(new URL('../../presentation/web/sound.js', import.meta.url), 'utf8');
+writeFileSync(join(hum, 'index.html'), `<!DOCTYPE html><html><head><title>-</title></head><body><script>
+var Module = {};
+${soundJs}
+const rate = 22050, samples = new Uint8Array(2 * rate), view = new DataView(samples.buffer);
+for (let i = 0; i < rate; i++) view.setInt16(2 * i, Math.round(8000 * Math.sin((2 * Math.PI * 110 * i) / rate)), true);
+Module.raketaSound.load(0, samples, rate, 16, 1, true);
+Module.raketaSound.play(0);  // heard from the first key on, as in the game
+</script></body></html>
+`);
+const humming = await serveFolder(hum);
 const urlOf = (server) => `http://127.0.0.1:${server.address().port}/index.html`;
 try {
   // Idle: the intro skipped, room 1's text typed out, the game focused.
@@ -127,8 +143,15 @@ try {
     await sleep(3000);
     return processorUse(browser);
   });
+  const sound = await withBrowser(async (browser, page) => {
+    await page.goto(urlOf(humming));
+    await page.keyboard.press('Escape');
+    await sleep(3000);
+    return processorUse(browser);
+  });
   console.log(`idle in play, 30 s: ${game.toFixed(1)} % of one core over all of Chromium's processes ` +
-              `(an empty page: ${idle.toFixed(1)} %)`);
+              `(an empty page: ${idle.toFixed(1)} %; a page playing one looped sound as the game does: ` +
+              `${sound.toFixed(1)} %)`);
 
   const here = [];
   for (let run = 0; run < runs; run++) here.push(await withBrowser((b, page) => firstFrame(page, urlOf(plain))));
@@ -150,5 +173,7 @@ try {
   plain.close();
   packed.close();
   blank.close();
+  humming.close();
   rmSync(empty, { recursive: true, force: true });
+  rmSync(hum, { recursive: true, force: true });
 }
