@@ -51,17 +51,28 @@ Module.raketaSound = (function () {
     }
   }
 
+  // The looped cues asked for while sound was not possible, once it is.
+  function startWanted() {
+    if (!running()) return;
+    for (const index of wanted) start(index);
+    wanted.clear();
+  }
+
+  // A context made on a key or click that lets the page play sound runs at
+  // once, without a resume (the hum of the rocket, asked for when the intro
+  // ends by itself, starts then too); Esc does not let it, and the context
+  // waits for the next key.
   function wake() {
     if (context === null) {
       const Context = window.AudioContext || window.webkitAudioContext;
       if (!Context) return;
       context = createContext(Context);
+      context.addEventListener("statechange", startWanted);
     }
-    if (context.state !== "running") {
-      context.resume().then(() => {
-        for (const index of wanted) start(index);
-        wanted.clear();
-      });
+    if (running()) {
+      startWanted();
+    } else {
+      context.resume().then(startWanted);
     }
   }
   if (typeof document !== "undefined") {

@@ -475,6 +475,32 @@ async function fromDisk(browser) {
   await context.close();
 }
 
+// A player who lets the intro run out reaches room 1 before the page may
+// play any sound: the hum of the rocket, asked for then, starts with the
+// player's first key (Tab lets a page play sound; Esc would not).
+async function humAfterTheIntro(browser, url) {
+  const page = await browser.newPage();
+  watch(page);
+  await page.evaluateOnNewDocument(() => {
+    window.raketaLoopsStarted = 0;
+    const start = AudioBufferSourceNode.prototype.start;
+    AudioBufferSourceNode.prototype.start = function (...args) {
+      if (this.loop) window.raketaLoopsStarted++;
+      return start.apply(this, args);
+    };
+  });
+  await open(page, url);
+  // The intro ends by itself after 870 frames, in room 1.
+  await page.evaluate(() => Module.runPeriods(1000));
+  await page.keyboard.press('Tab');
+  await page.evaluate(() => Module.runPeriods(1));
+  const started = await page.waitForFunction(() => window.raketaLoopsStarted > 0, { timeout: 5000 })
+    .then(() => true, () => false);
+  if (!started) fail('after the intro ran out and a key, the hum of the rocket did not start');
+  else console.log('the hum of the rocket starts with the first key after the intro ran out');
+  await page.close();
+}
+
 const server = await serveFolder(site);
 const url = `http://127.0.0.1:${server.address().port}/index.html?manual`;
 const profile = mkdtempSync(join(tmpdir(), 'raketa-chromium-'));
@@ -486,6 +512,7 @@ const browser = await puppeteer.launch({
 });
 try {
   await atTheDesktop(browser, url);
+  await humAfterTheIntro(browser, url);
   await onAPhone(browser, url);
   await fromDisk(browser);
 } finally {
