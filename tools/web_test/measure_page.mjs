@@ -145,7 +145,9 @@ try {
   });
   const sound = await withBrowser(async (browser, page) => {
     await page.goto(urlOf(humming));
-    await page.keyboard.press('Escape');
+    // A key starts the sound, as Tab does in the game above (Esc does not:
+    // browsers do not count it as the player's activation of the page).
+    await page.keyboard.press('Tab');
     await sleep(3000);
     return processorUse(browser);
   });
